@@ -1,0 +1,44 @@
+#include "cli/CliCommand.h"
+
+#include "storage/Declaration.h"
+#include "storage/StorageErrors.h"
+
+#include <cstdio>
+
+std::vector<CliCommand>& CliCommands() {
+    static std::vector<CliCommand> commands;
+    return commands;
+}
+
+void CliOut(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void CliOut(const QString& text) { CliOut(text.toUtf8()); }
+
+void CliError(const QString& text) {
+    // The container's messages separate their lines with a carriage return.
+    QString message = text;
+    message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QByteArray bytes = message.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+int CliUsage(const QString& command) {
+    for (const CliCommand& c : CliCommands())
+        if (c.name == command) CliError(QStringLiteral("Использование: durovid-cli %1 %2").arg(c.name, c.usage));
+    return ExitError;
+}
+
+bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration) {
+    try {
+        declaration.LoadFromFile(fileName);
+        return true;
+    } catch (const mEPrivBase& e) {
+        CliError(e.Message());
+    } catch (const EConvertError&) {
+        CliError(StorageText::DamagedFile);
+    }
+    return false;
+}

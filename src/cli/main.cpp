@@ -1,0 +1,35 @@
+#include "cli/CliCommand.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+
+void PrintHelp() {
+    QString text = QStringLiteral(
+        "Durovid 2010 — декларация о доходах физического лица за 2010 год (консольная программа).\n\n"
+        "Использование: durovid-cli КОМАНДА [АРГУМЕНТЫ]\n\nКоманды:\n");
+    auto commands = CliCommands();
+    std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    for (const CliCommand& c : commands)
+        text += QStringLiteral("  %1 %2\n      %3\n").arg(c.name, c.usage, c.description);
+    text += QStringLiteral("\nКоды завершения: 0 — успешно, 1 — в декларации есть ошибки, 2 — ошибка вызова или файла.\n");
+    CliOut(text);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") ||
+        args[0] == QLatin1String("help")) {
+        PrintHelp();
+        return args.isEmpty() ? ExitError : ExitOk;
+    }
+    const QString name = args.takeFirst();
+    for (const CliCommand& c : CliCommands())
+        if (c.name == name) return c.run(args);
+    CliError(QStringLiteral("Неизвестная команда: %1. Список команд: durovid-cli --help").arg(name));
+    return ExitError;
+}

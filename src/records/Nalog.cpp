@@ -1,0 +1,10 @@
+#include "records/Nalog.h"
+
+template <class IO> void mTNalog::Fields(IO& io, int index) {
+    io.Stream(QStringLiteral("@NalogSub") + Index3(index));
+    io.Str("PaymentNote", PaymentNote);
+    io.Str("PaymentKBK", PaymentKBK);
+    io.Amount("PaymentAmount", PaymentAmount);
+}
+
+DUROVID_LIST_RECORD_STORAGE(mTNalog, 375, 376)

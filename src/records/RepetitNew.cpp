@@ -1,0 +1,9 @@
+#include "records/RepetitNew.h"
+
+template <class IO> void mTRepetitNew::Fields(IO& io, int index) {
+    io.Stream(QStringLiteral("@RepetitIncome") + Index3(index));
+    io.Str("PracticeName", PracticeName);
+    AmountArray(io, "PracticeAmounts", PracticeAmounts);
+}
+
+DUROVID_LIST_RECORD_STORAGE(mTRepetitNew, 393, 394)

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "records/BusinessNew.h"
+#include "records/CBDeduct.h"
+#include "records/ConstructionDeduct.h"
+#include "records/CurrencyIncome.h"
+#include "records/Nalog.h"
+#include "records/PersonInformation.h"
+#include "records/RecordList.h"
+#include "records/RepetitNew.h"
+#include "records/SocialDeduct.h"
+#include "records/StandartDeduct.h"
+#include "records/ThirteenPercent.h"
+#include "records/ThirtyFivePercent.h"
+#include "records/ThirtyPercent.h"
+
+#include <array>
+
+// Kinds of return.
+enum : quint8 { ReturnKind3NDFL = 0, ReturnKind3NDFLNonResident = 1, ReturnKind4NDFL = 2 };
+// Bits of IncomeKinds.
+enum : quint8 { IncomeRussia = 1, IncomeForeign = 2, IncomeBusiness = 4, IncomePractice = 8 };
+
+// The whole declaration: the return's general data and every record, saved to and loaded from
+// one container file.
+class mTDeclaration {
+public:
+    static inline const QString CurrentSignature = QStringLiteral("Zizo2010");
+
+    mTDeclaration();
+    mTDeclaration(const mTDeclaration&) = delete;
+    mTDeclaration& operator=(const mTDeclaration&) = delete;
+
+    // Creates the lists of kinds newly set, frees the records of kinds cleared.
+    void SetIncomeKinds(quint8 kinds);
+    void SetSheetCount(qint32 value);
+    void AddToSheetCount(qint32 value);
+
+    quint32 StoredSize();
+    // Replaces the file in one step; a failure leaves the previous file as it was.
+    void SaveToFile(const QString& fileName);
+    // Loads into this freshly created root. Files of earlier years give the taxpayer only.
+    void LoadFromFile(const QString& fileName);
+    // The whole declaration as JSON, field names as in the code.
+    QByteArray DumpJson();
+
+    template <class IO> void Fields(IO& io);
+
+    QString InspectionCode;
+    QString InspectionName;
+    quint8 IsPensioner = 0;
+    qint32 CorrectionNumber = 0;
+    TDateTime SignDate;
+    quint8 SignerKind = 0;
+    quint8 PayerCategory = 5;
+    quint8 ReturnKind = ReturnKind3NDFL;
+    quint8 IncomeKinds = 0;
+    quint8 AutoSheetCount = 0;
+    qint32 SheetCount = 0;
+    qint32 ExpenseDocCount = 0;
+    std::array<qint32, 8> Counters{}; // Counter1 … Counter8
+    QString RepresentativeDocument;
+    Money EstimatedIncome;
+    QString RepresentativeName;
+    QString RepresentativeOrg;
+    Money FixedAdvancePayments;
+    Money AdvancePaid;
+    Money BusinessReserve;
+    Money AdvanceAccrued;
+    quint8 IsFarm = 0;
+    TDateTime FarmStartDate;
+    Money FarmIncome;
+    Money PracticeSum1;
+    Money PracticeSum2;
+
+    mTRecordList<mTThirteenPercent> IncomeSources13;
+    mTRecordList<mTThirteenPercent> IncomeSources13NR;
+    mTRecordList<mTThirtyFivePercent> IncomeSources35;
+    mTRecordList<mTThirtyPercent> IncomeSources30;
+    mTRecordList<mTCurrencyIncome> CurrencyIncomes;
+    mTRecordList<mTBusinessNew> BusinessIncomes;
+    mTRecordList<mTRepetitNew> PracticeIncomes;
+    mTRecordList<mTNalog> TaxPayments;
+    mTPersonInformation Person;
+    mTStandartDeduct StandardDeduction;
+    mTSocialDeduct SocialDeduction;
+    mTConstructionDeduct PropertyDeduction;
+    mTCBDeduct SecuritiesDeduction;
+};
