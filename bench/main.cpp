@@ -8,7 +8,8 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         std::printf("Usage: durovid-bench BENCHMARK\nBenchmarks:\n");
-        for (const auto& b : Benchmarks()) std::printf("  %s\n", qPrintable(b.name));
+        for (const auto& b : Benchmarks())
+            std::printf("  %s\n", qPrintable(b.name));
         return 2;
     }
     for (const auto& b : Benchmarks())

@@ -15,7 +15,9 @@ void CliOut(const QByteArray& bytes) {
     std::fflush(stdout);
 }
 
-void CliOut(const QString& text) { CliOut(text.toUtf8()); }
+void CliOut(const QString& text) {
+    CliOut(text.toUtf8());
+}
 
 void CliError(const QString& text) {
     // The container's messages separate their lines with a carriage return.
@@ -27,7 +29,8 @@ void CliError(const QString& text) {
 
 int CliUsage(const QString& command) {
     for (const CliCommand& c : CliCommands())
-        if (c.name == command) CliError(QStringLiteral("Использование: durovid-cli %1 %2").arg(c.name, c.usage));
+        if (c.name == command)
+            CliError(QStringLiteral("Использование: durovid-cli %1 %2").arg(c.name, c.usage));
     return ExitError;
 }
 

@@ -13,7 +13,8 @@ void PrintHelp() {
     std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
     for (const CliCommand& c : commands)
         text += QStringLiteral("  %1 %2\n      %3\n").arg(c.name, c.usage, c.description);
-    text += QStringLiteral("\nКоды завершения: 0 — успешно, 1 — в декларации есть ошибки, 2 — ошибка вызова или файла.\n");
+    text += QStringLiteral(
+        "\nКоды завершения: 0 — успешно, 1 — в декларации есть ошибки, 2 — ошибка вызова или файла.\n");
     CliOut(text);
 }
 

@@ -12,8 +12,8 @@ public:
     qint32 ObjectKind = 0;
     qint32 OwnershipKind = 0;
     qint32 TaxpayerSign = 0;
-    QString ObjPostIndex, ObjRegionCode, ObjRegionName, ObjDistrict, ObjCity, ObjLocality, ObjStreet, ObjHouse,
-        ObjBuilding, ObjFlat;
+    QString ObjPostIndex, ObjRegionCode, ObjRegionName, ObjDistrict, ObjCity, ObjLocality, ObjStreet,
+        ObjHouse, ObjBuilding, ObjFlat;
     TDateTime DwellingRegDate;
     TDateTime ActDate;
     TDateTime FirstUseYear;

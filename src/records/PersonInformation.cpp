@@ -84,7 +84,9 @@ quint32 mTPersonInformation::StoredSize() {
     return io.total;
 }
 
-void mTPersonInformation::Dump(JsonDumper& json) { Fields(json); }
+void mTPersonInformation::Dump(JsonDumper& json) {
+    Fields(json);
+}
 
 void mTPersonInformation::LoadFromStorage(mTDocumentStorage& s) {
     const Layout layout = LayoutOf(s.Signature());

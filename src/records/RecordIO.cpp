@@ -57,14 +57,26 @@ QByteArray JsonDumper::Quote(const QString& text) {
     QByteArray quoted = "\"";
     for (QChar c : text) {
         switch (c.unicode()) {
-        case '"': quoted += "\\\""; break;
-        case '\\': quoted += "\\\\"; break;
-        case '\n': quoted += "\\n"; break;
-        case '\r': quoted += "\\r"; break;
-        case '\t': quoted += "\\t"; break;
+        case '"':
+            quoted += "\\\"";
+            break;
+        case '\\':
+            quoted += "\\\\";
+            break;
+        case '\n':
+            quoted += "\\n";
+            break;
+        case '\r':
+            quoted += "\\r";
+            break;
+        case '\t':
+            quoted += "\\t";
+            break;
         default:
-            if (c.unicode() < 0x20) quoted += "\\u" + QByteArray::number(c.unicode(), 16).rightJustified(4, '0');
-            else quoted += QString(c).toUtf8();
+            if (c.unicode() < 0x20)
+                quoted += "\\u" + QByteArray::number(c.unicode(), 16).rightJustified(4, '0');
+            else
+                quoted += QString(c).toUtf8();
         }
     }
     return quoted + '"';

@@ -70,8 +70,12 @@ public:
     void Stream(const QString& name) { total += Storage::SizeOfStream(name); }
     void Str(const char*, const QString& v) { total += Storage::SizeOfString(v); }
     void Int(const char*, const qint32& v) { total += Storage::SizeOfInteger(v); }
-    template <class T> void Word(const char*, const T& v) { total += Storage::SizeOfWord(static_cast<quint16>(v)); }
-    template <class T> void Byte(const char*, const T& v) { total += Storage::SizeOfByte(static_cast<quint8>(v)); }
+    template <class T> void Word(const char*, const T& v) {
+        total += Storage::SizeOfWord(static_cast<quint16>(v));
+    }
+    template <class T> void Byte(const char*, const T& v) {
+        total += Storage::SizeOfByte(static_cast<quint8>(v));
+    }
     void Amount(const char*, const Money& v) { total += Storage::SizeOfMoney(v); }
     void Date(const char*, const TDateTime& v) { total += Storage::SizeOfDate(v); }
     template <class T> void Derived(const char*, const T&) {}
@@ -91,16 +95,34 @@ public:
     static constexpr IoKind Kind = IoKind::Dump;
 
     void Stream(const QString&) {}
-    void Str(const char* key, const QString& v) { Key(key); out += Quote(v); }
-    void Int(const char* key, const qint32& v) { Key(key); out += QByteArray::number(v); }
-    template <class T> void Word(const char* key, const T& v) { Key(key); out += QByteArray::number(qint64(v)); }
-    template <class T> void Byte(const char* key, const T& v) { Key(key); out += QByteArray::number(qint64(v)); }
-    void Amount(const char* key, const Money& v) { Key(key); out += Quote(v.ToText()); }
+    void Str(const char* key, const QString& v) {
+        Key(key);
+        out += Quote(v);
+    }
+    void Int(const char* key, const qint32& v) {
+        Key(key);
+        out += QByteArray::number(v);
+    }
+    template <class T> void Word(const char* key, const T& v) {
+        Key(key);
+        out += QByteArray::number(qint64(v));
+    }
+    template <class T> void Byte(const char* key, const T& v) {
+        Key(key);
+        out += QByteArray::number(qint64(v));
+    }
+    void Amount(const char* key, const Money& v) {
+        Key(key);
+        out += Quote(v.ToText());
+    }
     void Date(const char* key, const TDateTime& v);
     void Derived(const char* key, const Money& v) { Amount(key, v); }
     void Derived(const char* key, const qint32& v) { Int(key, v); }
     bool Take(bool) const { return true; }
-    void Null(const char* key) { Key(key); out += "null"; }
+    void Null(const char* key) {
+        Key(key);
+        out += "null";
+    }
 
     void BeginObject(const char* key = nullptr);
     void EndObject();
@@ -111,9 +133,18 @@ public:
     void BeginItem() { BeginObject(); }
     void EndItem() { EndObject(); }
     // A list of plain values: each Value* call adds one element.
-    void ValueAmount(const Money& v) { Key(nullptr); out += Quote(v.ToText()); }
-    void ValueInt(qint64 v) { Key(nullptr); out += QByteArray::number(v); }
-    void ValueNull() { Key(nullptr); out += "null"; }
+    void ValueAmount(const Money& v) {
+        Key(nullptr);
+        out += Quote(v.ToText());
+    }
+    void ValueInt(qint64 v) {
+        Key(nullptr);
+        out += QByteArray::number(v);
+    }
+    void ValueNull() {
+        Key(nullptr);
+        out += "null";
+    }
 
     QByteArray Result() const { return out + '\n'; }
     static QByteArray Quote(const QString& text);
@@ -141,93 +172,105 @@ template <class Body> void WithPlace(quint16 place, Body&& body) {
 }
 
 // "%.3d": at least three digits.
-inline QString Index3(int index) { return QString::number(index).rightJustified(3, QLatin1Char('0')); }
+inline QString Index3(int index) {
+    return QString::number(index).rightJustified(3, QLatin1Char('0'));
+}
 
 // Arrays of plain values: one stored value per element, one JSON array in the dump.
 template <class IO, class Array> void AmountArray(IO& io, const char* key, Array& values) {
     if constexpr (IO::Kind == IoKind::Dump) {
         io.BeginValueList(key);
-        for (const Money& v : values) io.ValueAmount(v);
+        for (const Money& v : values)
+            io.ValueAmount(v);
         io.EndList();
     } else {
-        for (Money& v : values) io.Amount(key, v);
+        for (Money& v : values)
+            io.Amount(key, v);
     }
 }
 
 template <class IO, class Array> void IntArray(IO& io, const char* key, Array& values) {
     if constexpr (IO::Kind == IoKind::Dump) {
         io.BeginValueList(key);
-        for (const auto& v : values) io.ValueInt(v);
+        for (const auto& v : values)
+            io.ValueInt(v);
         io.EndList();
     } else {
-        for (auto& v : values) io.Int(key, v);
+        for (auto& v : values)
+            io.Int(key, v);
     }
 }
 
 template <class IO, class Array> void ByteArray(IO& io, const char* key, Array& values) {
     if constexpr (IO::Kind == IoKind::Dump) {
         io.BeginValueList(key);
-        for (const auto& v : values) io.ValueInt(v);
+        for (const auto& v : values)
+            io.ValueInt(v);
         io.EndList();
     } else {
-        for (auto& v : values) io.Byte(key, v);
+        for (auto& v : values)
+            io.Byte(key, v);
     }
 }
 
 // Save, load, size and dump of a record through its Fields walk, with its place codes.
-#define DUROVID_RECORD_STORAGE(Class, SavePlace, LoadPlace)                                              \
-    void Class::SaveToStorage(mTDocumentStorage& storage) {                                              \
-        WithPlace(SavePlace, [&] {                                                                       \
-            StorageWriter io(storage);                                                                   \
-            Fields(io);                                                                                  \
-        });                                                                                              \
-    }                                                                                                    \
-    void Class::LoadFromStorage(mTDocumentStorage& storage) {                                            \
-        WithPlace(LoadPlace, [&] {                                                                       \
-            StorageReader io(storage);                                                                   \
-            Fields(io);                                                                                  \
-        });                                                                                              \
-    }                                                                                                    \
-    quint32 Class::StoredSize() {                                                                        \
-        StorageSizer io;                                                                                 \
-        Fields(io);                                                                                      \
-        return io.total;                                                                                 \
-    }                                                                                                    \
-    void Class::Dump(JsonDumper& json) { Fields(json); }
+#define DUROVID_RECORD_STORAGE(Class, SavePlace, LoadPlace)                                                  \
+    void Class::SaveToStorage(mTDocumentStorage& storage) {                                                  \
+        WithPlace(SavePlace, [&] {                                                                           \
+            StorageWriter io(storage);                                                                       \
+            Fields(io);                                                                                      \
+        });                                                                                                  \
+    }                                                                                                        \
+    void Class::LoadFromStorage(mTDocumentStorage& storage) {                                                \
+        WithPlace(LoadPlace, [&] {                                                                           \
+            StorageReader io(storage);                                                                       \
+            Fields(io);                                                                                      \
+        });                                                                                                  \
+    }                                                                                                        \
+    quint32 Class::StoredSize() {                                                                            \
+        StorageSizer io;                                                                                     \
+        Fields(io);                                                                                          \
+        return io.total;                                                                                     \
+    }                                                                                                        \
+    void Class::Dump(JsonDumper& json) {                                                                     \
+        Fields(json);                                                                                        \
+    }
 
 // The same for records kept in a list, whose stream names carry their list position.
-#define DUROVID_LIST_RECORD_STORAGE(Class, SavePlace, LoadPlace)                                         \
-    void Class::SaveToStorage(mTDocumentStorage& storage, quint16 index) {                               \
-        WithPlace(SavePlace, [&] {                                                                       \
-            StorageWriter io(storage);                                                                   \
-            Fields(io, index);                                                                           \
-        });                                                                                              \
-    }                                                                                                    \
-    void Class::LoadFromStorage(mTDocumentStorage& storage, quint16 index) {                             \
-        WithPlace(LoadPlace, [&] {                                                                       \
-            StorageReader io(storage);                                                                   \
-            Fields(io, index);                                                                           \
-        });                                                                                              \
-    }                                                                                                    \
-    quint32 Class::StoredSize(quint16 index) {                                                           \
-        StorageSizer io;                                                                                 \
-        Fields(io, index);                                                                               \
-        return io.total;                                                                                 \
-    }                                                                                                    \
-    void Class::Dump(JsonDumper& json) { Fields(json, 0); }
+#define DUROVID_LIST_RECORD_STORAGE(Class, SavePlace, LoadPlace)                                             \
+    void Class::SaveToStorage(mTDocumentStorage& storage, quint16 index) {                                   \
+        WithPlace(SavePlace, [&] {                                                                           \
+            StorageWriter io(storage);                                                                       \
+            Fields(io, index);                                                                               \
+        });                                                                                                  \
+    }                                                                                                        \
+    void Class::LoadFromStorage(mTDocumentStorage& storage, quint16 index) {                                 \
+        WithPlace(LoadPlace, [&] {                                                                           \
+            StorageReader io(storage);                                                                       \
+            Fields(io, index);                                                                               \
+        });                                                                                                  \
+    }                                                                                                        \
+    quint32 Class::StoredSize(quint16 index) {                                                               \
+        StorageSizer io;                                                                                     \
+        Fields(io, index);                                                                                   \
+        return io.total;                                                                                     \
+    }                                                                                                        \
+    void Class::Dump(JsonDumper& json) {                                                                     \
+        Fields(json, 0);                                                                                     \
+    }
 
-#define DUROVID_LIST_RECORD_INTERFACE                                                                    \
-    void SaveToStorage(mTDocumentStorage& storage, quint16 index);                                       \
-    void LoadFromStorage(mTDocumentStorage& storage, quint16 index);                                     \
-    quint32 StoredSize(quint16 index = 0);                                                               \
-    void Dump(JsonDumper& json);                                                                         \
+#define DUROVID_LIST_RECORD_INTERFACE                                                                        \
+    void SaveToStorage(mTDocumentStorage& storage, quint16 index);                                           \
+    void LoadFromStorage(mTDocumentStorage& storage, quint16 index);                                         \
+    quint32 StoredSize(quint16 index = 0);                                                                   \
+    void Dump(JsonDumper& json);                                                                             \
     template <class IO> void Fields(IO& io, int index);
 
-#define DUROVID_RECORD_INTERFACE                                                                         \
-    void SaveToStorage(mTDocumentStorage& storage);                                                      \
-    void LoadFromStorage(mTDocumentStorage& storage);                                                    \
-    quint32 StoredSize();                                                                                \
-    void Dump(JsonDumper& json);                                                                         \
+#define DUROVID_RECORD_INTERFACE                                                                             \
+    void SaveToStorage(mTDocumentStorage& storage);                                                          \
+    void LoadFromStorage(mTDocumentStorage& storage);                                                        \
+    quint32 StoredSize();                                                                                    \
+    void Dump(JsonDumper& json);                                                                             \
     template <class IO> void Fields(IO& io);
 
 // A flag that older files may lack at the end of their stream: when it cannot be read it counts as 0

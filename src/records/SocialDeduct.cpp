@@ -2,7 +2,8 @@
 
 void mTSocialDeduct::CheckChildIndex(int i, quint16 emptyCode) const {
     if (ChildEducation.empty()) throw mEMemoryAllocate(StorageText::NotAllocated, emptyCode);
-    if (i < 0 || i >= ChildEducationCount()) throw mEMemoryAllocate(StorageText::NotAllocated, quint16(emptyCode + 1));
+    if (i < 0 || i >= ChildEducationCount())
+        throw mEMemoryAllocate(StorageText::NotAllocated, quint16(emptyCode + 1));
 }
 
 Money mTSocialDeduct::ChildEducationAmount(int i) const {
@@ -32,8 +33,10 @@ int mTSocialDeduct::AddPensionContract() {
 
 void mTSocialDeduct::ReplacePensionContract(int i, std::unique_ptr<mTPens> contract) {
     auto& slot = PensionContracts.at(size_t(i));
-    if (contract) slot = std::move(contract);
-    else PensionContracts.erase(PensionContracts.begin() + i);
+    if (contract)
+        slot = std::move(contract);
+    else
+        PensionContracts.erase(PensionContracts.begin() + i);
 }
 
 template <class IO> void mTSocialDeduct::Fields(IO& io) {
@@ -46,7 +49,8 @@ template <class IO> void mTSocialDeduct::Fields(IO& io) {
     if constexpr (IO::Kind == IoKind::Read) {
         io.Int("ChildEducationCount", children);
         ChildEducation.clear();
-        for (int i = 0; i < children; ++i) AddChildEducation(io.Storage().ReadMoney());
+        for (int i = 0; i < children; ++i)
+            AddChildEducation(io.Storage().ReadMoney());
     } else {
         if constexpr (IO::Kind != IoKind::Dump) io.Int("ChildEducationCount", children);
         AmountArray(io, "ChildEducation", ChildEducation);

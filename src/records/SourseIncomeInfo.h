@@ -21,22 +21,24 @@ public:
 };
 
 // Save, load, size and dump of a source class through its Fields walk, with its place codes.
-#define DUROVID_SOURCE_STORAGE(Class, SavePlace, LoadPlace)                                              \
-    void Class::SaveToStorage(mTDocumentStorage& storage, quint16 index, bool nonResident) {            \
-        WithPlace(SavePlace, [&] {                                                                       \
-            StorageWriter io(storage);                                                                   \
-            Fields(io, index, nonResident);                                                              \
-        });                                                                                              \
-    }                                                                                                    \
-    void Class::LoadFromStorage(mTDocumentStorage& storage, quint16 index, bool nonResident) {          \
-        WithPlace(LoadPlace, [&] {                                                                       \
-            StorageReader io(storage);                                                                   \
-            Fields(io, index, nonResident);                                                              \
-        });                                                                                              \
-    }                                                                                                    \
-    quint32 Class::StoredSize(quint16 index, bool nonResident) {                                         \
-        StorageSizer io;                                                                                 \
-        Fields(io, index, nonResident);                                                                  \
-        return io.total;                                                                                 \
-    }                                                                                                    \
-    void Class::Dump(JsonDumper& json) { Fields(json, 0, false); }
+#define DUROVID_SOURCE_STORAGE(Class, SavePlace, LoadPlace)                                                  \
+    void Class::SaveToStorage(mTDocumentStorage& storage, quint16 index, bool nonResident) {                 \
+        WithPlace(SavePlace, [&] {                                                                           \
+            StorageWriter io(storage);                                                                       \
+            Fields(io, index, nonResident);                                                                  \
+        });                                                                                                  \
+    }                                                                                                        \
+    void Class::LoadFromStorage(mTDocumentStorage& storage, quint16 index, bool nonResident) {               \
+        WithPlace(LoadPlace, [&] {                                                                           \
+            StorageReader io(storage);                                                                       \
+            Fields(io, index, nonResident);                                                                  \
+        });                                                                                                  \
+    }                                                                                                        \
+    quint32 Class::StoredSize(quint16 index, bool nonResident) {                                             \
+        StorageSizer io;                                                                                     \
+        Fields(io, index, nonResident);                                                                      \
+        return io.total;                                                                                     \
+    }                                                                                                        \
+    void Class::Dump(JsonDumper& json) {                                                                     \
+        Fields(json, 0, false);                                                                              \
+    }

@@ -28,7 +28,8 @@ void mTThirteenPercent::SetMonthValue(int month, Money value) {
 }
 
 template <class IO> void mTThirteenPercent::Fields(IO& io, int index, bool nonResident) {
-    io.Stream((nonResident ? QStringLiteral("@ThirteenPerceNR") : QStringLiteral("@ThirteenPercent")) + Index3(index));
+    io.Stream((nonResident ? QStringLiteral("@ThirteenPerceNR") : QStringLiteral("@ThirteenPercent")) +
+              Index3(index));
     bool hasFlag = true;
     if constexpr (IO::Kind == IoKind::Read) hasFlag = io.Storage().Version() >= kVersion1_1;
     if (hasFlag) io.Byte("StandardDeductionSource", StandardDeductionSource);
@@ -48,8 +49,10 @@ template <class IO> void mTThirteenPercent::Fields(IO& io, int index, bool nonRe
         if constexpr (IO::Kind == IoKind::Read) {
             SetMonthValue(m, io.Storage().ReadMoney());
         } else if constexpr (IO::Kind == IoKind::Dump) {
-            if (MonthIsPresent[m]) io.ValueAmount(MonthValues[m]);
-            else io.ValueNull();
+            if (MonthIsPresent[m])
+                io.ValueAmount(MonthValues[m]);
+            else
+                io.ValueNull();
         } else if (MonthIsPresent[m]) {
             io.Amount(nullptr, MonthValues[m]);
         } else {

@@ -40,7 +40,8 @@ QString ShortFloatText(double value) {
         const int decimals = std::max(0, 14 - exponent);
         text = QString::number(value, 'f', decimals);
         if (text.contains(QLatin1Char('.'))) {
-            while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+            while (text.endsWith(QLatin1Char('0')))
+                text.chop(1);
             if (text.endsWith(QLatin1Char('.'))) text.chop(1);
         }
     }
@@ -52,7 +53,9 @@ QString PointDecimalText(long double x) {
     return ShortFloatText(rounded).replace(QLatin1Char(','), QLatin1Char('.'));
 }
 
-QString AmountFieldText(Money v) { return v.ToText(kScreenDecimalSeparator); }
+QString AmountFieldText(Money v) {
+    return v.ToText(kScreenDecimalSeparator);
+}
 
 bool ParseAmountField(const QString& text, Money& out) {
     if (text.trimmed().isEmpty()) {
@@ -62,6 +65,10 @@ bool ParseAmountField(const QString& text, Money& out) {
     return Money::FromText(text, kScreenDecimalSeparator, out);
 }
 
-QString DateFieldText(TDateTime value) { return DateValue::Text(value); }
+QString DateFieldText(TDateTime value) {
+    return DateValue::Text(value);
+}
 
-bool ParseDateField(const QString& text, TDateTime& out) { return DateValue::FromText(text, QLatin1Char('.'), out); }
+bool ParseDateField(const QString& text, TDateTime& out) {
+    return DateValue::FromText(text, QLatin1Char('.'), out);
+}

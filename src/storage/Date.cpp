@@ -8,16 +8,22 @@ const QDate kEpoch(1899, 12, 30);
 
 namespace DateValue {
 
-TDateTime FromQDate(QDate date) { return static_cast<double>(kEpoch.daysTo(date)); }
+TDateTime FromQDate(QDate date) {
+    return static_cast<double>(kEpoch.daysTo(date));
+}
 
 TDateTime FromQDateTime(const QDateTime& dateTime) {
     const double seconds = dateTime.time().msecsSinceStartOfDay() / 1000.0;
     return FromQDate(dateTime.date()) + seconds / 86400.0;
 }
 
-TDateTime FromYmd(int year, int month, int day) { return FromQDate(QDate(year, month, day)); }
+TDateTime FromYmd(int year, int month, int day) {
+    return FromQDate(QDate(year, month, day));
+}
 
-TDateTime Today() { return FromQDate(QDate::currentDate()); }
+TDateTime Today() {
+    return FromQDate(QDate::currentDate());
+}
 
 QDate ToQDate(TDateTime value) {
     if (!std::isfinite(value) || std::fabs(value) > 3.0e6) return {};
@@ -32,9 +38,13 @@ QDateTime ToQDateTime(TDateTime value) {
     return QDateTime(date, QTime(0, 0)).addMSecs(msecs);
 }
 
-bool HasTimeOfDay(TDateTime value) { return std::isfinite(value) && value != std::floor(value); }
+bool HasTimeOfDay(TDateTime value) {
+    return std::isfinite(value) && value != std::floor(value);
+}
 
-int Year(TDateTime value) { return ToQDate(value).year(); }
+int Year(TDateTime value) {
+    return ToQDate(value).year();
+}
 
 QString Text(TDateTime value, QChar separator) {
     const QDate date = ToQDate(value);

@@ -20,7 +20,8 @@ template <class IO, class R, class... Args> void Record(IO& io, const char* key,
 }
 
 // A list inside the root: its count (word), then each record with its index.
-template <class IO, class T, class... Args> void RecordsOf(IO& io, const char* key, mTRecordList<T>& list, Args... args) {
+template <class IO, class T, class... Args>
+void RecordsOf(IO& io, const char* key, mTRecordList<T>& list, Args... args) {
     quint16 count = quint16(list.Count());
     if constexpr (IO::Kind != IoKind::Dump) io.Word(key, count);
     io.BeginList(key);
@@ -33,7 +34,8 @@ template <class IO, class T, class... Args> void RecordsOf(IO& io, const char* k
 
 } // namespace
 
-mTDeclaration::mTDeclaration() : SignDate(DateValue::Today()), FarmStartDate(DateValue::FromYmd(2000, 1, 1)) {}
+mTDeclaration::mTDeclaration()
+    : SignDate(DateValue::Today()), FarmStartDate(DateValue::FromYmd(2000, 1, 1)) {}
 
 void mTDeclaration::SetIncomeKinds(quint8 kinds) {
     for (quint8 bit : {IncomeRussia, IncomeForeign, IncomeBusiness, IncomePractice}) {
@@ -49,9 +51,15 @@ void mTDeclaration::SetIncomeKinds(quint8 kinds) {
             IncomeSources35.Clear();
             IncomeSources30.Clear();
             break;
-        case IncomeForeign: CurrencyIncomes.Clear(); break;
-        case IncomeBusiness: BusinessIncomes.Clear(); break;
-        case IncomePractice: PracticeIncomes.Clear(); break;
+        case IncomeForeign:
+            CurrencyIncomes.Clear();
+            break;
+        case IncomeBusiness:
+            BusinessIncomes.Clear();
+            break;
+        case IncomePractice:
+            PracticeIncomes.Clear();
+            break;
         }
     }
 }
@@ -87,7 +95,8 @@ template <class IO> void mTDeclaration::Fields(IO& io) {
     io.Int("ExpenseDocCount", ExpenseDocCount);
     static const char* const counterNames[8] = {"Counter1", "Counter2", "Counter3", "Counter4",
                                                 "Counter5", "Counter6", "Counter7", "Counter8"};
-    for (int i = 0; i < 8; ++i) io.Int(counterNames[i], Counters[size_t(i)]);
+    for (int i = 0; i < 8; ++i)
+        io.Int(counterNames[i], Counters[size_t(i)]);
     io.Str("RepresentativeDocument", RepresentativeDocument);
     io.Amount("EstimatedIncome", EstimatedIncome);
     io.Str("RepresentativeName", RepresentativeName);

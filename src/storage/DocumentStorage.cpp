@@ -16,7 +16,8 @@ constexpr quint32 kDateTextVersion = 65538; // 1.2: dates stored as day numbers 
 // Optional blanks, optional sign, decimal digits. Bounded so that it never overflows.
 bool ParseWholeNumber(const QByteArray& text, qint64& out) {
     qsizetype i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     const qsizetype firstDigit = i;
@@ -35,8 +36,10 @@ bool ParseDecimal(const QByteArray& text, char separator, double& out) {
     QByteArray normalised = text.trimmed();
     if (normalised.isEmpty()) return false;
     for (char& c : normalised) {
-        if (c == separator) c = '.';
-        else if (c == '.' || !(std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '+' || c == 'e' || c == 'E'))
+        if (c == separator)
+            c = '.';
+        else if (c == '.' || !(std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '+' ||
+                               c == 'e' || c == 'E'))
             return false;
     }
     bool ok = false;
@@ -47,7 +50,8 @@ bool ParseDecimal(const QByteArray& text, char separator, double& out) {
 }
 
 EConvertError NotConvertible(const QByteArray& text, const char* what) {
-    return EConvertError(QStringLiteral("'%1' не является %2").arg(CodePage::FromCp1251(text), QString::fromUtf8(what)));
+    return EConvertError(
+        QStringLiteral("'%1' не является %2").arg(CodePage::FromCp1251(text), QString::fromUtf8(what)));
 }
 
 } // namespace
@@ -166,9 +170,10 @@ void mTDocumentStorage::CheckWritable(WriteCodes codes) const {
 void mTDocumentStorage::WriteValue(const QByteArray& text, WriteCodes codes) {
     CheckWritable(codes);
     if (text.size() > MaxValueLength)
-        throw mEBadStorage(QStringLiteral("Значение длиннее %1 байт не может быть записано в файл декларации.")
-                               .arg(MaxValueLength),
-                           codes.readOnly);
+        throw mEBadStorage(
+            QStringLiteral("Значение длиннее %1 байт не может быть записано в файл декларации.")
+                .arg(MaxValueLength),
+            codes.readOnly);
     if (qint64(position_) + 4 + text.size() > qint64(size_))
         throw mEMemoryAllocate(StorageText::OutOfMemory, codes.readOnly);
     WriteField(QByteArray::number(text.size()), 4, '0');
@@ -177,13 +182,25 @@ void mTDocumentStorage::WriteValue(const QByteArray& text, WriteCodes codes) {
     position_ += quint32(text.size());
 }
 
-QByteArray mTDocumentStorage::IntegerText(qint32 value) { return QByteArray::number(quint32(value)); }
-QByteArray mTDocumentStorage::WordText(quint16 value) { return QByteArray::number(value); }
-QByteArray mTDocumentStorage::ByteText(quint8 value) { return QByteArray::number(value); }
-QByteArray mTDocumentStorage::MoneyText(Money value) { return value.ToText(QLatin1Char('.')).toLatin1(); }
-QByteArray mTDocumentStorage::DateText(TDateTime value) { return ShortFloatText(value).toLatin1(); }
+QByteArray mTDocumentStorage::IntegerText(qint32 value) {
+    return QByteArray::number(quint32(value));
+}
+QByteArray mTDocumentStorage::WordText(quint16 value) {
+    return QByteArray::number(value);
+}
+QByteArray mTDocumentStorage::ByteText(quint8 value) {
+    return QByteArray::number(value);
+}
+QByteArray mTDocumentStorage::MoneyText(Money value) {
+    return value.ToText(QLatin1Char('.')).toLatin1();
+}
+QByteArray mTDocumentStorage::DateText(TDateTime value) {
+    return ShortFloatText(value).toLatin1();
+}
 
-quint32 mTDocumentStorage::SizeOfString(const QString& value) { return 4 + quint32(value.size()); }
+quint32 mTDocumentStorage::SizeOfString(const QString& value) {
+    return 4 + quint32(value.size());
+}
 
 bool mTDocumentStorage::WriteString(const QString& value) {
     WriteValue(CodePage::ToCp1251(value), {150, 151});
@@ -241,16 +258,22 @@ qint64 mTDocumentStorage::ReadWholeNumber(ReadCodes codes, const char* what) {
     return value;
 }
 
-QString mTDocumentStorage::ReadString() { return CodePage::FromCp1251(ReadValue({93, 91}, false)); }
+QString mTDocumentStorage::ReadString() {
+    return CodePage::FromCp1251(ReadValue({93, 91}, false));
+}
 
 qint32 mTDocumentStorage::ReadInteger() {
     // Integers are written as unsigned 32-bit numbers; take them back into the signed range.
     return static_cast<qint32>(static_cast<quint32>(ReadWholeNumber({102, 100}, "целым числом")));
 }
 
-quint16 mTDocumentStorage::ReadWord() { return static_cast<quint16>(ReadWholeNumber({112, 110}, "целым числом")); }
+quint16 mTDocumentStorage::ReadWord() {
+    return static_cast<quint16>(ReadWholeNumber({112, 110}, "целым числом"));
+}
 
-quint8 mTDocumentStorage::ReadByte() { return static_cast<quint8>(ReadWholeNumber({142, 140}, "целым числом")); }
+quint8 mTDocumentStorage::ReadByte() {
+    return static_cast<quint8>(ReadWholeNumber({142, 140}, "целым числом"));
+}
 
 Money mTDocumentStorage::ReadMoney() {
     const QByteArray text = ReadValue({122, 120}, true);
@@ -267,7 +290,8 @@ TDateTime mTDocumentStorage::ReadDate() {
     TDateTime value = 0;
     if (Version() < kDateTextVersion) {
         const QString dateText = QString::fromLatin1(text);
-        if (DateValue::FromText(dateText, QLatin1Char('.'), value) || DateValue::FromText(dateText, QLatin1Char(','), value))
+        if (DateValue::FromText(dateText, QLatin1Char('.'), value) ||
+            DateValue::FromText(dateText, QLatin1Char(','), value))
             return value;
     } else if (ParseDecimal(text, '.', value) || ParseDecimal(text, ',', value)) {
         return value;

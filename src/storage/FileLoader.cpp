@@ -78,7 +78,9 @@ mTFileLoader::mTFileLoader(const QString& fileName, quint32 size, bool readOnly)
     open_ = true;
 }
 
-mTFileLoader::~mTFileLoader() { Close(); }
+mTFileLoader::~mTFileLoader() {
+    Close();
+}
 
 void mTFileLoader::Close() {
     if (file_.isOpen()) file_.close(); // closing releases the lock

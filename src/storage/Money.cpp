@@ -22,7 +22,8 @@ QString Money::ToText(QChar separator) const {
     quint64 fraction = magnitude % Scale;
     if (fraction != 0) {
         QString digits = QString::number(fraction).rightJustified(4, QLatin1Char('0'));
-        while (digits.endsWith(QLatin1Char('0'))) digits.chop(1);
+        while (digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
         text += separator + digits;
     }
     return negative ? QLatin1Char('-') + text : text;
@@ -45,7 +46,8 @@ bool Money::FromText(const QString& input, QChar separator, Money& out) {
     QString fractionDigits;
     if (i < text.size() && text[i] == separator) {
         ++i;
-        for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i) fractionDigits += text[i];
+        for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i)
+            fractionDigits += text[i];
     }
     if (i != text.size() || (wholeDigits == 0 && fractionDigits.isEmpty())) return false;
 
@@ -58,7 +60,8 @@ bool Money::FromText(const QString& input, QChar separator, Money& out) {
         const QString rest = fractionDigits.mid(4);
         const int first = rest[0].unicode() - '0';
         bool beyondHalf = false;
-        for (qsizetype k = 1; k < rest.size(); ++k) beyondHalf = beyondHalf || rest[k] != QLatin1Char('0');
+        for (qsizetype k = 1; k < rest.size(); ++k)
+            beyondHalf = beyondHalf || rest[k] != QLatin1Char('0');
         if (first > 5 || (first == 5 && (beyondHalf || (raw % 2) != 0))) ++raw;
     }
     out = FromRaw(negative ? -raw : raw);

@@ -12,7 +12,11 @@ public:
     static constexpr qint64 Scale = 10000;
 
     constexpr Money() = default;
-    static constexpr Money FromRaw(qint64 raw) { Money m; m.raw_ = raw; return m; }
+    static constexpr Money FromRaw(qint64 raw) {
+        Money m;
+        m.raw_ = raw;
+        return m;
+    }
     static constexpr Money FromUnits(qint64 units) { return FromRaw(units * Scale); }
     static Money FromLongDouble(long double value);
 
@@ -24,8 +28,14 @@ public:
     constexpr Money operator+(Money o) const { return FromRaw(raw_ + o.raw_); }
     constexpr Money operator-(Money o) const { return FromRaw(raw_ - o.raw_); }
     constexpr Money operator-() const { return FromRaw(-raw_); }
-    constexpr Money& operator+=(Money o) { raw_ += o.raw_; return *this; }
-    constexpr Money& operator-=(Money o) { raw_ -= o.raw_; return *this; }
+    constexpr Money& operator+=(Money o) {
+        raw_ += o.raw_;
+        return *this;
+    }
+    constexpr Money& operator-=(Money o) {
+        raw_ -= o.raw_;
+        return *this;
+    }
     constexpr auto operator<=>(const Money&) const = default;
 
     // Shortest decimal form: at most four decimals, no trailing zeros, no bare separator.

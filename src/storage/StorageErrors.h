@@ -9,7 +9,8 @@
 // Place is 0 when raised and is set by the record or root that passes it on.
 class mEPrivBase : public std::exception {
 public:
-    mEPrivBase(QString message, quint16 code) : message_(std::move(message)), utf8_(message_.toUtf8()), Code(code) {}
+    mEPrivBase(QString message, quint16 code)
+        : message_(std::move(message)), utf8_(message_.toUtf8()), Code(code) {}
     const char* what() const noexcept override { return utf8_.constData(); }
     const QString& Message() const { return message_; }
 
@@ -22,10 +23,10 @@ public:
     quint16 Place = 0;
 };
 
-#define DUROVID_STORAGE_ERROR(Name)                                                                       \
-    class Name : public mEPrivBase {                                                                       \
-    public:                                                                                                \
-        using mEPrivBase::mEPrivBase;                                                                      \
+#define DUROVID_STORAGE_ERROR(Name)                                                                          \
+    class Name : public mEPrivBase {                                                                         \
+    public:                                                                                                  \
+        using mEPrivBase::mEPrivBase;                                                                        \
     };
 
 DUROVID_STORAGE_ERROR(mEMemoryAllocate) // a buffer cannot be obtained
@@ -49,7 +50,8 @@ private:
 };
 
 namespace StorageText {
-inline const QString DamagedFile = QStringLiteral("Неправильный формат файла декларации, возможно он поврежден.");
+inline const QString DamagedFile =
+    QStringLiteral("Неправильный формат файла декларации, возможно он поврежден.");
 inline const QString NotAllocated = QStringLiteral("Не выделена память.");
 inline const QString AlreadyCreated = QStringLiteral("Объект уже был создан.");
 inline const QString NotInitialised = QStringLiteral("Попытка доступа к неинициализированным данным.");

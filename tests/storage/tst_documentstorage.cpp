@@ -67,18 +67,31 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, value);
         QFETCH(QByteArray, expected);
-        const QByteArray bytes = WriteContainer(QStringLiteral("value.kv0"), 60 + quint32(expected.size()),
-                                                [&](mTDocumentStorage& s) {
-            Money money;
-            switch (kind) {
-            case 0: s.WriteString(value); break;
-            case 1: s.WriteInteger(value.toInt()); break;
-            case 2: QVERIFY(Money::FromText(value, QLatin1Char('.'), money)); s.WriteMoney(money); break;
-            case 3: s.WriteDate(value.toDouble()); break;
-            case 4: s.WriteWord(quint16(value.toUInt())); break;
-            case 5: s.WriteByte(quint8(value.toUInt())); break;
-            }
-        });
+        const QByteArray bytes = WriteContainer(
+            QStringLiteral("value.kv0"), 60 + quint32(expected.size()), [&](mTDocumentStorage& s) {
+                Money money;
+                switch (kind) {
+                case 0:
+                    s.WriteString(value);
+                    break;
+                case 1:
+                    s.WriteInteger(value.toInt());
+                    break;
+                case 2:
+                    QVERIFY(Money::FromText(value, QLatin1Char('.'), money));
+                    s.WriteMoney(money);
+                    break;
+                case 3:
+                    s.WriteDate(value.toDouble());
+                    break;
+                case 4:
+                    s.WriteWord(quint16(value.toUInt()));
+                    break;
+                case 5:
+                    s.WriteByte(quint8(value.toUInt()));
+                    break;
+                }
+            });
         QCOMPARE(bytes.mid(60), expected);
 
         // And back again.
@@ -86,12 +99,24 @@ private Q_SLOTS:
         mTDocumentStorage s(loader);
         s.OpenExisting();
         switch (kind) {
-        case 0: QCOMPARE(s.ReadString(), value); break;
-        case 1: QCOMPARE(s.ReadInteger(), value.toInt()); break;
-        case 2: QCOMPARE(s.ReadMoney().ToText(), value); break;
-        case 3: QCOMPARE(s.ReadDate(), value.toDouble()); break;
-        case 4: QCOMPARE(s.ReadWord(), quint16(value.toUInt())); break;
-        case 5: QCOMPARE(s.ReadByte(), quint8(value.toUInt())); break;
+        case 0:
+            QCOMPARE(s.ReadString(), value);
+            break;
+        case 1:
+            QCOMPARE(s.ReadInteger(), value.toInt());
+            break;
+        case 2:
+            QCOMPARE(s.ReadMoney().ToText(), value);
+            break;
+        case 3:
+            QCOMPARE(s.ReadDate(), value.toDouble());
+            break;
+        case 4:
+            QCOMPARE(s.ReadWord(), quint16(value.toUInt()));
+            break;
+        case 5:
+            QCOMPARE(s.ReadByte(), quint8(value.toUInt()));
+            break;
         }
         QCOMPARE(s.Position(), quint32(bytes.size()));
     }
@@ -101,12 +126,22 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("money");
         QTest::addColumn<double>("date");
-        QTest::newRow("money 'a' is -1") << QByteArray("0102") << QByteArray("0001a000540544") << "-1" << 40544.0;
-        QTest::newRow("money with comma") << QByteArray("0102") << QByteArray("000412,5000540544") << "12.5" << 40544.0;
-        QTest::newRow("date with comma") << QByteArray("0102") << QByteArray("00011000740544,5") << "1" << 40544.5;
-        QTest::newRow("version 1.1 date text") << QByteArray("0101") << QByteArray("0001100100" "1.01.2011") << "1" << 40544.0;
-        QTest::newRow("version 1.1 date with commas") << QByteArray("0101") << QByteArray("0001100100" "1,01,2011") << "1" << 40544.0;
-        QTest::newRow("zero length numeric reads one byte") << QByteArray("0102") << QByteArray("00007000540544") << "7" << 40544.0;
+        QTest::newRow("money 'a' is -1")
+            << QByteArray("0102") << QByteArray("0001a000540544") << "-1" << 40544.0;
+        QTest::newRow("money with comma")
+            << QByteArray("0102") << QByteArray("000412,5000540544") << "12.5" << 40544.0;
+        QTest::newRow("date with comma")
+            << QByteArray("0102") << QByteArray("00011000740544,5") << "1" << 40544.5;
+        QTest::newRow("version 1.1 date text") << QByteArray("0101")
+                                               << QByteArray("0001100100"
+                                                             "1.01.2011")
+                                               << "1" << 40544.0;
+        QTest::newRow("version 1.1 date with commas") << QByteArray("0101")
+                                                      << QByteArray("0001100100"
+                                                                    "1,01,2011")
+                                                      << "1" << 40544.0;
+        QTest::newRow("zero length numeric reads one byte")
+            << QByteArray("0102") << QByteArray("00007000540544") << "7" << 40544.0;
     }
 
     void readsOlderAndLenientForms() {
@@ -197,7 +232,8 @@ private Q_SLOTS:
             QFAIL("no error");
         } catch (const mEBadStorage& e) {
             QCOMPARE(int(e.Code), code);
-            QCOMPARE(e.Message(), QStringLiteral("Неправильный формат файла декларации, возможно он поврежден."));
+            QCOMPARE(e.Message(),
+                     QStringLiteral("Неправильный формат файла декларации, возможно он поврежден."));
         }
     }
 

@@ -1,0 +1,53 @@
+// Save and load of declarations of growing size against a plain write and read of the same bytes.
+#include "bench/Bench.h"
+#include "tests/support/Samples.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+int RunStorage(const QStringList&) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.kv0"));
+    const QString plain = dir.filePath(QStringLiteral("plain.bin"));
+    std::printf("%8s %12s %10s %10s %12s %8s\n", "sources", "file bytes", "save ms", "load ms", "plain ms",
+                "ratio");
+    double ratioAt100 = 0, ratioAt999 = 0;
+    for (int sources : {10, 100, 999}) {
+        mTDeclaration d;
+        Samples::FillWithSources(d, sources);
+        const int runs = sources < 500 ? 20 : 5;
+        const double save = BestMs(runs, [&] { d.SaveToFile(path); });
+        const double load = BestMs(runs, [&] {
+            mTDeclaration loaded;
+            loaded.LoadFromFile(path);
+        });
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        const QByteArray bytes = f.readAll();
+        f.close();
+        const double io = BestMs(runs, [&] {
+            QFile out(plain);
+            out.open(QIODevice::WriteOnly);
+            out.write(bytes);
+            out.close();
+            QFile in(plain);
+            in.open(QIODevice::ReadOnly);
+            volatile qsizetype n = in.readAll().size();
+            (void)n;
+        });
+        const double ratio = (save + load) / io;
+        if (sources == 100) ratioAt100 = ratio;
+        if (sources == 999) ratioAt999 = ratio;
+        std::printf("%8d %12lld %10.3f %10.3f %12.3f %8.2f\n", sources, static_cast<long long>(bytes.size()),
+                    save, load, io, ratio);
+    }
+    std::printf("ratio at 999 / ratio at 100: %.2f (linear when at most 3)\n", ratioAt999 / ratioAt100);
+    return 0;
+}
+
+const BenchmarkRegistrar registrar({QStringLiteral("storage"), RunStorage});
+
+} // namespace

@@ -1,0 +1,29 @@
+// Feeds arbitrary bytes to the declaration loader and, when they load, to the dump and a save.
+#include "storage/Declaration.h"
+#include "storage/StorageErrors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("input.kv0"));
+    static const QString copy = dir.filePath(QStringLiteral("copy.kv0"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
+        file.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    try {
+        mTDeclaration declaration;
+        declaration.LoadFromFile(path);
+        const QByteArray json = declaration.DumpJson();
+        if (json.isEmpty()) __builtin_trap();
+        declaration.SaveToFile(copy);
+    } catch (const mEPrivBase&) {
+    } catch (const EConvertError&) {
+    }
+    return 0;
+}

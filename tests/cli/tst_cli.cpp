@@ -1,0 +1,100 @@
+#include "support/Samples.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// durovid-cli as a user runs it.
+class TestCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    struct Run {
+        int exitCode;
+        QByteArray out, err;
+    };
+
+    static Run Cli(const QStringList& args) {
+        QProcess p;
+        p.start(QStringLiteral(DUROVID_CLI), args);
+        p.waitForFinished(60000);
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+
+private Q_SLOTS:
+    void newThenDump() {
+        const QString path = dir.filePath(QStringLiteral("new.kv0"));
+        QCOMPARE(Cli({QStringLiteral("new"), path}).exitCode, 0);
+        const Run dump = Cli({QStringLiteral("dump"), path});
+        QCOMPARE(dump.exitCode, 0);
+        QJsonParseError error;
+        const QJsonObject json = QJsonDocument::fromJson(dump.out, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(json[QStringLiteral("IncomeKinds")].toInt(), 1);
+        QCOMPARE(json[QStringLiteral("AutoSheetCount")].toInt(), 1);
+        QCOMPARE(json[QStringLiteral("SignDate")].toString(),
+                 QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+        QCOMPARE(json[QStringLiteral("Person")].toObject()[QStringLiteral("CountryName")].toString(),
+                 QStringLiteral("РОССИЯ"));
+    }
+
+    void dumpShowsEveryRecord() {
+        const QString path = dir.filePath(QStringLiteral("full.kv0"));
+        mTDeclaration d;
+        Samples::FillEverything(d);
+        d.SaveToFile(path);
+        const Run dump = Cli({QStringLiteral("dump"), path});
+        QCOMPARE(dump.exitCode, 0);
+        const QJsonObject json = QJsonDocument::fromJson(dump.out).object();
+        QCOMPARE(json[QStringLiteral("SignDate")].toString(), QStringLiteral("01.01.2011 10:50:57"));
+        QCOMPARE(json[QStringLiteral("FixedAdvancePayments")].toString(), QStringLiteral("-12.3456"));
+        const QJsonObject source = json[QStringLiteral("IncomeSources13NR")].toArray()[1].toObject();
+        QCOMPARE(source[QStringLiteral("IncomeTotal")].toString(), QStringLiteral("99999.9999"));
+        QCOMPARE(source[QStringLiteral("Lines")].toArray().size(), 3);
+        QCOMPARE(source[QStringLiteral("MonthValues")].toArray()[1], QJsonValue());
+        QCOMPARE(json[QStringLiteral("TaxPayments")]
+                     .toArray()[2]
+                     .toObject()[QStringLiteral("PaymentKBK")]
+                     .toString(),
+                 QStringLiteral("18210102021011000110"));
+        QCOMPARE(json[QStringLiteral("SocialDeduction")]
+                     .toObject()[QStringLiteral("PensionContracts")]
+                     .toArray()
+                     .size(),
+                 2);
+    }
+
+    void errors_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("damaged") << QByteArray("XLSG0000")
+                                 << "Неправильный формат файла декларации, возможно он поврежден.\n";
+        QTest::newRow("bad value")
+            << QByteArray("DLSG            "
+                          "Zizo20100102FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF0009@DeclInfo0000000000010001x")
+            << "Неправильный формат файла декларации, возможно он поврежден.\n";
+    }
+    void errors() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        const QString path = dir.filePath(QStringLiteral("bad.kv0"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        const Run dump = Cli({QStringLiteral("dump"), path});
+        QCOMPARE(dump.exitCode, 2);
+        QCOMPARE(QString::fromUtf8(dump.err), message);
+        QVERIFY(dump.out.isEmpty());
+        QCOMPARE(Cli({QStringLiteral("dump")}).exitCode, 2);
+        QCOMPARE(Cli({QStringLiteral("nonsense")}).exitCode, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
