@@ -5,6 +5,7 @@
 #include "storage/FileLoader.h"
 #include "storage/StorageErrors.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -122,6 +123,10 @@ void mTDocumentStorage::OpenStream(const QString& name) {
     currentStream_ = name;
 }
 
+namespace {
+constexpr qsizetype kIndexedNameLength = 32; // longer names are searched for directly
+}
+
 qint64 mTDocumentStorage::FindStream(const QByteArray& name) {
     if (searchEnd_ < 0) {
         const void* zero = std::memchr(data_, 0, size_);
@@ -129,21 +134,31 @@ qint64 mTDocumentStorage::FindStream(const QByteArray& name) {
     }
     if (name.isEmpty()) return 0;
     const QByteArrayView haystack(data_, searchEnd_);
-    if (name[0] != '@') return haystack.indexOf(name);
+    if (name[0] != '@' || name.size() > kIndexedNameLength) return haystack.indexOf(name);
 
-    auto index = firstOccurrence_.find(int(name.size()));
-    if (index == firstOccurrence_.end()) {
-        QHash<QByteArray, qint64> first;
-        const qsizetype length = name.size();
-        for (qsizetype at = haystack.indexOf('@'); at >= 0 && at + length <= searchEnd_;
-             at = haystack.indexOf('@', at + 1)) {
-            const QByteArray run(data_ + at, length);
-            if (!first.contains(run)) first.insert(run, at);
-        }
-        index = firstOccurrence_.emplace(int(name.size()), std::move(first)).first;
+    const char* data = data_;
+    const qint64 end = searchEnd_;
+    // The bytes behind an offset, as far as the index looks.
+    const auto key = [data, end](quint32 at) {
+        return QByteArrayView(data + at, std::min<qint64>(kIndexedNameLength, end - at));
+    };
+    if (atSigns_.empty()) {
+        for (qsizetype at = haystack.indexOf('@'); at >= 0; at = haystack.indexOf('@', at + 1))
+            atSigns_.push_back(quint32(at));
+        std::sort(atSigns_.begin(), atSigns_.end(), [&key](quint32 a, quint32 b) { return key(a) < key(b); });
     }
-    const auto hit = index->second.constFind(name);
-    return hit == index->second.cend() ? -1 : hit.value();
+    // Every run that begins with the name sorts into one range; the first occurrence is its smallest offset.
+    const QByteArrayView wanted(name);
+    const auto prefix = [&key, &wanted](quint32 at) {
+        const QByteArrayView k = key(at);
+        return k.first(std::min(k.size(), wanted.size()));
+    };
+    auto it = std::lower_bound(atSigns_.begin(), atSigns_.end(), wanted,
+                               [&prefix](quint32 at, QByteArrayView n) { return prefix(at) < n; });
+    qint64 first = -1;
+    for (; it != atSigns_.end() && prefix(*it) == wanted; ++it)
+        if (first < 0 || *it < first) first = *it;
+    return first;
 }
 
 // ---- writing --------------------------------------------------------------------------------

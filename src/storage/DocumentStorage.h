@@ -4,9 +4,8 @@
 #include "storage/Money.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
-#include <map>
+#include <vector>
 
 class mTFileLoader;
 
@@ -100,8 +99,9 @@ private:
     bool creatingStream_ = false;
     bool headerCreated_ = false;
 
-    // Stream search index: for every name length asked for, the first offset of every run of that
-    // length starting with "@", so that opening thousands of streams stays linear in the file size.
+    // Stream search index: the offsets of every "@" before the first zero byte, sorted by the bytes
+    // that follow them, so that opening thousands of streams stays close to linear in the file size
+    // while costing four bytes per "@".
     qint64 searchEnd_ = -1;
-    std::map<int, QHash<QByteArray, qint64>> firstOccurrence_;
+    std::vector<quint32> atSigns_;
 };

@@ -183,6 +183,21 @@ private Q_SLOTS:
         }
     }
 
+    // The search finds the name's first run anywhere before the first zero byte, even inside a value.
+    void streamSearchTakesTheFirstOccurrence() {
+        WriteFile(QStringLiteral("search.kv0"), Header() + "0010x@Target12" + "0007@Target" + "00013" + QByteArray(3, '\0') +
+                                                   "0005@Late");
+        mTFileLoader loader(Path(QStringLiteral("search.kv0")), 0, true);
+        mTDocumentStorage s(loader);
+        s.OpenExisting();
+        s.OpenStream(QStringLiteral("@Target"));
+        QCOMPARE(s.Position(), quint32(60 + 4 + 8));
+        s.OpenStream(QStringLiteral("@Target12"));
+        QCOMPARE(s.Position(), quint32(60 + 4 + 10));
+        QVERIFY_THROWS_EXCEPTION(mEOpenStream, s.OpenStream(QStringLiteral("@Late")));
+        QVERIFY_THROWS_EXCEPTION(mEOpenStream, s.OpenStream(QStringLiteral("@Target123")));
+    }
+
     void misuseRaisesTheRightError() {
         WriteFile(QStringLiteral("ro.kv0"), Header() + "0003abc");
         mTFileLoader loader(Path(QStringLiteral("ro.kv0")), 0, true);
