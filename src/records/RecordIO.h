@@ -101,6 +101,7 @@ public:
     void Derived(const char* key, const qint32& v) { Int(key, v); }
     bool Take(bool) const { return true; }
     void Null(const char* key) { Key(key); out += "null"; }
+    void Bool(const char* key, bool v) { Key(key); out += v ? "true" : "false"; }
 
     void BeginObject(const char* key = nullptr);
     void EndObject();
