@@ -36,9 +36,9 @@ public:
     Money ExpensesTotal;
 
 protected:
-    // Adds an income and its deduction to the group of the two codes; false when no group takes them.
+    // Adds an income and its deduction to the group of the two codes; no group, nothing added.
     // contractsOnly admits only civil-law work contracts.
-    bool Add(qint32 incomeCode, qint32 deductionCode, Money income, Money deduction,
+    void Add(qint32 incomeCode, qint32 deductionCode, Money income, Money deduction,
              bool contractsOnly = false);
     // Caps each group's deduction at its income and totals the deductions.
     void Finish();
