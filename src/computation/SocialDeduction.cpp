@@ -20,10 +20,17 @@ constexpr qint32 kProvisionRelative = 2;
 constexpr qint32 kInsuranceOwn = 3;
 constexpr qint32 kInsuranceRelative = 4;
 
-// percent % of amount, the kopecks past the second decimal cut.
+// percent % of amount, the kopecks past the second decimal cut. Wide arithmetic: the amounts come
+// from a file and must not overflow.
 Money PercentCutToKopecks(Money amount, int percent) {
     constexpr qint64 rawPerKopeck = Money::Scale / 100;
-    return Money::FromRaw(amount.Raw() * percent / Money::Scale * rawPerKopeck);
+    const __int128 kopecks = static_cast<__int128>(amount.Raw()) * percent / Money::Scale;
+    return Money::FromRaw(static_cast<qint64>(kopecks) * rawPerKopeck);
+}
+
+// amount > percent % of base, exactly.
+bool ExceedsPercent(Money amount, Money base, int percent) {
+    return static_cast<__int128>(amount.Raw()) * 100 > static_cast<__int128>(base.Raw()) * percent;
 }
 
 } // namespace
@@ -38,7 +45,7 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
     const Money income = sum.PrilA13.IncomeTotal + sum.PrilB13.IncomeRoublesTotal + sum.PrilV1.IncomeTotal +
                          sum.PrilV2.IncomeTotal;
     // Compared exactly with the share of the income, then cut to kopecks.
-    if (Charity.Raw() * 100 > income.Raw() * kCharityPercent)
+    if (ExceedsPercent(Charity, income, kCharityPercent))
         Charity = PercentCutToKopecks(income, kCharityPercent);
 
     OwnEducation = record.OwnEducation;
