@@ -1,5 +1,6 @@
 #include "computation/ExemptIncome.h"
 
+#include "computation/IncomeCodes.h"
 #include "computation/SvodSum.h"
 #include "storage/AmountText.h"
 #include "storage/Declaration.h"
@@ -9,8 +10,6 @@
 namespace {
 
 constexpr qint32 kFarmPayInKind = 2791;
-constexpr qint32 kAdvertisingPrize = 2740;
-constexpr qint32 kExemptMaterialBenefit = 2620;
 constexpr qint32 kBirthAid = 2762;
 constexpr qint32 kBirthAidDeduction = 508;
 
@@ -141,7 +140,7 @@ bool kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     if (declaration.ReturnKind == ReturnKind3NDFL) {
         for (int i = 0; i < declaration.IncomeSources35.Count(); ++i) {
             const mTThirtyFivePercent& source = *declaration.IncomeSources35.At(i);
-            if (source.IncomeCode == kAdvertisingPrize && source.DeductionCode != 0)
+            if (source.IncomeCode == IncomeCode::AdvertisingPrize && source.DeductionCode != 0)
                 addRow(source, i, source.IncomeTotal, source.DeductionAmount);
         }
     }
@@ -149,7 +148,7 @@ bool kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     for (int i = 0; i < declaration.IncomeSources13.Count(); ++i) {
         const mTThirteenPercent& source = *declaration.IncomeSources13.At(i);
         for (const auto& line : source.Lines)
-            if (line->IncomeCode == kAdvertisingPrize && line->DeductionCode != 0)
+            if (line->IncomeCode == IncomeCode::AdvertisingPrize && line->DeductionCode != 0)
                 addRow(source, i, line->IncomeAmount, line->DeductionAmount);
     }
     return true;
@@ -160,7 +159,7 @@ bool kTSvodSumPrilM3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     if (declaration.ReturnKind != ReturnKind3NDFL) return true;
     for (int i = 0; i < declaration.IncomeSources35.Count(); ++i) {
         const mTThirtyFivePercent& source = *declaration.IncomeSources35.At(i);
-        if (source.IncomeCode != kExemptMaterialBenefit) continue;
+        if (source.IncomeCode != IncomeCode::ExemptMaterialBenefit) continue;
         kTSvodSumPrilM3Row row;
         row.SourceINN = source.SourceINN;
         row.SourceKPP = source.SourceKPP;

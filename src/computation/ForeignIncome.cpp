@@ -1,5 +1,6 @@
 #include "computation/ForeignIncome.h"
 
+#include "computation/IncomeCodes.h"
 #include "computation/SvodSum.h"
 #include "computation/WholeRoubles.h"
 #include "storage/AmountText.h"
@@ -8,9 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-// Exempt material benefit: never taxed as foreign income.
-constexpr qint32 kExemptMaterialBenefit = 2620;
 
 // Roubles per one currency unit to four decimals; empty when the units are unknown.
 QString RateText(Money rate, qint32 units) {
@@ -24,7 +22,7 @@ bool kTSvodSumPrilB::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     if (!(declaration.IncomeKinds & IncomeForeign)) return true;
     for (const auto& income : declaration.CurrencyIncomes) {
-        if (income->TaxRate != Rate || income->IncomeCode == kExemptMaterialBenefit) continue;
+        if (income->TaxRate != Rate || income->IncomeCode == IncomeCode::ExemptMaterialBenefit) continue;
         kTSvodSumPrilBRow row;
         row.CountryCode = income->CountryCode;
         row.CurrencyName = income->CurrencyName;

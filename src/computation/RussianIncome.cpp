@@ -1,14 +1,11 @@
 #include "computation/RussianIncome.h"
 
+#include "computation/IncomeCodes.h"
 #include "computation/SvodSum.h"
 #include "computation/WholeRoubles.h"
 #include "storage/Declaration.h"
 
 namespace {
-
-// Prizes in advertising contests and the exempt material benefit on housing credit.
-constexpr qint32 kAdvertisingPrize = 2740;
-constexpr qint32 kExemptMaterialBenefit = 2620;
 
 // A rate's OKATO code is the first one that a source of the rate carries.
 void TakeOkato(QString& code, const QString& sourceOkato) {
@@ -79,13 +76,13 @@ bool kTSvodSumPrilA35::Compute(const mTDeclaration& declaration, kTSvodSum& sum)
     // The first rows of the prize sheet are the prize sources of this list, in the same order.
     size_t prize = 0;
     for (const auto& source : declaration.IncomeSources35) {
-        if (source->IncomeCode == kExemptMaterialBenefit) {
+        if (source->IncomeCode == IncomeCode::ExemptMaterialBenefit) {
             // Its tax is refunded through the agent that paid the benefit.
             sum.Okato35 = source->SourceOKATO;
             continue;
         }
         Money taxable = source->IncomeTotal;
-        if (source->IncomeCode == kAdvertisingPrize && source->DeductionCode != 0) {
+        if (source->IncomeCode == IncomeCode::AdvertisingPrize && source->DeductionCode != 0) {
             if (prize < sum.PrilM2.Rows.size()) {
                 const kTSvodSumPrilM2Row& row = sum.PrilM2.Rows[prize];
                 taxable = row.Income - row.Exempt;
