@@ -118,6 +118,10 @@ public:
     void Date(const char* key, const TDateTime& v);
     void Derived(const char* key, const Money& v) { Amount(key, v); }
     void Derived(const char* key, const qint32& v) { Int(key, v); }
+    void Bool(const char* key, bool v) {
+        Key(key);
+        out += v ? "true" : "false";
+    }
     bool Take(bool) const { return true; }
     void Null(const char* key) {
         Key(key);

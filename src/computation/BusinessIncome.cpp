@@ -1,0 +1,36 @@
+#include "computation/BusinessIncome.h"
+
+#include "computation/SvodSum.h"
+#include "storage/Declaration.h"
+
+void kTSvodSumPrilV::LimitDeductionToIncome() {
+    if (IncomeTotal < ProfessionalDeduction) ProfessionalDeduction = IncomeTotal;
+}
+
+bool kTSvodSumPrilV1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+    Reset();
+    if (!(declaration.IncomeKinds & IncomeBusiness)) return true;
+    for (const auto& activity : declaration.BusinessIncomes) {
+        IncomeTotal += activity->Income;
+        // Without documents the expenses are the normative share of the income.
+        ProfessionalDeduction +=
+            activity->HasDocumentedExpenses == 1 ? activity->ExpensesTotal : activity->NormativeExpenses;
+    }
+    AdvancePaid = declaration.AdvancePaid;
+    AdvanceAccrued = declaration.AdvanceAccrued;
+    LimitDeductionToIncome();
+    return true;
+}
+
+bool kTSvodSumPrilV2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+    Reset();
+    if (!(declaration.IncomeKinds & IncomePractice)) return true;
+    for (const auto& practice : declaration.PracticeIncomes) {
+        IncomeTotal += practice->PracticeAmounts[0];
+        ProfessionalDeduction += practice->PracticeAmounts[1];
+    }
+    AdvancePaid = declaration.PracticeSum1;
+    AdvanceAccrued = declaration.PracticeSum2;
+    LimitDeductionToIncome();
+    return true;
+}

@@ -1,0 +1,8 @@
+#include "computation/PropertyDeduction.h"
+
+#include "computation/SvodSum.h"
+
+bool kTSvodSumPrilZ::Compute(const mTDeclaration&, kTSvodSum&) {
+    Reset();
+    return true;
+}

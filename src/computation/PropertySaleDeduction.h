@@ -1,0 +1,54 @@
+#pragma once
+
+#include "computation/ResultFields.h"
+
+class kTSvodSum;
+class mTDeclaration;
+
+// Deduction on the sale of property and on the redemption of land or real estate.
+class kTSvodSumPrilH1 {
+public:
+    void Reset() { ResetFields(*this); }
+    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    template <class IO> void Fields(IO& io) {
+        io.Amount("HousingSaleIncome", HousingSaleIncome);
+        io.Amount("HousingSaleDeduction", HousingSaleDeduction);
+        io.Amount("HousingShareIncome", HousingShareIncome);
+        io.Amount("HousingShareDeduction", HousingShareDeduction);
+        io.Amount("HousingDocIncome", HousingDocIncome);
+        io.Amount("HousingDocExpenses", HousingDocExpenses);
+        io.Amount("OtherSaleIncome", OtherSaleIncome);
+        io.Amount("OtherSaleDeduction", OtherSaleDeduction);
+        io.Amount("OtherDocIncome", OtherDocIncome);
+        io.Amount("OtherDocExpenses", OtherDocExpenses);
+        io.Amount("RedemptionIncome", RedemptionIncome);
+        io.Amount("RedemptionDeduction", RedemptionDeduction);
+        io.Amount("HousingLimitedIncome", HousingLimitedIncome);
+        io.Amount("HousingLimitedDeduction", HousingLimitedDeduction);
+        io.Amount("HousingIncomeTotal", HousingIncomeTotal);
+        io.Amount("HousingDeductionTotal", HousingDeductionTotal);
+        io.Amount("OtherIncomeTotal", OtherIncomeTotal);
+        io.Amount("OtherDeductionTotal", OtherDeductionTotal);
+        io.Amount("DeductionTotal", DeductionTotal);
+    }
+
+    Money HousingSaleIncome;
+    Money HousingSaleDeduction;
+    Money HousingShareIncome;
+    Money HousingShareDeduction;
+    Money HousingDocIncome;
+    Money HousingDocExpenses;
+    Money OtherSaleIncome;
+    Money OtherSaleDeduction;
+    Money OtherDocIncome;
+    Money OtherDocExpenses;
+    Money RedemptionIncome;
+    Money RedemptionDeduction;
+    Money HousingLimitedIncome;
+    Money HousingLimitedDeduction;
+    Money HousingIncomeTotal;
+    Money HousingDeductionTotal;
+    Money OtherIncomeTotal;
+    Money OtherDeductionTotal;
+    Money DeductionTotal;
+};
