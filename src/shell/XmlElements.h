@@ -1,0 +1,12 @@
+#pragma once
+
+#include <pugixml.hpp>
+#include <vector>
+
+// The element children of a node, in document order (text and comments left out).
+inline std::vector<pugi::xml_node> ChildElements(const pugi::xml_node& node) {
+    std::vector<pugi::xml_node> elements;
+    for (const pugi::xml_node& child : node.children())
+        if (child.type() == pugi::node_element) elements.push_back(child);
+    return elements;
+}
