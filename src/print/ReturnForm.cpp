@@ -68,6 +68,8 @@ ReturnForm ReturnForm::FromXml(const QString& xml, const QString& inspectionName
 
     // The title sheet: the document's own data and everything but the body.
     Sheet title{ReturnLabels::ForElement(Name(document)), {}};
+    for (const pugi::xml_attribute& a : dom.document_element().attributes())
+        title.Rows.append({0, ReturnLabels::ForAttribute(Text(a.name())), Text(a.value()), false});
     for (const pugi::xml_attribute& a : document.attributes())
         title.Rows.append({0, ReturnLabels::ForAttribute(Text(a.name())), Text(a.value()), false});
     for (const pugi::xml_node& child : ChildElements(document)) {

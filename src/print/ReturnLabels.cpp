@@ -64,6 +64,9 @@ const QHash<QString, QString>& Elements() {
 
 const QHash<QString, QString>& Attributes() {
     static const QHash<QString, QString> labels = {
+        {QStringLiteral("ИдФайл"), QStringLiteral("Идентификатор файла")},
+        {QStringLiteral("ВерсПрог"), QStringLiteral("Версия программы")},
+        {QStringLiteral("ВерсФорм"), QStringLiteral("Версия формата")},
         {QStringLiteral("КНД"), QStringLiteral("Код формы по КНД")},
         {QStringLiteral("ДатаДок"), QStringLiteral("Дата документа")},
         {QStringLiteral("Период"), QStringLiteral("Налоговый период (код)")},
