@@ -17,6 +17,7 @@ void TFormPrinter::PreviewData(const QString& xml, QWidget* owner) {
     const ReturnForm form = ReturnForm::FromXml(xml, params_.value(InspectionNameParam));
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setWindowTitle(QStringLiteral("Просмотр декларации - Durovid 2010"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -38,6 +39,7 @@ void TFormPrinter::PrintData(const QString& xml, const QString&, const QString& 
             throw PrintComponentError(QStringLiteral("Принтер \"%1\" недоступен.").arg(printerName));
     }
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCopyCount(1);
     printer.setDocName(form.FormTitle);
     form.Render(printer);

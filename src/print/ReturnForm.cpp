@@ -132,9 +132,9 @@ int ReturnForm::Render(QPagedPaintDevice& device) const {
         painter.drawText(area, flags | Qt::TextWordWrap, text, &used);
         return used.height();
     };
-    auto textHeight = [&](const QFont& font, int areaWidth, const QString& text) {
+    auto textHeight = [&](const QFont& font, int areaWidth, const QString& text, int flags) {
         painter.setFont(font);
-        return painter.boundingRect(QRect(0, 0, areaWidth, 100000), Qt::TextWordWrap, text).height();
+        return painter.boundingRect(QRect(0, 0, areaWidth, 100000), flags | Qt::TextWordWrap, text).height();
     };
     auto startPage = [&](const QString& sheetTitle, bool continued) {
         if (pages > 0) device.newPage();
@@ -157,21 +157,24 @@ int ReturnForm::Render(QPagedPaintDevice& device) const {
 
     const int bottom = height - int(8 * mm);
     const int indent = int(5 * mm);
+    const int valueLeft = int(width * 0.6);
+    const int valueWidth = width - valueLeft;
     for (const Sheet& sheet : Sheets) {
         startPage(sheet.Title, false);
         for (const Row& row : sheet.Rows) {
             const int left = row.Depth * indent;
-            const int labelWidth = row.Heading ? width - left : int((width - left) * 0.62);
-            const int valueLeft = left + labelWidth + int(2 * mm);
-            const int valueWidth = width - valueLeft;
+            const int labelWidth = row.Heading ? width - left : valueLeft - left - int(2 * mm);
             const QFont& labelFont = row.Heading ? bold : plain;
-            const int rowHeight = std::max(textHeight(labelFont, labelWidth, row.Label),
-                                           row.Heading ? 0 : textHeight(bold, valueWidth, row.Value)) +
-                                  int(1 * mm);
+            // Values such as file identifiers have no blanks: they wrap anywhere.
+            const int valueFlags = Qt::AlignLeft | Qt::TextWrapAnywhere;
+            const int rowHeight =
+                std::max(textHeight(labelFont, labelWidth, row.Label, Qt::AlignLeft),
+                         row.Heading ? 0 : textHeight(bold, valueWidth, row.Value, valueFlags)) +
+                int(1 * mm);
             if (y + rowHeight > bottom) startPage(sheet.Title, true);
             drawText(labelFont, QRect(left, y, labelWidth, rowHeight), Qt::AlignLeft, row.Label);
             if (!row.Heading) {
-                drawText(bold, QRect(valueLeft, y, valueWidth, rowHeight), Qt::AlignLeft, row.Value);
+                drawText(bold, QRect(valueLeft, y, valueWidth, rowHeight), valueFlags, row.Value);
                 painter.setPen(QPen(Qt::lightGray, 0));
                 painter.drawLine(left, y + rowHeight - int(0.5 * mm), width, y + rowHeight - int(0.5 * mm));
                 painter.setPen(QPen(Qt::black, 0));

@@ -13,8 +13,8 @@ TfmAbout::TfmAbout(QWidget* owner)
     setFixedSize(461, 227);
     ui->lbEmail->setText(QStringLiteral("Эл.адрес \"горячей линии\": ") + SupportContacts::Email);
     ui->lbPhone->setText(QStringLiteral("Телефон  \"горячей линии\": ") + SupportContacts::Phone);
-    ui->lbSite->setText(QStringLiteral("Последние версии ПО, форум с ответами на сайте <a href=\"%1\">%1</a>")
-                            .arg(SupportContacts::Site));
+    ui->lbSite->setText(QStringLiteral("Последние версии ПО, форум с ответами на сайте <a href=\"%1\">%2</a>")
+                            .arg(SupportContacts::Site, QUrl(SupportContacts::Site).host()));
     connect(ui->lbSite, &QLabel::linkActivated, this,
             [this](const QString& url) { OpenInBrowser(this, url); });
     connect(ui->bnOk, &QPushButton::clicked, this, &QDialog::accept);

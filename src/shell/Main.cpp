@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
@@ -58,6 +59,26 @@ constexpr SectionButtonPlace SectionButtonPlaces[SectionCount] = {
     {"fbDeductions", 355, 71, "Стандартные, социальные и имущественный налоговые вычеты"},
     {"fbNalog", 426, 31, ""},
 };
+
+// The picture of the toolbar's "Файл xml": a page marked XML.
+QIcon XmlFileIcon() {
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 70, 70), 1.5));
+    p.setBrush(Qt::white);
+    p.drawPolygon(
+        QPolygonF({QPointF(6, 2), QPointF(21, 2), QPointF(27, 8), QPointF(27, 30), QPointF(6, 30)}));
+    p.fillRect(QRectF(3, 14, 26, 11), QColor(31, 60, 115));
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setPixelSize(9);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRectF(3, 14, 26, 11), Qt::AlignCenter, QStringLiteral("XML"));
+    return QIcon(picture);
+}
 
 // Where the whole-declaration check leads: the section of each section code.
 std::optional<Section> SectionOfCheckCode(quint16 code) {
@@ -209,21 +230,22 @@ void TFormMain::BuildMenuAndToolbar() {
     toolBar_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     // The toolbar's own buttons: the export is "Файл xml" there.
-    auto tool = [&](const char* name, const QString& caption, QStyle::StandardPixmap icon, QAction* command) {
-        auto* a = new QAction(s->standardIcon(icon), caption, toolBar_);
+    auto tool = [&](const char* name, const QString& caption, const QIcon& icon, QAction* command) {
+        auto* a = new QAction(icon, caption, toolBar_);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, command, &QAction::trigger);
         toolBar_->addAction(a);
     };
-    tool("tbNew", QStringLiteral("Создать"), QStyle::SP_FileIcon, acNew);
-    tool("tbOpen", QStringLiteral("Открыть"), QStyle::SP_DialogOpenButton, acOpen);
-    tool("tbSave", QStringLiteral("Сохранить"), QStyle::SP_DialogSaveButton, acSave);
+    tool("tbNew", QStringLiteral("Создать"), s->standardIcon(QStyle::SP_FileIcon), acNew);
+    tool("tbOpen", QStringLiteral("Открыть"), s->standardIcon(QStyle::SP_DialogOpenButton), acOpen);
+    tool("tbSave", QStringLiteral("Сохранить"), s->standardIcon(QStyle::SP_DialogSaveButton), acSave);
     toolBar_->addSeparator();
-    tool("tbPreview", QStringLiteral("Просмотр"), QStyle::SP_FileDialogContentsView, acPreview);
-    tool("tbPrint", QStringLiteral("Печать"), QStyle::SP_FileDialogDetailedView, acPrint);
+    tool("tbPreview", QStringLiteral("Просмотр"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+         acPreview);
+    tool("tbPrint", QStringLiteral("Печать"), s->standardIcon(QStyle::SP_FileDialogDetailedView), acPrint);
     toolBar_->addSeparator();
-    tool("tbExport", QStringLiteral("Файл xml"), QStyle::SP_DriveFDIcon, acExport);
-    tool("tbCheck", QStringLiteral("Проверить"), QStyle::SP_DialogApplyButton, acCheck);
+    tool("tbExport", QStringLiteral("Файл xml"), XmlFileIcon(), acExport);
+    tool("tbCheck", QStringLiteral("Проверить"), s->standardIcon(QStyle::SP_DialogApplyButton), acCheck);
 }
 
 void TFormMain::BuildSectionButtons(QWidget* panel) {
