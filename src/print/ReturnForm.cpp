@@ -1,8 +1,8 @@
 #include "print/ReturnForm.h"
-#include "shell/XmlElements.h"
 
 #include "print/PrintComponent.h"
 #include "print/ReturnLabels.h"
+#include "shell/XmlElements.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -17,9 +17,13 @@ QString Name(const pugi::xml_node& node) {
     return Text(node.name());
 }
 
-void AddRows(const pugi::xml_node& element, int depth, QList<ReturnForm::Row>& rows) {
+void AddValues(const pugi::xml_node& element, int depth, QList<ReturnForm::Row>& rows) {
     for (const pugi::xml_attribute& a : element.attributes())
         rows.append({depth, ReturnLabels::ForAttribute(Text(a.name())), Text(a.value()), false});
+}
+
+void AddRows(const pugi::xml_node& element, int depth, QList<ReturnForm::Row>& rows) {
+    AddValues(element, depth, rows);
     for (const pugi::xml_node& child : ChildElements(element)) {
         rows.append({depth, ReturnLabels::ForElement(Name(child)), QString(), true});
         AddRows(child, depth + 1, rows);
@@ -68,10 +72,8 @@ ReturnForm ReturnForm::FromXml(const QString& xml, const QString& inspectionName
 
     // The title sheet: the document's own data and everything but the body.
     Sheet title{ReturnLabels::ForElement(Name(document)), {}};
-    for (const pugi::xml_attribute& a : dom.document_element().attributes())
-        title.Rows.append({0, ReturnLabels::ForAttribute(Text(a.name())), Text(a.value()), false});
-    for (const pugi::xml_attribute& a : document.attributes())
-        title.Rows.append({0, ReturnLabels::ForAttribute(Text(a.name())), Text(a.value()), false});
+    AddValues(dom.document_element(), 0, title.Rows);
+    AddValues(document, 0, title.Rows);
     for (const pugi::xml_node& child : ChildElements(document)) {
         if (IsBody(child)) continue;
         title.Rows.append({0, ReturnLabels::ForElement(Name(child)), QString(), true});
@@ -82,8 +84,7 @@ ReturnForm ReturnForm::FromXml(const QString& xml, const QString& inspectionName
     // The body: the totals by rate and every appendix on sheets of their own.
     if (body.first_attribute()) {
         Sheet own{ReturnLabels::ForElement(Name(body)), {}};
-        for (const pugi::xml_attribute& a : body.attributes())
-            own.Rows.append({0, ReturnLabels::ForAttribute(Text(a.name())), Text(a.value()), false});
+        AddValues(body, 0, own.Rows);
         form.Sheets.append(own);
     }
     for (const pugi::xml_node& part : ChildElements(body)) {
@@ -93,8 +94,7 @@ ReturnForm ReturnForm::FromXml(const QString& xml, const QString& inspectionName
         }
         if (part.first_attribute()) {
             Sheet totals{ReturnLabels::ForElement(Name(part)), {}};
-            for (const pugi::xml_attribute& a : part.attributes())
-                totals.Rows.append({0, ReturnLabels::ForAttribute(Text(a.name())), Text(a.value()), false});
+            AddValues(part, 0, totals.Rows);
             form.Sheets.append(totals);
         }
         for (const pugi::xml_node& group : ChildElements(part)) {

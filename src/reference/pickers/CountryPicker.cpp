@@ -1,6 +1,6 @@
 #include "reference/pickers/CountryPicker.h"
-#include "shell/XmlElements.h"
 
+#include "shell/XmlElements.h"
 TfmGrazhd::TfmGrazhd(QWidget* owner, const pugi::xml_node& root)
     : TCodeListPicker(owner, QStringLiteral("Справочник стран"), QStringLiteral("lvGrazhd"),
                       {QStringLiteral("Код"), QStringLiteral("Наименование государства")}) {

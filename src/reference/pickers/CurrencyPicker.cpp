@@ -1,6 +1,6 @@
 #include "reference/pickers/CurrencyPicker.h"
-#include "shell/XmlElements.h"
 
+#include "shell/XmlElements.h"
 TfmInputCurrencyCode::TfmInputCurrencyCode(QWidget* owner, const pugi::xml_node& root,
                                            const QString& currentCode)
     : TCodeListPicker(owner, QStringLiteral("Справочник валют"), QStringLiteral("lvCurrencys"),

@@ -1,12 +1,9 @@
 #include "reference/pickers/DeductCodePicker.h"
-#include "shell/XmlElements.h"
 
+#include "shell/XmlElements.h"
 namespace {
-QString Attr(const pugi::xml_node& node, const char* name) {
-    return QString::fromUtf8(node.attribute(name).value());
-}
 bool Flag(const pugi::xml_node& node, const char* name) {
-    return Attr(node, name) == QLatin1String("True");
+    return AttributeText(node, name) == QLatin1String("True");
 }
 } // namespace
 
@@ -17,11 +14,11 @@ TfmInputDeductCode::TfmInputDeductCode(QWidget* owner, bool allDeductions, const
       income_(dictionary.find_child_by_attribute("Income", "Code", incomeCode.toUtf8().constData())) {
     resize(720, 360);
     for (const pugi::xml_node& deduction : income_.children("Deduction")) {
-        const QString code = Attr(deduction, "Code");
+        const QString code = AttributeText(deduction, "Code");
         if (!allDeductions && !code.startsWith(QLatin1String("20")) && !code.startsWith(QLatin1Char('5')) &&
             code != QLatin1String("0"))
             continue;
-        AddRow(code, Attr(deduction, "Name"));
+        AddRow(code, AttributeText(deduction, "Name"));
     }
     if (!ChildElements(income_).empty()) {
         const int row = RowOfCode(currentCode);
@@ -36,12 +33,12 @@ void TfmInputDeductCode::Chosen(int row) {
     if (row < 0) return;
     const pugi::xml_node entry =
         income_.find_child_by_attribute("Deduction", "Code", code_.toUtf8().constData());
-    name_ = Attr(entry, "Name");
+    name_ = AttributeText(entry, "Name");
     Money limit;
-    if (Money::FromText(Attr(entry, "MaxSum"), QLatin1Char('.'), limit)) limit_ = limit;
+    if (Money::FromText(AttributeText(entry, "MaxSum"), QLatin1Char('.'), limit)) limit_ = limit;
     editable_ = Flag(entry, "Enabled");
     equivalent_ = Flag(entry, "Equivalent");
     visible_ = Flag(entry, "Visible");
-    const QString percent = Attr(entry, "Stav").trimmed();
+    const QString percent = AttributeText(entry, "Stav").trimmed();
     percent_ = percent.isEmpty() ? 0 : percent.toInt();
 }

@@ -1,12 +1,6 @@
 #include "reference/pickers/IncomeCodePicker.h"
+
 #include "shell/XmlElements.h"
-
-namespace {
-QString Attr(const pugi::xml_node& node, const char* name) {
-    return QString::fromUtf8(node.attribute(name).value());
-}
-} // namespace
-
 TfmInputIncomeCode::TfmInputIncomeCode(QWidget* owner, bool nonResident, const QString& currentCode,
                                        const QString& rateFilter, const pugi::xml_node& dictionary)
     : TCodeListPicker(owner, QStringLiteral("Справочник видов доходов"), QStringLiteral("lvIncomeNames"),
@@ -15,10 +9,10 @@ TfmInputIncomeCode::TfmInputIncomeCode(QWidget* owner, bool nonResident, const Q
     resize(720, 480);
     for (const pugi::xml_node& income : dictionary_.children("Income")) {
         if (!rateFilter_.isEmpty()) {
-            if (Attr(income, "Stav") != rateFilter_) continue;
-            if (nonResident && Attr(income, "NRez13") != QLatin1String("True")) continue;
+            if (AttributeText(income, "Stav") != rateFilter_) continue;
+            if (nonResident && AttributeText(income, "NRez13") != QLatin1String("True")) continue;
         }
-        AddRow(Attr(income, "Code"), Attr(income, "Name"));
+        AddRow(AttributeText(income, "Code"), AttributeText(income, "Name"));
     }
     const int row = RowOfCode(currentCode);
     SelectRow(row >= 0 ? row : 0);
@@ -30,6 +24,6 @@ void TfmInputIncomeCode::Chosen(int row) {
     if (row < 0) return;
     const pugi::xml_node income =
         dictionary_.find_child_by_attribute("Income", "Code", code_.toUtf8().constData());
-    rate_ = rateFilter_.isEmpty() ? Attr(income, "Stav") : rateFilter_;
+    rate_ = rateFilter_.isEmpty() ? AttributeText(income, "Stav") : rateFilter_;
     hasDeductions_ = !ChildElements(income).empty();
 }

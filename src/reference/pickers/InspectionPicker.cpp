@@ -1,7 +1,7 @@
 #include "reference/pickers/InspectionPicker.h"
-#include "shell/XmlElements.h"
 
 #include "reference/pickers/LoadSoun.h"
+#include "shell/XmlElements.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,14 +1,11 @@
 #include "reference/pickers/OkvedPicker.h"
-#include "shell/XmlElements.h"
 
 #include "checks/dialogs/CheckError.h"
+#include "shell/XmlElements.h"
 #include "ui_OkvedPicker.h"
 
 namespace {
 const QString None = QStringLiteral("нет");
-QString Attr(const pugi::xml_node& node, const char* name) {
-    return QString::fromUtf8(node.attribute(name).value());
-}
 } // namespace
 
 TFormOKVED::TFormOKVED(QWidget* owner, const pugi::xml_node& root)
@@ -19,7 +16,8 @@ TFormOKVED::TFormOKVED(QWidget* owner, const pugi::xml_node& root)
     for (QComboBox* box : levels_)
         box->addItem(None);
     for (const pugi::xml_node& entry : ChildElements(root_))
-        if (Attr(entry, "GRUP") == QLatin1String("1")) ui->ComboBox1->addItem(Attr(entry, "Name"));
+        if (AttributeText(entry, "GRUP") == QLatin1String("1"))
+            ui->ComboBox1->addItem(AttributeText(entry, "Name"));
     filling_ = false;
     ui->edOKV->setText(None);
     for (int level = 1; level <= 6; ++level)
@@ -42,9 +40,9 @@ void TFormOKVED::LevelChanged(int level, int index) {
         const QString name = box->itemText(index);
         const QString grup = QString::number(level);
         for (const pugi::xml_node& entry : ChildElements(root_)) {
-            if (Attr(entry, "Name") == name && Attr(entry, "GRUP") == grup) {
-                kod_ = Attr(entry, "Kod");
-                ui->edOKV->setText(Attr(entry, "OKVED"));
+            if (AttributeText(entry, "Name") == name && AttributeText(entry, "GRUP") == grup) {
+                kod_ = AttributeText(entry, "Kod");
+                ui->edOKV->setText(AttributeText(entry, "OKVED"));
                 break;
             }
         }
@@ -67,8 +65,8 @@ void TFormOKVED::Refill(int level) {
     box->addItem(None);
     const QString grup = QString::number(level);
     for (const pugi::xml_node& entry : ChildElements(root_))
-        if (Attr(entry, "GRUP") == grup && Attr(entry, "Kod").startsWith(kod_))
-            box->addItem(Attr(entry, "Name"));
+        if (AttributeText(entry, "GRUP") == grup && AttributeText(entry, "Kod").startsWith(kod_))
+            box->addItem(AttributeText(entry, "Name"));
     box->setCurrentIndex(0);
     filling_ = false;
 }
