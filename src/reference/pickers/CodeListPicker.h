@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QHBoxLayout;
+class QTreeWidget;
+
+// What the reference pickers share: a two-column list (code, name) with whole-row, single,
+// read-only selection, "Да" and "Нет", and a double click that accepts. The choice follows the
+// list's selection: a selected row is the choice, a cleared selection is none.
+class TCodeListPicker : public QDialog {
+    Q_OBJECT
+
+public:
+    TCodeListPicker(QWidget* owner, const QString& caption, const QString& listName,
+                    const QStringList& headers);
+
+    QTreeWidget* List() const { return list_; }
+    // The chosen row's code and name; empty without a choice.
+    QString Code() const { return code_; }
+    QString Name() const { return name_; }
+    int ChosenRow() const { return chosenRow_; }
+    // The first row with exactly this code, or -1.
+    int RowOfCode(const QString& code) const;
+    void SelectRow(int row);
+
+protected:
+    void AddRow(const QString& code, const QString& name);
+    // Called whenever the choice changes (row -1: none).
+    virtual void Chosen(int row) { (void)row; }
+    // Enter and Escape do nothing in pickers that only answer to their buttons.
+    void SetKeysAccept(bool keysAccept) { keysAccept_ = keysAccept; }
+    void keyPressEvent(QKeyEvent* event) override;
+    QHBoxLayout* ButtonRow() const { return buttons_; }
+
+    QString code_;
+    QString name_;
+
+private:
+    void SelectionChanged();
+
+    QTreeWidget* list_;
+    QHBoxLayout* buttons_;
+    QPushButton* bnYes_;
+    QPushButton* bnNo_;
+    int chosenRow_ = -1;
+    bool keysAccept_ = true;
+};

@@ -1,0 +1,11 @@
+#include "shell/GuiResources.h"
+
+#include <QtGlobal>
+
+void InitGuiResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(gui);
+        return true;
+    }();
+    (void)done;
+}

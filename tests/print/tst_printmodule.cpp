@@ -1,0 +1,199 @@
+#include "support/GuiTestSupport.h"
+
+#include "print/DeclarationExport.h"
+#include "print/FormPrinter.h"
+#include "print/PrintModule.h"
+#include "print/ReturnForm.h"
+#include "storage/NewDeclaration.h"
+
+#include <QFile>
+#include <QPdfWriter>
+#include <QTest>
+
+namespace {
+
+const QString SampleXml = QStringLiteral(
+    "<?xml version=\"1.0\" encoding=\"windows-1251\"?>"
+    "<Файл ИдФайл=\"NO_NDFL3_7701_7701_500100732259_20110301_X\" ВерсПрог=\"1.0.2\" ВерсФорм=\"5.06\">"
+    "<Документ КНД=\"1151020\" ДатаДок=\"01.03.2011\" Период=\"34\" ОтчетГод=\"2010\" КодНО=\"7701\" "
+    "НомКорр=\"0\">"
+    "<СвНП><НПФЛ3 ОКАТО=\"45286555000\" ДокПредст=\"760\" Статус=\"1\"><ФИОФЛ Фамилия=\"ИВАНОВ\" "
+    "Имя=\"ИВАН\" "
+    "Отчество=\"ИВАНОВИЧ\"/><СвАдрРФ ПрАдр=\"1\"><АдрРФ Индекс=\"101000\" КодРегион=\"77\" "
+    "Улица=\"ТВЕРСКАЯ\"/></СвАдрРФ>"
+    "<СведФЛ1 ИННФЛ=\"500100732259\" ДатаРожд=\"01.01.1970\" ПрГражд=\"1\" ОКСМ=\"643\"/></НПФЛ3></СвНП>"
+    "<Подписант ПрПодп=\"1\"/>"
+    "<НДФЛ3><ИтогУплВозв><НалБаза13 ДоходОбщ=\"120000.00\" НалБаза=\"120000.00\" НалИсчисл=\"15600\"/>"
+    "<СведДохВыч><ДоходИстРФ Ставка=\"13\"><СведИст ИННЮЛ=\"7701000000\" КПП=\"770101001\" НаимИстДох=\"ООО "
+    "РОМАШКА\"/>"
+    "</ДоходИстРФ></СведДохВыч></ИтогУплВозв><ПодлУплВозв КБК=\"18210102021011000110\" "
+    "ПодлУпл=\"0\"/></НДФЛ3>"
+    "</Документ></Файл>");
+
+// A print component that records how it is driven.
+class RecordingComponent : public TPrintComponent {
+public:
+    explicit RecordingComponent(QStringList* log) : log_(log) {}
+    void SetPrintTiffParam(const QString& name, const QString& value) override {
+        *log_ << "param " + name + "=" + value;
+    }
+    void SetPrintTiffFolder(const QString& folder) override { *log_ << "folder " + folder; }
+    void PreviewData(const QString& xml, QWidget* owner) override {
+        *log_ << QStringLiteral("preview %1 %2").arg(xml, owner ? "owned" : "unowned");
+        if (fail) throw PrintComponentError(QStringLiteral("Просмотр не удался"));
+    }
+    void PrintData(const QString& xml, const QString& reserved, const QString& printer, int flags) override {
+        *log_ << QStringLiteral("print %1|%2|%3|%4").arg(xml, reserved, printer).arg(flags);
+        if (fail) throw PrintComponentError(QStringLiteral("Принтер не отвечает"));
+    }
+    static inline bool fail = false;
+
+private:
+    QStringList* log_;
+};
+
+} // namespace
+
+class TestPrintModule : public QObject {
+    Q_OBJECT
+
+    IsolatedEnvironment env;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<mTDeclaration> declaration;
+    QStringList log;
+    QWidget owner;
+    int checks = 0;
+
+    PrintRun Run(int checkResult = 0) {
+        return PrintRun{&owner, declaration.get(), QStringLiteral("/opt/durovid/"), [this, checkResult] {
+                            ++checks;
+                            return checkResult;
+                        }};
+    }
+
+private slots:
+    void init() {
+        prompts = std::make_unique<ScriptedPrompts>();
+        declaration = CreateNewDeclaration();
+        declaration->InspectionName = QStringLiteral("ИФНС России № 1 по г. Москве");
+        log.clear();
+        checks = 0;
+        RecordingComponent::fail = false;
+        PrintComponents::InstallFactory([this] { return std::make_unique<RecordingComponent>(&log); });
+        DeclarationExport::Install(
+            [this](const QString& folder, mTDeclaration&, DeclarationExport::Mode mode) {
+                log << QStringLiteral("export %1 %2").arg(folder).arg(int(mode));
+                return QStringLiteral("<xml/>");
+            });
+    }
+    void cleanup() {
+        PrintComponents::InstallFactory({});
+        DeclarationExport::Install({});
+        prompts.reset();
+    }
+
+    void previewCallsInOrder() {
+        RunPrintModule(PrintMode::Preview, Run());
+        QCOMPARE(checks, 1);
+        QCOMPARE(log,
+                 (QStringList{"param Наименование налогового органа-получателя=ИФНС России № 1 по г. Москве",
+                              "folder /opt/durovid/", "export /opt/durovid/ 2", "preview <xml/> owned"}));
+        QVERIFY(prompts->messages.isEmpty());
+    }
+
+    void threeCopiesPrintThreeTimes() {
+        prompts->printCopies = 3;
+        RunPrintModule(PrintMode::Print, Run());
+        QCOMPARE(prompts->printDialogs, 1);
+        QStringList printed = log.filter(QStringLiteral("print "));
+        QCOMPARE(printed.size(), 3);
+        QCOMPARE(printed.removeDuplicates(), 2);
+        QVERIFY(printed[0].startsWith(QStringLiteral("print <xml/>||")));
+        QVERIFY(printed[0].endsWith(QStringLiteral("|0")));
+    }
+
+    void printDialogCancelledPrintsNothing() {
+        prompts->printAccepted = false;
+        RunPrintModule(PrintMode::Print, Run());
+        QVERIFY(log.filter(QStringLiteral("print ")).isEmpty());
+    }
+
+    void componentFailureEndsTheRun_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("preview") << int(PrintMode::Preview) << "Просмотр не удался";
+        QTest::newRow("print") << int(PrintMode::Print) << "Принтер не отвечает";
+    }
+    void componentFailureEndsTheRun() {
+        QFETCH(int, mode);
+        QFETCH(QString, message);
+        RecordingComponent::fail = true;
+        prompts->printCopies = 3;
+        RunPrintModule(PrintMode(mode), Run());
+        QCOMPARE(prompts->Texts(), QStringList{message});
+        QVERIFY(log.filter(QStringLiteral("print ")).size() <= 1);
+    }
+
+    void missingComponent() {
+        PrintComponents::InstallFactory([] { return std::unique_ptr<TPrintComponent>(); });
+        RunPrintModule(PrintMode::Preview, Run());
+        QCOMPARE(prompts->Texts(),
+                 QStringList{QStringLiteral("Не найден модуль печати. Войдите в рабочий каталог программы "
+                                            "\"Durovid 2010\" и запустите файл \"FormPrint-setup.msi\"")});
+        QVERIFY(log.isEmpty());
+    }
+
+    void failingCheckStops() {
+        RunPrintModule(PrintMode::Print, Run(1));
+        QCOMPARE(checks, 1);
+        QVERIFY(log.isEmpty());
+        QCOMPARE(prompts->printDialogs, 0);
+    }
+
+    void layoutFromTheExportText() {
+        const ReturnForm form =
+            ReturnForm::FromXml(SampleXml, QStringLiteral("ИФНС России № 1 по г. Москве"));
+        QCOMPARE(form.Taxpayer, QStringLiteral("ИВАНОВ ИВАН ИВАНОВИЧ, ИНН 500100732259"));
+        QCOMPARE(form.TaxOffice, QStringLiteral("7701 ИФНС России № 1 по г. Москве"));
+        QCOMPARE(form.FormTitle, QStringLiteral("Налоговая декларация по форме 3-НДФЛ за 2010 год"));
+        QStringList titles;
+        for (const ReturnForm::Sheet& s : form.Sheets)
+            titles << s.Title;
+        QCOMPARE(titles, (QStringList{"Титульный лист", "Расчет налоговой базы и суммы налога по ставке 13%",
+                                      "Лист А. Доходы от источников в Российской Федерации",
+                                      "Сумма налога, подлежащая уплате (доплате) или возврату"}));
+        // Every value of the document is on some sheet with its caption.
+        QStringList values;
+        for (const ReturnForm::Sheet& s : form.Sheets)
+            for (const ReturnForm::Row& r : s.Rows)
+                if (!r.Heading) values << r.Label + "=" + r.Value;
+        for (const char* expected :
+             {"Код налогового органа=7701", "Фамилия=ИВАНОВ", "Улица=ТВЕРСКАЯ", "ИНН=500100732259",
+              "Сумма налога исчисленная=15600", "Наименование источника выплаты=ООО РОМАШКА",
+              "Код бюджетной классификации=18210102021011000110"})
+            QVERIFY2(values.contains(QString::fromUtf8(expected)), expected);
+        QCOMPARE(values.size(), 33);
+        QVERIFY_THROWS_EXCEPTION(PrintComponentError,
+                                 ReturnForm::FromXml(QStringLiteral("ERROR"), QString()));
+    }
+
+    void printsIntoPdf() {
+        const QString pdf = env.ProgramFile(QStringLiteral("return.pdf"));
+        TFormPrinter printer;
+        printer.SetPrintTiffParam(InspectionNameParam, QStringLiteral("ИФНС России № 1 по г. Москве"));
+        printer.SetPrintTiffParam(PdfFileParam, pdf);
+        printer.PrintData(SampleXml, QString(), QString(), 0);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(4) == "%PDF");
+        const QString shots = qEnvironmentVariable("DUROVID_SHOTS");
+        if (!shots.isEmpty()) QFile::copy(pdf, QDir(shots).filePath(QStringLiteral("return.pdf")));
+
+        QPdfWriter writer(env.ProgramFile(QStringLiteral("pages.pdf")));
+        const ReturnForm form = ReturnForm::FromXml(SampleXml, QString());
+        QCOMPARE(form.Render(writer), form.Sheets.size());
+    }
+};
+
+QTEST_MAIN(TestPrintModule)
+#include "tst_printmodule.moc"

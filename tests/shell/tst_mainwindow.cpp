@@ -1,0 +1,678 @@
+#include "support/GuiTestSupport.h"
+
+#include "checks/dialogs/CheckAnswerer.h"
+#include "controls/FlashButton.h"
+#include "controls/ModificationNotice.h"
+#include "print/DeclarationExport.h"
+#include "shell/HelpWindow.h"
+#include "shell/Main.h"
+#include "storage/NewDeclaration.h"
+#include "storage/StorageErrors.h"
+
+#include "reference/pickers/InspectionPicker.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// A screen that records what the main window asks of it and refuses to be left while told to.
+class RecordingFrame : public TThinkingFrame {
+public:
+    RecordingFrame(QWidget* owner, DeclarationField* ref, QString name)
+        : TThinkingFrame(owner, ref), name_(std::move(name)) {}
+    void Store() override { log << name_ + QStringLiteral(":Store"); }
+    quint16 Check() override {
+        log << name_ + QStringLiteral(":Check");
+        return refuse;
+    }
+    void ShowPosition(quint16 position) override {
+        log << name_ + QStringLiteral(":ShowPosition(%1)").arg(position);
+    }
+    void ShowSubScreen(int sub, quint16 position) override {
+        log << name_ + QStringLiteral(":ShowSubScreen(%1,%2)").arg(sub).arg(position);
+    }
+
+    static inline QStringList log;
+    static inline quint16 refuse = 0;
+
+private:
+    QString name_;
+};
+
+// Answers every fault with the next scripted answer and remembers what it was asked.
+class ScriptedAnswerer : public ICheckAnswerer {
+public:
+    CheckAnswer Ask(const QString& section, const QString& message) override {
+        asked << section + QStringLiteral(": ") + message;
+        return answers.isEmpty() ? CheckAnswer::Cancel : answers.takeFirst();
+    }
+    QStringList asked;
+    QList<CheckAnswer> answers;
+};
+
+const QString Untitled = QStringLiteral("Без имени - Durovid 2010");
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    IsolatedEnvironment env;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    QTemporaryDir files;
+
+    QString SavedDeclaration(const QString& name, const QString& inspection = QStringLiteral("7701")) {
+        auto declaration = CreateNewDeclaration();
+        declaration->InspectionCode = inspection;
+        const QString path = files.filePath(name);
+        declaration->SaveToFile(path);
+        return path;
+    }
+    static QByteArray Bytes(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static void SetStored(const QList<std::pair<QString, QVariant>>& values) {
+        QSettings s(QStringLiteral("Вектрон"), QStringLiteral("Durovid 2010"));
+        for (const auto& [k, v] : values)
+            s.setValue(k, v);
+    }
+    static QVariant Stored(const QString& name) {
+        return QSettings(QStringLiteral("Вектрон"), QStringLiteral("Durovid 2010")).value(name);
+    }
+
+private slots:
+    void init() {
+        env.ClearSettings();
+        prompts = std::make_unique<ScriptedPrompts>();
+        RecordingFrame::log.clear();
+        RecordingFrame::refuse = 0;
+        for (int i = 0; i < SectionCount; ++i)
+            SectionScreens::Register(Section(i), [i](QWidget* owner, TThinkingFrame::DeclarationField* ref) {
+                return new RecordingFrame(owner, ref, QStringLiteral("S%1").arg(i));
+            });
+        TFormMain::SetDeclarationRules({});
+        DeclarationExport::Install({});
+        QFile::remove(env.ProgramFile(QStringLiteral("InspectionNumbers.xml")));
+        QDir(env.ProgramFile(QStringLiteral("help"))).removeRecursively();
+    }
+    void cleanup() {
+        for (int i = 0; i < SectionCount; ++i)
+            SectionScreens::Register(Section(i), {});
+        prompts.reset();
+    }
+
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("opens");
+        const QString file = QStringLiteral("FILE");
+        QTest::newRow("file alone") << QStringList{file} << true;
+        QTest::newRow("-p and file") << QStringList{QStringLiteral("-p"), file} << true;
+        QTest::newRow("-P and file") << QStringList{QStringLiteral("-P"), file} << true;
+        QTest::newRow("file and another word") << QStringList{file, QStringLiteral("x")} << true;
+        QTest::newRow("three arguments")
+            << QStringList{QStringLiteral("-p"), file, QStringLiteral("x")} << false;
+        QTest::newRow("none") << QStringList{} << false;
+        QTest::newRow("-p alone") << QStringList{QStringLiteral("-p")} << false;
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, opens);
+        const QString path = SavedDeclaration(QStringLiteral("given.kv0"));
+        arguments.replaceInStrings(QStringLiteral("FILE"), path);
+        TFormMain window(arguments);
+        QCOMPARE(window.DocumentFileName, opens ? path : QString());
+        QCOMPARE(window.windowTitle(), opens ? QStringLiteral("given.kv0 - Durovid 2010") : Untitled);
+        QCOMPARE(window.Declaration->InspectionCode, opens ? QStringLiteral("7701") : QString());
+        QVERIFY(window.Saved);
+        QVERIFY(prompts->messages.isEmpty());
+        QVERIFY(window.SectionButton(Section::InitialData)->Down());
+        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::InitialData);
+    }
+
+    void damagedFileOnCommandLine_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong signature")
+            << QByteArray("NOTADECLARATION-NOTADECLARATION-NOTADECLARATION-XXXXXXXXXXXXXXXX")
+            << StorageText::DamagedFile;
+        QTest::newRow("missing file") << QByteArray() << QString();
+    }
+    void damagedFileOnCommandLine() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        const QString path = files.filePath(QStringLiteral("bad.kv0"));
+        QFile::remove(path);
+        if (!content.isEmpty()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        TFormMain window({path});
+        QCOMPARE(prompts->messages.size(), 1);
+        QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
+        if (!message.isEmpty()) QCOMPARE(prompts->messages[0].text, message);
+        QCOMPARE(window.windowTitle(), Untitled);
+        QVERIFY(window.DocumentFileName.isEmpty());
+        QCOMPARE(window.Declaration->AutoSheetCount, quint8(1));
+        QCOMPARE(window.Declaration->IncomeKinds, quint8(IncomeRussia));
+    }
+
+    void placement_data() {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("first start: centred") << QVariantMap{} << QRect(240, 226, 800, 571) << false;
+        QTest::newRow("left 1500 on a 1280 screen")
+            << QVariantMap{{"wLeft", 1500}, {"wTop", 10}, {"wWidth", 900}, {"wHeight", 600}}
+            << QRect(480, 10, 800, 600) << false;
+        QTest::newRow("names in other letter case")
+            << QVariantMap{{"WLEFT", 100}, {"wtop", 50}, {"WWidth", 900}, {"wheight", 700}}
+            << QRect(100, 50, 900, 700) << false;
+        QTest::newRow("too low for the work area")
+            << QVariantMap{{"wLeft", 10}, {"wTop", 900}, {"wWidth", 900}, {"wHeight", 700}}
+            << QRect(10, 453, 900, 571) << false;
+        QTest::newRow("negative place")
+            << QVariantMap{{"wLeft", -50}, {"wTop", -20}, {"wWidth", 850}, {"wHeight", 600}}
+            << QRect(0, 0, 850, 600) << false;
+        QTest::newRow("maximised ignores the place")
+            << QVariantMap{{"FullScreen", true}, {"wLeft", 1}, {"wTop", 2}, {"wWidth", 900}, {"wHeight", 700}}
+            << QRect(240, 226, 800, 571) << true;
+    }
+    void placement() {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, maximised);
+        for (auto it = stored.begin(); it != stored.end(); ++it)
+            SetStored({{it.key(), it.value()}});
+        TFormMain window({});
+        window.ShowPlaced(1280, 1024);
+        QCOMPARE(window.isMaximized(), maximised);
+        const QRect normal = maximised ? window.normalGeometry() : QRect(window.pos(), window.size());
+        if (!maximised) QCOMPARE(normal, geometry);
+        QCOMPARE(window.ToolBar()->isVisible(), true);
+    }
+
+    void closingWritesPlacement() {
+        {
+            TFormMain window({});
+            window.ShowPlaced(1280, 1024);
+            window.move(33, 44);
+            window.resize(900, 650);
+            QVERIFY(window.close());
+        }
+        QCOMPARE(Stored("wLeft").toInt(), 33);
+        QCOMPARE(Stored("wTop").toInt(), 44);
+        QCOMPARE(Stored("wWidth").toInt(), 900);
+        QCOMPARE(Stored("wHeight").toInt(), 650);
+        QCOMPARE(Stored("FullScreen").toBool(), false);
+        {
+            TFormMain window({});
+            window.ShowPlaced(1280, 1024);
+            window.showMaximized();
+            QVERIFY(window.close());
+        }
+        QCOMPARE(Stored("FullScreen").toBool(), true);
+        TFormMain window({});
+        window.ShowPlaced(1280, 1024);
+        QVERIFY(window.isMaximized());
+    }
+
+    void sizeLimits() {
+        TFormMain window({});
+        window.ShowPlaced(1280, 1024);
+        window.resize(700, 500);
+        QCOMPARE(window.size(), QSize(800, 571));
+        window.resize(1000, 570);
+        QCOMPARE(window.size(), QSize(1000, 571));
+    }
+
+    void toolbarSettings() {
+        SetStored({{"TextLabels", false}, {"ShowStdToolbar", true}});
+        {
+            TFormMain window({});
+            window.ShowPlaced(1280, 1024);
+            auto* newButton =
+                qobject_cast<QToolButton*>(window.ToolBar()->widgetForAction(window.ToolBar()->actions()[0]));
+            QCOMPARE(newButton->size(), QSize(35, 35));
+            QCOMPARE(window.ToolBar()->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            window.Action(QStringLiteral("acTextLabels"))->trigger();
+            QCOMPARE(Stored("TextLabels").toBool(), true);
+            QCOMPARE(newButton->size(), QSize(80, 47));
+            QCOMPARE(newButton->text(), QStringLiteral("Создать"));
+            QCOMPARE(window.ToolBar()->minimumHeight(), 50);
+            window.Action(QStringLiteral("acStdToolbar"))->trigger();
+            QCOMPARE(Stored("ShowStdToolbar").toBool(), false);
+            QVERIFY(!window.ToolBar()->isVisible());
+        }
+        TFormMain window({});
+        window.ShowPlaced(1280, 1024);
+        QVERIFY(!window.ToolBar()->isVisible());
+        QVERIFY(!window.Action(QStringLiteral("acStdToolbar"))->isChecked());
+        QVERIFY(window.Action(QStringLiteral("acTextLabels"))->isChecked());
+        const QStringList toolbarTexts = [&] {
+            QStringList texts;
+            for (QAction* a : window.ToolBar()->actions())
+                if (!a->isSeparator()) texts << a->text();
+            return texts;
+        }();
+        QCOMPARE(toolbarTexts, (QStringList{"Создать", "Открыть", "Сохранить", "Просмотр", "Печать",
+                                            "Файл xml", "Проверить"}));
+    }
+
+    void sectionButtons() {
+        TFormMain window({});
+        const QStringList captions{"Задание условий",         "Сведения о декларанте",
+                                   "Доходы, полученные в РФ", "Доходы за пределами РФ",
+                                   "Предприниматели",         "Вычеты",
+                                   "Уплата по уведомлениям"};
+        const int tops[] = {0, 71, 142, 213, 284, 355, 426};
+        for (int i = 0; i < SectionCount; ++i) {
+            TFlashButton* b = window.SectionButton(Section(i));
+            QCOMPARE(b->Caption(), captions[i]);
+            QCOMPARE(b->geometry(), QRect(0, tops[i], 185, i == 6 ? 31 : 71));
+            QCOMPARE(b->GroupIndex(), 1);
+        }
+        QCOMPARE(window.SectionButton(Section::Nalog)->toolTip(), QString());
+        QCOMPARE(window.SectionButton(Section::InitialData)->toolTip(), QStringLiteral("Выбор режима ввода"));
+    }
+
+    void sectionEnabling_data() {
+        QTest::addColumn<int>("incomeKinds");
+        QTest::addColumn<int>("returnKind");
+        QTest::addColumn<QString>("enabled"); // one letter per button: + enabled, - disabled
+        QTest::newRow("new declaration") << 1 << 0 << "+++--++";
+        QTest::newRow("all kinds") << 15 << 0 << "+++++++";
+        QTest::newRow("no income") << 0 << 0 << "++----+";
+        QTest::newRow("non-resident") << 3 << 1 << "++++--+";
+        QTest::newRow("4-NDFL") << 4 << 2 << "++--+--";
+    }
+    void sectionEnabling() {
+        QFETCH(int, incomeKinds);
+        QFETCH(int, returnKind);
+        QFETCH(QString, enabled);
+        TFormMain window({});
+        window.Declaration->SetIncomeKinds(quint8(incomeKinds));
+        window.Declaration->ReturnKind = quint8(returnKind);
+        window.ApplySectionEnabling();
+        QString actual;
+        for (int i = 0; i < SectionCount; ++i)
+            actual += window.SectionButton(Section(i))->isEnabled() ? '+' : '-';
+        QCOMPARE(actual, enabled);
+    }
+
+    void modificationNotice() {
+        TFormMain window({});
+        QVERIFY(window.Saved);
+        window.Loading = true;
+        SendModificationNotice(window.CurrentFrame);
+        QVERIFY(window.Saved);
+        window.Loading = false;
+        SendModificationNotice(window.CurrentFrame);
+        QVERIFY(!window.Saved);
+    }
+
+    void sectionSwitch() {
+        TFormMain window({});
+        window.ShowPlaced(1280, 1024);
+        TThinkingFrame* conditions = window.CurrentFrame;
+        RecordingFrame::refuse = 3;
+        QTest::mouseClick(window.SectionButton(Section::PersonData), Qt::LeftButton);
+        QCOMPARE(RecordingFrame::log, (QStringList{"S0:Store", "S0:Check", "S0:ShowPosition(3)"}));
+        QCOMPARE(window.CurrentFrame, conditions);
+        QVERIFY(window.SectionButton(Section::InitialData)->Down());
+        QVERIFY(!window.SectionButton(Section::PersonData)->Down());
+
+        RecordingFrame::log.clear();
+        RecordingFrame::refuse = 0;
+        QTest::mouseClick(window.SectionButton(Section::PersonData), Qt::LeftButton);
+        QCOMPARE(RecordingFrame::log, (QStringList{"S0:Store", "S0:Check"}));
+        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::PersonData);
+        QCOMPARE(window.CurrentSectionButton, window.SectionButton(Section::PersonData));
+        QVERIFY(window.SectionButton(Section::PersonData)->Down());
+        QVERIFY(window.Saved);
+        QVERIFY(!window.Loading);
+
+        // The section already shown: nothing happens.
+        RecordingFrame::log.clear();
+        QTest::mouseClick(window.SectionButton(Section::PersonData), Qt::LeftButton);
+        QVERIFY(RecordingFrame::log.isEmpty());
+    }
+
+    void emptySectionsShowTheirNames() {
+        for (int i = 0; i < SectionCount; ++i)
+            SectionScreens::Register(Section(i), {});
+        TFormMain window({});
+        window.ShowPlaced(1280, 1024);
+        QTest::mouseClick(window.SectionButton(Section::RussianIncome), Qt::LeftButton);
+        auto* title = window.CurrentFrame->findChild<QLabel*>(QStringLiteral("lbSectionTitle"));
+        QVERIFY(title);
+        QCOMPARE(title->text(), QStringLiteral("Доходы, полученные в РФ"));
+        QCOMPARE(window.CurrentFrame->parentWidget(), window.Container());
+        SaveShot(&window, QStringLiteral("main-window"));
+    }
+
+    void newCommand_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveName");
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("cancel keeps everything") << int(QMessageBox::Cancel) << QString() << false << false;
+        QTest::newRow("no discards") << int(QMessageBox::No) << QString() << true << false;
+        QTest::newRow("yes, save dialog cancelled") << int(QMessageBox::Yes) << QString() << true << false;
+        QTest::newRow("yes, saved under a name")
+            << int(QMessageBox::Yes) << QStringLiteral("asked.kv0") << true << true;
+    }
+    void newCommand() {
+        QFETCH(int, answer);
+        QFETCH(QString, saveName);
+        QFETCH(bool, replaced);
+        QFETCH(bool, written);
+        const QString target = saveName.isEmpty() ? QString() : files.filePath(saveName);
+        if (!target.isEmpty()) QFile::remove(target);
+        TFormMain window({});
+        window.Declaration->InspectionCode = QStringLiteral("1234");
+        window.Saved = false;
+        window.SwitchSection(Section::PersonData);
+        prompts->answers.enqueue(QMessageBox::StandardButton(answer));
+        if (!target.isEmpty()) prompts->saveNames.enqueue(target);
+        window.Action(QStringLiteral("acNew"))->trigger();
+        QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Вы хотите сохранить декларацию?")});
+        QCOMPARE(prompts->messages[0].icon, QMessageBox::Question);
+        QCOMPARE(window.Declaration->InspectionCode.isEmpty(), replaced);
+        QCOMPARE(QFile::exists(target), written);
+        if (written) {
+            mTDeclaration saved;
+            saved.LoadFromFile(target);
+            QCOMPARE(saved.InspectionCode, QStringLiteral("1234"));
+        }
+        if (replaced) {
+            QCOMPARE(window.windowTitle(), Untitled);
+            QVERIFY(window.Saved);
+            QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::InitialData);
+            QVERIFY(window.SectionButton(Section::RussianIncome)->isEnabled());
+            QVERIFY(!window.SectionButton(Section::CurrencyIncome)->isEnabled());
+            QCOMPARE(window.Declaration->SignDate, DateValue::Today());
+            QCOMPARE(window.Declaration->AutoSheetCount, quint8(1));
+        }
+    }
+
+    void openCommand() {
+        const QString path = SavedDeclaration(QStringLiteral("open.kv0"), QStringLiteral("5005"));
+        TFormMain window({});
+        window.Saved = false;
+        // No to the question, then the file dialog cancelled: an empty new declaration.
+        prompts->answers.enqueue(QMessageBox::No);
+        window.Declaration->InspectionCode = QStringLiteral("9999");
+        window.Action(QStringLiteral("acOpen"))->trigger();
+        QCOMPARE(window.windowTitle(), Untitled);
+        QVERIFY(window.Declaration->InspectionCode.isEmpty());
+        QCOMPARE(window.Declaration->IncomeKinds, quint8(IncomeRussia));
+
+        prompts->openNames.enqueue(path);
+        window.Action(QStringLiteral("acOpen"))->trigger();
+        QCOMPARE(window.windowTitle(), QStringLiteral("open.kv0 - Durovid 2010"));
+        QCOMPARE(window.Declaration->InspectionCode, QStringLiteral("5005"));
+        QVERIFY(window.Saved);
+
+        const QString bad = files.filePath(QStringLiteral("garbage.kv0"));
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(100, 'x'));
+        f.close();
+        prompts->openNames.enqueue(bad);
+        window.Action(QStringLiteral("acOpen"))->trigger();
+        QCOMPARE(prompts->messages.last().text, StorageText::DamagedFile);
+        QCOMPARE(window.windowTitle(), Untitled);
+        QVERIFY(window.DocumentFileName.isEmpty());
+    }
+
+    void saveRenamesOlderExtension() {
+        const QString old = SavedDeclaration(QStringLiteral("last-year.kv9"));
+        const QByteArray oldBytes = Bytes(old);
+        TFormMain window({old});
+        window.Declaration->InspectionCode = QStringLiteral("7702");
+        window.Saved = false;
+        window.Action(QStringLiteral("acSave"))->trigger();
+        const QString renamed = files.filePath(QStringLiteral("last-year.kv0"));
+        QCOMPARE(window.DocumentFileName, renamed);
+        QCOMPARE(window.windowTitle(), QStringLiteral("last-year.kv0 - Durovid 2010"));
+        QVERIFY(window.Saved);
+        QCOMPARE(Bytes(old), oldBytes);
+        mTDeclaration saved;
+        saved.LoadFromFile(renamed);
+        QCOMPARE(saved.InspectionCode, QStringLiteral("7702"));
+
+        // "Сохранить как..." keeps the name as given; the current screen is stored first.
+        const QString asGiven = files.filePath(QStringLiteral("copy.kv9"));
+        prompts->saveNames.enqueue(asGiven);
+        RecordingFrame::log.clear();
+        window.Action(QStringLiteral("acSaveAs"))->trigger();
+        QCOMPARE(window.DocumentFileName, asGiven);
+        QVERIFY(QFile::exists(asGiven));
+        QCOMPARE(RecordingFrame::log, QStringList{QStringLiteral("S0:Store")});
+
+        // Cancelled dialogs change nothing.
+        window.DocumentFileName.clear();
+        window.Saved = false;
+        window.Action(QStringLiteral("acSave"))->trigger();
+        window.Action(QStringLiteral("acSaveAs"))->trigger();
+        QCOMPARE(prompts->saveDialogs, 3);
+        QVERIFY(!window.Saved);
+    }
+
+    void saveErrorKeepsUnsaved() {
+        TFormMain window({});
+        window.Saved = false;
+        prompts->saveNames.enqueue(files.filePath(QStringLiteral("no-such-folder/x.kv0")));
+        window.Action(QStringLiteral("acSave"))->trigger();
+        QCOMPARE(prompts->messages.size(), 1);
+        QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
+        QVERIFY(!window.Saved);
+    }
+
+    void checkCommand() {
+        TFormMain window({});
+        ScriptedAnswerer answerer;
+        window.SetCheckAnswerer(&answerer);
+        window.Action(QStringLiteral("acCheck"))->trigger();
+        QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации завершена успешно")});
+        QCOMPARE(prompts->messages[0].icon, QMessageBox::Information);
+
+        // A fault answered with "Отмена": no success message, nothing else happens.
+        TFormMain::SetDeclarationRules([](mTDeclaration&, ICheckAnswerer& a) -> quint32 {
+            return a.Ask(QStringLiteral("Задание условий"), QStringLiteral("Не введен номер инспекции")) ==
+                           CheckAnswer::Fix
+                       ? (1u << 16) | 1u
+                       : (0xFFFFu << 16) | 1u;
+        });
+        prompts->messages.clear();
+        RecordingFrame::log.clear();
+        window.Action(QStringLiteral("acCheck"))->trigger();
+        QCOMPARE(answerer.asked, QStringList{QStringLiteral("Задание условий: Не введен номер инспекции")});
+        QVERIFY(prompts->messages.isEmpty());
+        QCOMPARE(RecordingFrame::log, QStringList{QStringLiteral("S0:Store")});
+    }
+
+    void navigationAfterFix_data() {
+        QTest::addColumn<int>("sectionCode");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("1 conditions") << 1 << int(Section::InitialData) << "S0:ShowPosition(3)";
+        QTest::newRow("2 taxpayer, page 0") << 2 << int(Section::PersonData) << "S1:ShowSubScreen(0,3)";
+        QTest::newRow("3 taxpayer, page 1") << 3 << int(Section::PersonData) << "S1:ShowSubScreen(1,3)";
+        QTest::newRow("4 Russian income") << 4 << int(Section::RussianIncome) << "S2:ShowSubScreen(0,3)";
+        QTest::newRow("7 foreign income") << 7 << int(Section::CurrencyIncome) << "S3:ShowPosition(3)";
+        QTest::newRow("8 business") << 8 << int(Section::Business) << "S4:ShowPosition(3)";
+        QTest::newRow("9 standard deductions") << 9 << int(Section::Deductions) << "S5:ShowSubScreen(0,3)";
+        QTest::newRow("10 property deduction") << 10 << int(Section::Deductions) << "S5:ShowSubScreen(1,3)";
+    }
+    void navigationAfterFix() {
+        QFETCH(int, sectionCode);
+        QFETCH(int, section);
+        QFETCH(QString, call);
+        TFormMain window({});
+        window.SwitchSection(Section::Nalog);
+        TFormMain::SetDeclarationRules([sectionCode](mTDeclaration&, ICheckAnswerer& a) -> quint32 {
+            a.Ask(QStringLiteral("Раздел"), QStringLiteral("Ошибка"));
+            return (3u << 16) | quint32(sectionCode);
+        });
+        ScriptedAnswerer answerer;
+        answerer.answers = {CheckAnswer::Fix};
+        window.SetCheckAnswerer(&answerer);
+        RecordingFrame::log.clear();
+        window.Action(QStringLiteral("acCheck"))->trigger();
+        // Navigation neither stores nor checks the screen it leaves, and shows no success message.
+        QCOMPARE(RecordingFrame::log, (QStringList{QStringLiteral("S6:Store"), call}));
+        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame)), section);
+        QVERIFY(window.SectionButton(Section(section))->Down());
+        QCOMPARE(window.CurrentSectionButton, window.SectionButton(Section(section)));
+        QVERIFY(prompts->messages.isEmpty());
+        QVERIFY(!window.Loading);
+    }
+
+    void privatePracticeFaultLeadsNowhere() {
+        TFormMain window({});
+        window.SwitchSection(Section::Nalog);
+        TFormMain::SetDeclarationRules(
+            [](mTDeclaration&, ICheckAnswerer&) -> quint32 { return (1u << 16) | 11u; });
+        QCOMPARE(window.CheckAndShow(), 1);
+        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::Nalog);
+    }
+
+    void exportCommand() {
+        TFormMain window({});
+        QStringList calls;
+        QString result = QStringLiteral("NO_NDFL3_7701_7701_000000000000_20110101_X.xml");
+        DeclarationExport::Install([&](const QString& folder, mTDeclaration&, DeclarationExport::Mode mode) {
+            calls << QStringLiteral("%1|%2").arg(folder).arg(int(mode));
+            if (window.isEnabled()) calls << QStringLiteral("enabled during the export");
+            return result;
+        });
+        // A failing check: the dialog only, no folder dialog.
+        TFormMain::SetDeclarationRules(
+            [](mTDeclaration&, ICheckAnswerer&) -> quint32 { return (0xFFFFu << 16) | 1u; });
+        window.Action(QStringLiteral("acExport"))->trigger();
+        QCOMPARE(prompts->folderDialogs, 0);
+        TFormMain::SetDeclarationRules({});
+
+        prompts->folder = files.path();
+        window.Action(QStringLiteral("acExport"))->trigger();
+        QCOMPARE(prompts->folderCaption, QStringLiteral("Durovid 2010"));
+        QCOMPARE(calls, QStringList{files.path() + QDir::separator() + QStringLiteral("|1")});
+        QCOMPARE(prompts->messages.last().text, QStringLiteral("Сформирован файл ") + result);
+        QCOMPARE(prompts->messages.last().icon, QMessageBox::Information);
+
+        result = QStringLiteral("ERROR");
+        window.Action(QStringLiteral("acExport"))->trigger();
+        QCOMPARE(prompts->messages.last().text, QStringLiteral("Ошибка записи. Файл не сформирован."));
+
+        prompts->folder.clear();
+        window.Action(QStringLiteral("acExport"))->trigger();
+        QCOMPARE(calls.size(), 2);
+        QVERIFY(window.isEnabled());
+
+        // An export error: the general handler shows it and the window is usable again.
+        DeclarationExport::Install([](const QString&, mTDeclaration&, DeclarationExport::Mode) -> QString {
+            throw std::runtime_error("сбой выгрузки");
+        });
+        prompts->folder = files.path();
+        window.Action(QStringLiteral("acExport"))->trigger();
+        QCOMPARE(prompts->messages.last().text, QStringLiteral("сбой выгрузки"));
+        QVERIFY(window.isEnabled());
+    }
+
+    void help() {
+        TFormMain window({});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Не найден файл справки Zizo2010.chm")});
+        QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
+
+        QDir().mkpath(env.ProgramFile(QStringLiteral("help")));
+        QVERIFY(QFile::copy(QStringLiteral(DUROVID_SOURCE_DIR "/data/help/runprogramm.htm"),
+                            env.ProgramFile(QStringLiteral("help/runprogramm.htm"))));
+        window.Action(QStringLiteral("acHelp"))->trigger();
+        auto* helpWindow = window.findChild<THelpWindow*>(QStringLiteral("helpMain"));
+        QVERIFY(helpWindow);
+        QVERIFY(helpWindow->isVisible());
+        QVERIFY(helpWindow->isMaximized());
+        QCOMPARE(helpWindow->CurrentTopic(), QStringLiteral("runprogramm.htm"));
+        QCOMPARE(prompts->messages.size(), 1);
+    }
+
+    void closingAsksToSave() {
+        TFormMain window({});
+        window.show();
+        window.Saved = false;
+        prompts->answers.enqueue(QMessageBox::Cancel);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QVERIFY(window.CurrentFrame);
+        prompts->answers.enqueue(QMessageBox::No);
+        window.Action(QStringLiteral("acExit"))->trigger();
+        QVERIFY(!window.isVisible());
+        QVERIFY(!window.CurrentFrame);
+        QCOMPARE(prompts->messages.size(), 2);
+    }
+
+    void referenceFiles() {
+        {
+            TFormMain window({});
+            QVERIFY(!window.InspectionPickerReady);
+            QVERIFY(!window.StartFailed());
+        }
+        QFile inspections(env.ProgramFile(QStringLiteral("InspectionNumbers.xml")));
+        QVERIFY(inspections.open(QIODevice::WriteOnly));
+        inspections.write(
+            "<?xml version=\"1.0\" encoding=\"windows-1251\"?><Inspections><Inspection Code=\"7701\">"
+            "\xC8\xED\xF1\xEF\xE5\xEA\xF6\xE8\xFF</Inspection></Inspections>");
+        inspections.close();
+        {
+            TFormMain window({});
+            QVERIFY(window.InspectionPickerReady);
+            window.InspectionPicker->Preselect(QStringLiteral("7701"));
+            QCOMPARE(window.InspectionPicker->Name(), QStringLiteral("Инспекция"));
+        }
+        QVERIFY(inspections.open(QIODevice::WriteOnly));
+        inspections.write("<Inspections><Inspection Code=\"7701\">broken");
+        inspections.close();
+        TFormMain window({});
+        QVERIFY(window.StartFailed());
+        QVERIFY(prompts->messages.last().text.startsWith(
+            QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские.")));
+    }
+
+    void aboutBox() {
+        TFormMain window({});
+        window.ShowPlaced(1280, 1024);
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            const QList<QLabel*> labels = box->findChildren<QLabel*>();
+            for (QLabel* l : labels)
+                caption += l->text() + '\n';
+            QCOMPARE(box->size(), QSize(461, 227));
+            SaveShot(box, QStringLiteral("about"));
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        window.Action(QStringLiteral("acAbout"))->trigger();
+        QVERIFY(caption.contains(QStringLiteral(
+            "По вопросам, связанным с использованием программы обращайтесь в службу поддержки.")));
+        QVERIFY(caption.contains(QStringLiteral("Эл.адрес \"горячей линии\": ")));
+        QVERIFY(caption.contains(QStringLiteral("Телефон  \"горячей линии\":")));
+        QVERIFY(caption.contains(QStringLiteral("Последние версии ПО, форум с ответами на сайте ")));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
