@@ -68,8 +68,8 @@ int Export(const QStringList& args) {
     QString result;
     try {
         result = exporter.Export(a.folder, declaration, a.toStdout ? ExportToText : ExportToFile);
-    } catch (const EExportDocument& e) {
-        CliError(e.Message());
+    } catch (const std::exception& e) {
+        CliError(QString::fromUtf8(e.what()));
         return ExitError;
     }
     if (result == XmlExport::ErrorResult) {

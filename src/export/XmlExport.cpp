@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QSaveFile>
 #include <pugixml.hpp>
+#include <stdexcept>
 
 namespace {
 
@@ -102,7 +103,10 @@ QString XmlExport::Export(const QString& folder, const mTDeclaration& declaratio
     try {
         document_ = std::make_unique<pugi::xml_document>();
     } catch (const std::exception& e) {
-        throw EExportDocument(QStringLiteral("Ошибка создания объекта:") + QString::fromLocal8Bit(e.what()));
+        throw std::runtime_error(
+            (QStringLiteral("Ошибка создания объекта:") + QString::fromLocal8Bit(e.what()))
+                .toUtf8()
+                .toStdString());
     }
 
     try {

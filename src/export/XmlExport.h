@@ -2,11 +2,9 @@
 
 #include "export/ExportGroups.h"
 
-#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QUuid>
-#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,18 +20,6 @@ class xml_document;
 enum : quint16 {
     ExportToFile = 1, // saved in the folder; the result is the file name
     ExportToText = 2  // nothing is written; the result is the document text (the print interface)
-};
-
-// The document component could not be created; the caller's general error handling shows the message.
-class EExportDocument : public std::exception {
-public:
-    explicit EExportDocument(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
-    const char* what() const noexcept override { return utf8_.constData(); }
-    const QString& Message() const { return message_; }
-
-private:
-    QString message_;
-    QByteArray utf8_;
 };
 
 // Writes a declaration as the tax authority's electronic filing document (3-NDFL or 4-NDFL), in
@@ -66,7 +52,8 @@ public:
 
     // Computes the declaration and builds its document. Mode ExportToFile saves
     // folder/<identifier>.xml, replacing a file of that name, and returns "<identifier>.xml";
-    // any other mode returns the document text. Throws EExportDocument when no document can be created.
+    // any other mode returns the document text. When no document can be created, throws std::runtime_error
+    // whose what() is the UTF-8 message for the caller to show.
     QString Export(const QString& folder, mTDeclaration& declaration, quint16 mode);
     // The same from results computed elsewhere; the declaration is only read.
     QString Export(const QString& folder, const mTDeclaration& declaration, const kTSvodSum& sum,
