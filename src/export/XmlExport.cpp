@@ -1,0 +1,136 @@
+#include "export/XmlExport.h"
+
+#include "computation/SvodSum.h"
+#include "export/ExportText.h"
+#include "storage/CodePage.h"
+#include "storage/Declaration.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <pugixml.hpp>
+#include <stdexcept>
+
+namespace {
+
+class Utf8Writer : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override {
+        bytes.append(static_cast<const char*>(data), qsizetype(size));
+    }
+    QByteArray bytes;
+};
+
+void BuildDocument(pugi::xml_document& document, const ExportContext& context, const ExportStamp& stamp,
+                   const QString& identifier) {
+    const bool estimated = ExportGroups::IsEstimatedIncome(context.Declaration);
+
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    pugi::xml_node file = document.append_child("Файл");
+    if (!declaration || !file) throw std::bad_alloc();
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "windows-1251";
+    // The root's attributes are the only ones not upper-cased.
+    file.append_attribute("ИдФайл") = identifier.toUtf8().constData();
+    file.append_attribute("ВерсПрог") = "1.0.2";
+    file.append_attribute("ВерсФорм") = estimated ? "5.01" : "5.06";
+
+    ExportElement doc = ExportElement(file).Add("Документ");
+    ExportGroups::WriteDocumentAttributes(context, doc, stamp);
+    ExportGroups::WriteTaxpayer(context, doc);
+    ExportGroups::WriteSigner(context, doc);
+    if (estimated) {
+        ExportGroups::WriteEstimatedIncome(context, doc);
+        return;
+    }
+
+    ExportElement body = doc.Add("НДФЛ3");
+    ExportElement totals = body.Add("ИтогУплВозв");
+    ExportGroups::WriteRateBlocks(context, totals);
+    if (ExportGroups::HasIncomeDeductionDetails(context)) {
+        ExportElement details = totals.Add("СведДохВыч");
+        ExportGroups::WriteRussianIncome(context, details);
+        ExportGroups::WriteForeignIncome(context, details);
+        ExportGroups::WriteBusinessIncome(context, details);
+        ExportGroups::WriteExemptIncomeAndProfessionalDeductions(context, details);
+        ExportGroups::WriteSaleStandardSocialPensionDeductions(context, details);
+        ExportGroups::WriteSecuritiesAndHousingDeduction(context, details);
+    }
+    ExportGroups::WritePaymentLines(context, body);
+}
+
+// The document in windows-1251, as the file holds it.
+QByteArray Serialise(const pugi::xml_document& document) {
+    Utf8Writer writer;
+    document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return CodePage::ToCp1251(QString::fromUtf8(writer.bytes));
+}
+
+// The identifier as a name inside the chosen folder: a damaged declaration must not send the file elsewhere.
+QString FileName(const QString& identifier) {
+    QString name = identifier;
+    for (QChar& c : name)
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    return name + QStringLiteral(".xml");
+}
+
+void SaveFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw std::runtime_error(file.errorString().toStdString());
+}
+
+} // namespace
+
+XmlExport::XmlExport() = default;
+XmlExport::~XmlExport() = default;
+
+QString XmlExport::Export(const QString& folder, mTDeclaration& declaration, quint16 mode) {
+    auto sum = std::make_unique<kTSvodSum>();
+    try {
+        if (computation_)
+            computation_(declaration, *sum);
+        else
+            sum->Compute(declaration);
+    } catch (...) {
+        Report(ComputationFailed);
+    }
+    return Export(folder, declaration, *sum, mode);
+}
+
+QString XmlExport::Export(const QString& folder, const mTDeclaration& declaration, const kTSvodSum& sum,
+                          quint16 mode) {
+    document_.reset();
+    try {
+        document_ = std::make_unique<pugi::xml_document>();
+    } catch (const std::exception& e) {
+        throw std::runtime_error(
+            (QStringLiteral("Ошибка создания объекта:") + QString::fromLocal8Bit(e.what()))
+                .toUtf8()
+                .toStdString());
+    }
+
+    try {
+        const ExportContext context{declaration, sum};
+        const ExportStamp stamp = Stamp();
+        const QString identifier = ExportText::Clean(ExportGroups::FileIdentifier(declaration, stamp));
+        BuildDocument(*document_, context, stamp, identifier);
+        const QByteArray bytes = Serialise(*document_);
+        // The text is what the file would hold, so the print interface sees the same characters.
+        if (mode != ExportToFile) return CodePage::FromCp1251(bytes);
+        const QString fileName = FileName(identifier);
+        SaveFile(QDir(folder).filePath(fileName), bytes);
+        return fileName;
+    } catch (...) {
+        Report(BuildFailed);
+        return ErrorResult;
+    }
+}
+
+ExportStamp XmlExport::Stamp() const {
+    const QUuid guid = fixedGuid_ ? *fixedGuid_ : QUuid::createUuid();
+    return {fixedDate_ ? *fixedDate_ : QDate::currentDate(), guid.toString(QUuid::WithoutBraces).toUpper()};
+}
+
+void XmlExport::Report(const QString& message) const {
+    if (sink_) sink_(message);
+}
