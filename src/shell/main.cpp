@@ -1,3 +1,4 @@
+#include "shell/CoreServices.h"
 #include "shell/Main.h"
 #include "shell/StartForm.h"
 
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Durovid 2010"));
     QApplication::setOrganizationName(QStringLiteral("Вектрон"));
+
+    InstallCoreServices();
 
     const bool splash = qEnvironmentVariableIntValue("DUROVID_NO_SPLASH") == 0;
     std::unique_ptr<TStartForm> start;
