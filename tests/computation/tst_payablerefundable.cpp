@@ -1,6 +1,5 @@
 #include "computation/BudgetCodes.h"
 #include "computation/ReturnBuilder.h"
-#include "computation/SvodSum.h"
 
 #include <QtTest>
 
@@ -79,8 +78,8 @@ void TestPayableRefundable::refundFollowsTheAgents() {
     mTDeclaration declaration;
     kTSvodSum sum;
     Prepare(declaration, sum);
-    AddSource13(declaration, kOkatoX, Rub("3000"));
-    AddSource13(declaration, kOkatoY, Rub("4000"));
+    AddSource13(declaration.IncomeSources13, kOkatoX, {}, "3000");
+    AddSource13(declaration.IncomeSources13, kOkatoY, {}, "4000");
     sum.List1.Refundable = Rub("5000");
     QVERIFY(sum.List6.Compute(declaration, sum));
     QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "3000"),
@@ -91,9 +90,9 @@ void TestPayableRefundable::agentsWithTheSameOkatoShareARow() {
     mTDeclaration declaration;
     kTSvodSum sum;
     Prepare(declaration, sum);
-    AddSource13(declaration, kOkatoX, Rub("3000"));
-    AddSource13(declaration, kOkatoY, Rub("0")); // withheld nothing: no row
-    AddSource13(declaration, kOkatoX, Rub("1500"));
+    AddSource13(declaration.IncomeSources13, kOkatoX, {}, "3000");
+    AddSource13(declaration.IncomeSources13, kOkatoY, {}, "0"); // withheld nothing: no row
+    AddSource13(declaration.IncomeSources13, kOkatoX, {}, "1500");
     sum.List1.Refundable = Rub("4000");
     QVERIFY(sum.List6.Compute(declaration, sum));
     QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "4000")}));
@@ -104,7 +103,7 @@ void TestPayableRefundable::refundBeyondWithheldGoesToPersonOkato() {
     mTDeclaration declaration;
     kTSvodSum sum;
     Prepare(declaration, sum);
-    AddSource13(declaration, kOkatoX, Rub("1000"));
+    AddSource13(declaration.IncomeSources13, kOkatoX, {}, "1000");
     sum.List1.Refundable = Rub("2500");
     QVERIFY(sum.List6.Compute(declaration, sum));
     QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "1000"),
@@ -140,7 +139,7 @@ void TestPayableRefundable::refundOfAdvancesComesFirst() {
     kTSvodSum sum;
     Prepare(declaration, sum, 0);
     declaration.SetIncomeKinds(kinds);
-    AddSource13(declaration, kOkatoX, Rub("10000"));
+    AddSource13(declaration.IncomeSources13, kOkatoX, {}, "10000");
     declaration.BusinessIncomes.Add();
     declaration.PracticeIncomes.Add();
     declaration.AdvancePaid = Rub("2000");
@@ -156,7 +155,7 @@ void TestPayableRefundable::refundOfNoticePayments() {
     mTDeclaration declaration;
     kTSvodSum sum;
     Prepare(declaration, sum);
-    AddSource13(declaration, kOkatoX, Rub("1000"));
+    AddSource13(declaration.IncomeSources13, kOkatoX, {}, "1000");
     AddNoticePayment(declaration, BudgetCode::Individuals13, Rub("1200"));
     AddNoticePayment(declaration, BudgetCode::Entrepreneurs13, Rub("1500"));
     AddNoticePayment(declaration, BudgetCode::Individuals13, Rub("800"));
@@ -179,8 +178,8 @@ void TestPayableRefundable::sourceWithoutOkatoRefundsToTaxpayer() {
     mTDeclaration declaration;
     kTSvodSum sum;
     Prepare(declaration, sum);
-    AddSource13(declaration, QStringLiteral("   "), Rub("700"));
-    AddSource13(declaration, QString(), Rub("300"));
+    AddSource13(declaration.IncomeSources13, QStringLiteral("   "), {}, "700");
+    AddSource13(declaration.IncomeSources13, QString(), {}, "300");
     sum.List1.Refundable = Rub("1000");
     QVERIFY(sum.List6.Compute(declaration, sum));
     QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kPerson, "1000")}));
@@ -193,8 +192,8 @@ void TestPayableRefundable::nonResidentRefundWalksItsOwnSources() {
     kTSvodSum sum;
     Prepare(declaration, sum);
     declaration.ReturnKind = ReturnKind3NDFLNonResident;
-    AddSource13(declaration, kOkatoX, Rub("5000"));
-    AddSource(declaration.IncomeSources13NR, kOkatoY, Rub("5000"));
+    AddSource13(declaration.IncomeSources13, kOkatoX, {}, "5000");
+    AddSource13(declaration.IncomeSources13NR, kOkatoY, {}, "5000");
     sum.List1.Refundable = Rub("800");
     QVERIFY(sum.List6.Compute(declaration, sum));
     QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoY, "800")}));

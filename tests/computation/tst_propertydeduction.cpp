@@ -1,5 +1,4 @@
 #include "computation/ReturnBuilder.h"
-#include "computation/SvodSum.h"
 
 #include <QtTest>
 
@@ -8,7 +7,7 @@
 namespace {
 
 // A flat bought and registered in the given year, the whole of it, with the deduction claimed.
-void ClaimFlat(mTDeclaration& declaration, const char* cost, int registrationYear = 2010) {
+void ClaimFlat(mTDeclaration& declaration, const QString& cost, int registrationYear = 2010) {
     mTConstructionDeduct& flat = declaration.PropertyDeduction;
     flat.GrantProperty = 1;
     flat.ObjectKind = 2;
@@ -92,7 +91,7 @@ void TestPropertyDeduction::admittedCost() {
     QFETCH(int, numerator);
     QFETCH(int, denominator);
     mTDeclaration declaration;
-    ClaimFlat(declaration, cost.toLatin1().constData(), registrationYear);
+    ClaimFlat(declaration, cost, registrationYear);
     mTConstructionDeduct& flat = declaration.PropertyDeduction;
     flat.ByInvestment = byInvestment ? 1 : 0;
     flat.ActDate = DateValue::FromYmd(actYear, 12, 31);

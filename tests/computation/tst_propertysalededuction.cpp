@@ -1,21 +1,6 @@
 #include "computation/ReturnBuilder.h"
-#include "computation/SvodSum.h"
 
 #include <QtTest>
-
-namespace {
-
-struct Sale {
-    qint32 incomeCode;
-    const char* income;
-    qint32 deductionCode;
-    const char* deduction;
-    bool foreign = false;
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(QList<Sale>)
 
 class TestPropertySaleDeduction : public QObject {
     Q_OBJECT
@@ -29,68 +14,59 @@ private slots:
 };
 
 void TestPropertySaleDeduction::groupsAndLimits_data() {
-    QTest::addColumn<QList<Sale>>("sales");
+    QTest::addColumn<QList<Claim>>("sales");
     QTest::addColumn<Money>("housingDeduction");
     QTest::addColumn<Money>("otherDeduction");
     QTest::addColumn<Money>("deductionTotal");
 
     QTest::newRow("flat above the limit")
-        << QList<Sale>{{1510, "1500000", 901, "1500000"}} << Rub("1000000") << Rub("0") << Rub("1000000");
+        << QList<Claim>{{1510, "1500000", 901, "1500000"}} << Rub("1000000") << Rub("0") << Rub("1000000");
     QTest::newRow("flat below the limit, line amount ignored")
-        << QList<Sale>{{1510, "800000", 901, "999999"}} << Rub("800000") << Rub("0") << Rub("800000");
+        << QList<Claim>{{1510, "800000", 901, "999999"}} << Rub("800000") << Rub("0") << Rub("800000");
     QTest::newRow("flat equal to the limit")
-        << QList<Sale>{{1510, "1000000", 901, "0"}} << Rub("1000000") << Rub("0") << Rub("1000000");
+        << QList<Claim>{{1510, "1000000", 901, "0"}} << Rub("1000000") << Rub("0") << Rub("1000000");
     QTest::newRow("two flats share the limit")
-        << QList<Sale>{{1510, "600000", 901, "0"}, {1510, "700000", 901, "0"}} << Rub("1000000") << Rub("0")
+        << QList<Claim>{{1510, "600000", 901, "0"}, {1510, "700000", 901, "0"}} << Rub("1000000") << Rub("0")
         << Rub("1000000");
     QTest::newRow("flat and share share the limit")
-        << QList<Sale>{{1510, "700000", 901, "700000"}, {1511, "650000", 904, "600000"}} << Rub("1000000")
+        << QList<Claim>{{1510, "700000", 901, "700000"}, {1511, "650000", 904, "600000"}} << Rub("1000000")
         << Rub("0") << Rub("1000000");
-    QTest::newRow("share within the limit") << QList<Sale>{{1511, "500000", 904, "333333.33"}}
+    QTest::newRow("share within the limit") << QList<Claim>{{1511, "500000", 904, "333333.33"}}
                                             << Rub("333333.33") << Rub("0") << Rub("333333.33");
     QTest::newRow("share, documented expenses above income")
-        << QList<Sale>{{1511, "2000000", 903, "2500000"}} << Rub("2000000") << Rub("0") << Rub("2000000");
+        << QList<Claim>{{1511, "2000000", 903, "2500000"}} << Rub("2000000") << Rub("0") << Rub("2000000");
     QTest::newRow("flat, documented expenses above income")
-        << QList<Sale>{{1510, "3000000", 903, "3500000"}} << Rub("3000000") << Rub("0") << Rub("3000000");
+        << QList<Claim>{{1510, "3000000", 903, "3500000"}} << Rub("3000000") << Rub("0") << Rub("3000000");
     QTest::newRow("documented flat beside a fixed one")
-        << QList<Sale>{{1510, "3000000", 903, "2800000"}, {1510, "1200000", 901, "1000000"}} << Rub("3800000")
-        << Rub("0") << Rub("3800000");
+        << QList<Claim>{{1510, "3000000", 903, "2800000"}, {1510, "1200000", 901, "1000000"}}
+        << Rub("3800000") << Rub("0") << Rub("3800000");
     QTest::newRow("car above the limit")
-        << QList<Sale>{{1520, "400000", 906, "400000"}} << Rub("0") << Rub("250000") << Rub("250000");
+        << QList<Claim>{{1520, "400000", 906, "400000"}} << Rub("0") << Rub("250000") << Rub("250000");
     QTest::newRow("car equal to the limit")
-        << QList<Sale>{{1520, "250000", 906, "250000"}} << Rub("0") << Rub("250000") << Rub("250000");
-    QTest::newRow("car with documented expenses") << QList<Sale>{{1520, "300000", 903, "280000.50"}}
+        << QList<Claim>{{1520, "250000", 906, "250000"}} << Rub("0") << Rub("250000") << Rub("250000");
+    QTest::newRow("car with documented expenses") << QList<Claim>{{1520, "300000", 903, "280000.50"}}
                                                   << Rub("0") << Rub("280000.50") << Rub("280000.50");
     QTest::newRow("redemption of land")
-        << QList<Sale>{{4900, "1800000", 908, "1800000"}} << Rub("0") << Rub("0") << Rub("1800000");
-    QTest::newRow("other codes add nothing") << QList<Sale>{{1510, "500000", 0, "0"},
-                                                            {2000, "500000", 901, "500000"},
-                                                            {1520, "90000", 901, "90000"}}
+        << QList<Claim>{{4900, "1800000", 908, "1800000"}} << Rub("0") << Rub("0") << Rub("1800000");
+    QTest::newRow("other codes add nothing") << QList<Claim>{{1510, "500000", 0, "0"},
+                                                             {2000, "500000", 901, "500000"},
+                                                             {1520, "90000", 901, "90000"}}
                                              << Rub("0") << Rub("0") << Rub("0");
     QTest::newRow("foreign flat without Russian sources")
-        << QList<Sale>{{1510, "2000000", 901, "0", true}} << Rub("1000000") << Rub("0") << Rub("1000000");
+        << QList<Claim>{{1510, "2000000", 901, "0", true}} << Rub("1000000") << Rub("0") << Rub("1000000");
     QTest::newRow("foreign share deduction limited to its income")
-        << QList<Sale>{{1511, "300000", 904, "500000", true}} << Rub("300000") << Rub("0") << Rub("300000");
+        << QList<Claim>{{1511, "300000", 904, "500000", true}} << Rub("300000") << Rub("0") << Rub("300000");
     QTest::newRow("foreign share with documented expenses, capped by the group")
-        << QList<Sale>{{1511, "300000", 903, "500000", true}} << Rub("300000") << Rub("0") << Rub("300000");
+        << QList<Claim>{{1511, "300000", 903, "500000", true}} << Rub("300000") << Rub("0") << Rub("300000");
     QTest::newRow("foreign car beside a Russian one")
-        << QList<Sale>{{1520, "100000", 906, "100000"}, {1520, "200000", 906, "200000", true}} << Rub("0")
+        << QList<Claim>{{1520, "100000", 906, "100000"}, {1520, "200000", 906, "200000", true}} << Rub("0")
         << Rub("250000") << Rub("250000");
 }
 
 void TestPropertySaleDeduction::groupsAndLimits() {
-    QFETCH(QList<Sale>, sales);
+    QFETCH(QList<Claim>, sales);
     mTDeclaration declaration;
-    for (const Sale& sale : sales) {
-        if (sale.foreign) {
-            AddForeign(declaration, sale.incomeCode, Rub(sale.income), sale.deductionCode,
-                       Rub(sale.deduction));
-        } else {
-            if (declaration.IncomeSources13.Count() == 0) AddSource13(declaration);
-            AddLine(*declaration.IncomeSources13.At(0), sale.incomeCode, Rub(sale.income), sale.deductionCode,
-                    Rub(sale.deduction));
-        }
-    }
+    AddClaims(declaration, sales);
     kTSvodSum sum;
     QVERIFY(sum.PrilH1.Compute(declaration, sum));
     QTEST(sum.PrilH1.HousingDeductionTotal, "housingDeduction");
@@ -102,14 +78,13 @@ void TestPropertySaleDeduction::groupTotals() {
     // A flat and a share under the fixed deductions, a house with documents, a car of each kind
     // and a redemption, spread over two sources.
     mTDeclaration declaration;
-    mTThirteenPercent& first = AddSource13(declaration);
-    AddLine(first, 1510, Rub("900000"), 901, Rub("900000"));
-    AddLine(first, 1511, Rub("400000"), 904, Rub("250000"));
-    AddLine(first, 1510, Rub("5000000"), 903, Rub("4200000"));
-    mTThirteenPercent& second = AddSource13(declaration);
-    AddLine(second, 1520, Rub("150000"), 906, Rub("150000"));
-    AddLine(second, 1520, Rub("600000"), 903, Rub("550000"));
-    AddLine(second, 4900, Rub("700000"), 908, Rub("650000"));
+    AddSource13(declaration.IncomeSources13, {},
+                {{1510, "900000", 901, "900000"},
+                 {1511, "400000", 904, "250000"},
+                 {1510, "5000000", 903, "4200000"}});
+    AddSource13(
+        declaration.IncomeSources13, {},
+        {{1520, "150000", 906, "150000"}, {1520, "600000", 903, "550000"}, {4900, "700000", 908, "650000"}});
 
     kTSvodSum sum;
     QVERIFY(sum.PrilH1.Compute(declaration, sum));
@@ -145,8 +120,8 @@ void TestPropertySaleDeduction::onlyForResidentReturns() {
     QFETCH(int, returnKind);
     mTDeclaration declaration;
     declaration.ReturnKind = quint8(returnKind);
-    AddLine(AddSource13(declaration), 1510, Rub("1500000"), 901, Rub("1000000"));
-    AddForeign(declaration, 1520, Rub("400000"), 906, Rub("250000"));
+    AddSource13(declaration.IncomeSources13, {}, {{1510, "1500000", 901, "1000000"}});
+    AddForeign(declaration, 13, 1520, "400000", "0", 906, "250000");
     kTSvodSum sum;
     sum.PrilH1.DeductionTotal = Rub("1"); // a leftover of an earlier computation goes too
     QVERIFY(sum.PrilH1.Compute(declaration, sum));

@@ -1,34 +1,6 @@
 #include "computation/ReturnBuilder.h"
-#include "computation/SvodSum.h"
 
 #include <QtTest>
-
-namespace {
-
-struct Deal {
-    qint32 incomeCode;
-    const char* income;
-    const char* expenses;
-    qint32 deductionCode = 201;
-    bool foreign = false;
-};
-
-void AddDeals(mTDeclaration& declaration, const QList<Deal>& deals) {
-    for (const Deal& deal : deals) {
-        if (deal.foreign) {
-            AddForeign(declaration, deal.incomeCode, Rub(deal.income), deal.deductionCode,
-                       Rub(deal.expenses));
-        } else {
-            if (declaration.IncomeSources13.Count() == 0) AddSource13(declaration);
-            AddLine(*declaration.IncomeSources13.At(0), deal.incomeCode, Rub(deal.income), deal.deductionCode,
-                    Rub(deal.expenses));
-        }
-    }
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(QList<Deal>)
 
 class TestSecuritiesOperations : public QObject {
     Q_OBJECT
@@ -43,7 +15,7 @@ private slots:
 };
 
 void TestSecuritiesOperations::offsetting_data() {
-    QTest::addColumn<QList<Deal>>("deals");
+    QTest::addColumn<QList<Claim>>("deals");
     QTest::addColumn<Money>("secOrgBase");
     QTest::addColumn<Money>("futOrgSecBase");
     QTest::addColumn<Money>("carriedSecLoss");
@@ -51,49 +23,49 @@ void TestSecuritiesOperations::offsetting_data() {
     QTest::addColumn<Money>("taxable");
     QTest::addColumn<Money>("expensesApplied");
 
-    QTest::newRow("shares with a gain") << QList<Deal>{{1530, "100000", "80000"}} << Rub("20000") << Rub("0")
-                                        << Rub("0") << Rub("0") << Rub("20000") << Rub("80000");
+    QTest::newRow("shares with a gain") << QList<Claim>{{1530, "100000", 201, "80000"}} << Rub("20000")
+                                        << Rub("0") << Rub("0") << Rub("0") << Rub("20000") << Rub("80000");
     // 30 000 lost on shares is set against the 50 000 gained on futures on shares.
     QTest::newRow("share loss against futures on shares")
-        << QList<Deal>{{1530, "70000", "100000"}, {1532, "150000", "100000", 206}} << Rub("0") << Rub("20000")
-        << Rub("0") << Rub("0") << Rub("20000") << Rub("200000");
+        << QList<Claim>{{1530, "70000", 201, "100000"}, {1532, "150000", 206, "100000"}} << Rub("0")
+        << Rub("20000") << Rub("0") << Rub("0") << Rub("20000") << Rub("200000");
     // 10 000 lost on futures, 4 000 of it against the gain on shares, 6 000 carried.
     QTest::newRow("futures loss against shares")
-        << QList<Deal>{{1530, "54000", "50000"}, {1532, "20000", "30000", 206}} << Rub("0") << Rub("0")
+        << QList<Claim>{{1530, "54000", 201, "50000"}, {1532, "20000", 206, "30000"}} << Rub("0") << Rub("0")
         << Rub("0") << Rub("6000") << Rub("0") << Rub("74000");
     QTest::newRow("share loss above the futures gain")
-        << QList<Deal>{{1530, "10000", "60000"}, {1532, "30000", "10000", 206}} << Rub("0") << Rub("0")
+        << QList<Claim>{{1530, "10000", 201, "60000"}, {1532, "30000", 206, "10000"}} << Rub("0") << Rub("0")
         << Rub("30000") << Rub("0") << Rub("0") << Rub("40000");
     // Other futures lose 8 000; the futures on shares gained 5 000.
     QTest::newRow("other futures loss against futures on shares")
-        << QList<Deal>{{1535, "2000", "10000", 207}, {1532, "15000", "10000", 206}} << Rub("0") << Rub("0")
+        << QList<Claim>{{1535, "2000", 207, "10000"}, {1532, "15000", 206, "10000"}} << Rub("0") << Rub("0")
         << Rub("0") << Rub("3000") << Rub("0") << Rub("17000");
     QTest::newRow("unorganised loss offsets nothing")
-        << QList<Deal>{{1531, "50000", "80000", 202}, {1530, "100000", "60000"}} << Rub("40000") << Rub("0")
-        << Rub("0") << Rub("0") << Rub("40000") << Rub("110000");
+        << QList<Claim>{{1531, "50000", 202, "80000"}, {1530, "100000", 201, "60000"}} << Rub("40000")
+        << Rub("0") << Rub("0") << Rub("0") << Rub("40000") << Rub("110000");
     QTest::newRow("unorganised futures loss offsets nothing")
-        << QList<Deal>{{1533, "5000", "9000", 202}, {1532, "15000", "10000", 206}} << Rub("0") << Rub("5000")
+        << QList<Claim>{{1533, "5000", 202, "9000"}, {1532, "15000", 206, "10000"}} << Rub("0") << Rub("5000")
         << Rub("0") << Rub("0") << Rub("5000") << Rub("15000");
     QTest::newRow("no longer traded loss against shares, the rest lapses")
-        << QList<Deal>{{1536, "10000", "15000", 203}, {1530, "23000", "20000"}} << Rub("0") << Rub("0")
+        << QList<Claim>{{1536, "10000", 203, "15000"}, {1530, "23000", 201, "20000"}} << Rub("0") << Rub("0")
         << Rub("0") << Rub("0") << Rub("0") << Rub("33000");
     QTest::newRow("no longer traded gain stays taxable")
-        << QList<Deal>{{1536, "15000", "10000", 203}, {1530, "20000", "23000"}} << Rub("0") << Rub("0")
+        << QList<Claim>{{1536, "15000", 203, "10000"}, {1530, "20000", 201, "23000"}} << Rub("0") << Rub("0")
         << Rub("3000") << Rub("0") << Rub("5000") << Rub("30000");
     QTest::newRow("line without a deduction code is not a deal")
-        << QList<Deal>{{1530, "100000", "80000", 0}} << Rub("0") << Rub("0") << Rub("0") << Rub("0")
+        << QList<Claim>{{1530, "100000", 0, "80000"}} << Rub("0") << Rub("0") << Rub("0") << Rub("0")
         << Rub("0") << Rub("0");
-    QTest::newRow("code 1534 is not a deal") << QList<Deal>{{1534, "100000", "80000", 201}} << Rub("0")
+    QTest::newRow("code 1534 is not a deal") << QList<Claim>{{1534, "100000", 201, "80000"}} << Rub("0")
                                              << Rub("0") << Rub("0") << Rub("0") << Rub("0") << Rub("0");
     QTest::newRow("foreign shares join the Russian ones")
-        << QList<Deal>{{1530, "100000", "80000"}, {1530, "10000", "50000", 201, true}} << Rub("0") << Rub("0")
-        << Rub("20000") << Rub("0") << Rub("0") << Rub("110000");
+        << QList<Claim>{{1530, "100000", 201, "80000"}, {1530, "10000", 201, "50000", true}} << Rub("0")
+        << Rub("0") << Rub("20000") << Rub("0") << Rub("0") << Rub("110000");
 }
 
 void TestSecuritiesOperations::offsetting() {
-    QFETCH(QList<Deal>, deals);
+    QFETCH(QList<Claim>, deals);
     mTDeclaration declaration;
-    AddDeals(declaration, deals);
+    AddClaims(declaration, deals);
     kTSvodSum sum;
     QVERIFY(sum.PrilJ.Compute(declaration, sum));
     QTEST(sum.PrilJ.SecOrgBase, "secOrgBase");
@@ -108,12 +80,12 @@ void TestSecuritiesOperations::offsetting() {
 void TestSecuritiesOperations::categoriesByCode() {
     // One deal of each category, with every loss offset that applies.
     mTDeclaration declaration;
-    AddDeals(declaration, {{1530, "30000", "50000"},
-                           {1536, "1000", "4000", 203},
-                           {1531, "7000", "5000", 202},
-                           {1532, "90000", "40000", 206},
-                           {1535, "6000", "9000", 207},
-                           {1533, "8000", "8500", 202}});
+    AddClaims(declaration, {{1530, "30000", 201, "50000"},
+                            {1536, "1000", 203, "4000"},
+                            {1531, "7000", 202, "5000"},
+                            {1532, "90000", 206, "40000"},
+                            {1535, "6000", 207, "9000"},
+                            {1533, "8000", 202, "8500"}});
     kTSvodSum sum;
     QVERIFY(sum.PrilJ.Compute(declaration, sum));
     const kTSvodSumPrilJ& j = sum.PrilJ;
@@ -147,7 +119,7 @@ void TestSecuritiesOperations::categoriesByCode() {
 
 void TestSecuritiesOperations::priorLossesChangeNothing() {
     mTDeclaration declaration;
-    AddDeals(declaration, {{1530, "100000", "80000"}, {1532, "30000", "10000", 206}});
+    AddClaims(declaration, {{1530, "100000", 201, "80000"}, {1532, "30000", 206, "10000"}});
     kTSvodSum plain;
     QVERIFY(plain.PrilJ.Compute(declaration, plain));
 
@@ -166,9 +138,8 @@ void TestSecuritiesOperations::priorLossesChangeNothing() {
 void TestSecuritiesOperations::lossesDoNotLowerOtherIncome() {
     // Salary 500 000 and shares sold for 100 000 that cost 180 000: the 13 % base stays 500 000.
     mTDeclaration declaration;
-    mTThirteenPercent& employer = AddSource13(declaration, QStringLiteral("45286555000"), Rub("65000"));
-    AddLine(employer, 2000, Rub("500000"));
-    AddLine(AddSource13(declaration), 1530, Rub("100000"), 201, Rub("180000"));
+    AddSource13(declaration.IncomeSources13, QStringLiteral("45286555000"), {{2000, "500000"}}, "65000");
+    AddSource13(declaration.IncomeSources13, {}, {{1530, "100000", 201, "180000"}});
 
     kTSvodSum sum;
     QVERIFY(sum.PrilJ.Compute(declaration, sum));
@@ -187,7 +158,7 @@ void TestSecuritiesOperations::nonResidentThirtyPercentBase() {
     // A non-resident's 30 % sources are the same list: their deals lower the 30 % base only.
     mTDeclaration declaration;
     declaration.ReturnKind = ReturnKind3NDFLNonResident;
-    AddLine(AddSource13(declaration), 1530, Rub("100000"), 201, Rub("90000"));
+    AddSource13(declaration.IncomeSources13, {}, {{1530, "100000", 201, "90000"}});
     kTSvodSum sum;
     QVERIFY(sum.PrilJ.Compute(declaration, sum));
     QCOMPARE(sum.PrilJ.ExpensesApplied, Rub("90000"));

@@ -1,6 +1,5 @@
 #include "computation/BudgetCodes.h"
 #include "computation/ReturnBuilder.h"
-#include "computation/SvodSum.h"
 
 #include <QtTest>
 
