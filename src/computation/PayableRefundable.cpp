@@ -5,7 +5,7 @@
 #include "computation/WholeRoubles.h"
 #include "storage/Declaration.h"
 
-#include <algorithm>
+#include <QHash>
 
 namespace {
 
@@ -89,6 +89,8 @@ void kTSvodSumList6::DistributeRefund(const mTDeclaration& declaration, const kT
 
     const auto& sources = declaration.ReturnKind == ReturnKind3NDFLNonResident ? declaration.IncomeSources13NR
                                                                                : declaration.IncomeSources13;
+    // Sources of the same OKATO share one line; looked up by code so that many sources stay cheap.
+    QHash<QString, size_t> agentLines;
     for (const auto& source : sources) {
         if (!rest.Positive()) break;
         if (source->TaxWithheld <= zero) continue;
@@ -96,13 +98,13 @@ void kTSvodSumList6::DistributeRefund(const mTDeclaration& declaration, const kT
         // goes to the taxpayer's own OKATO rather than to a line without one.
         const QString okato = source->SourceOKATO.trimmed().isEmpty() ? personOkato : source->SourceOKATO;
         const Money part = rest.Take(source->TaxWithheld);
-        auto same = std::find_if(Rows.begin(), Rows.end(), [&](const kTSvodSumList6Row& row) {
-            return row.KBK == BudgetCode::TaxAgents && row.Okato == okato;
-        });
-        if (same != Rows.end())
-            same->Amount += part;
-        else
+        const auto line = agentLines.constFind(okato);
+        if (line != agentLines.constEnd()) {
+            Rows[*line].Amount += part;
+        } else {
+            agentLines.insert(okato, Rows.size());
             Append(BudgetCode::TaxAgents, okato, kToRefund, part);
+        }
     }
 
     if (rest.Positive() && sum.List1.PaidOnNotices > zero) {
