@@ -1,9 +1,11 @@
 #pragma once
 
-// What the tests of the tax bases and the payable lines add to the declarations of
-// DeclarationBuilder.h: amounts in data-driven rows and payments on tax notices.
+// What the tests of the tax bases and the payable lines add to DeclarationBuilder.h: amounts in
+// data-driven rows, incomes with their deductions, payments on tax notices and the lines payable
+// or refundable.
 
 #include "computation/DeclarationBuilder.h"
+#include "computation/SvodSum.h"
 
 #include <QLatin1String>
 #include <QMetaType>
@@ -37,4 +39,28 @@ inline void AddNoticePayment(mTDeclaration& declaration, QLatin1String kbk, Mone
     mTNalog& payment = *declaration.TaxPayments.At(declaration.TaxPayments.Add());
     payment.PaymentKBK = kbk;
     payment.PaymentAmount = amount;
+}
+
+// A line payable or refundable, comparable as a whole.
+struct PaymentLine {
+    QString kbk;
+    QString okato;
+    QString sign;
+    Money amount;
+    bool operator==(const PaymentLine&) const = default;
+};
+
+// Failed comparisons show the lines.
+inline char* toString(const PaymentLine& line) {
+    return qstrdup(QStringLiteral("(%1, %2, %3, %4)")
+                       .arg(line.kbk, line.okato, line.sign, line.amount.ToText())
+                       .toUtf8()
+                       .constData());
+}
+
+inline QList<PaymentLine> PaymentLines(const kTSvodSum& sum) {
+    QList<PaymentLine> lines;
+    for (const kTSvodSumList6Row& row : sum.List6.Rows)
+        lines.append({row.KBK, row.Okato, row.PaySign, row.Amount});
+    return lines;
 }

@@ -9,38 +9,15 @@ const QString kPerson = QStringLiteral("45286555000");
 const QString kOkatoX = QStringLiteral("45293594000");
 const QString kOkatoY = QStringLiteral("46228501000");
 
-struct Row {
-    QString kbk;
-    QString okato;
-    QString sign;
-    Money amount;
-    bool operator==(const Row&) const = default;
-};
-
-// Failed comparisons show the rows.
-char* toString(const Row& row) {
-    return qstrdup(QStringLiteral("(%1, %2, %3, %4)")
-                       .arg(row.kbk, row.okato, row.sign, row.amount.ToText())
-                       .toUtf8()
-                       .constData());
-}
-
-QList<Row> Rows(const kTSvodSum& sum) {
-    QList<Row> rows;
-    for (const kTSvodSumList6Row& row : sum.List6.Rows)
-        rows.append({row.KBK, row.Okato, row.PaySign, row.Amount});
-    return rows;
-}
-
-Row Refund(QLatin1String kbk, const QString& okato, const char* amount) {
+PaymentLine Refund(QLatin1String kbk, const QString& okato, const char* amount) {
     return {kbk, okato, QStringLiteral("2"), Rub(amount)};
 }
 
-Row Pay(QLatin1String kbk, const char* amount) {
+PaymentLine Pay(QLatin1String kbk, const char* amount) {
     return {kbk, kPerson, QStringLiteral("1"), Rub(amount)};
 }
 
-Row NothingDue(QLatin1String kbk) {
+PaymentLine NothingDue(QLatin1String kbk) {
     return {kbk, kPerson, QStringLiteral("3"), Money()};
 }
 
@@ -82,8 +59,8 @@ void TestPayableRefundable::refundFollowsTheAgents() {
     AddSource13(declaration.IncomeSources13, kOkatoY, {}, "4000");
     sum.List1.Refundable = Rub("5000");
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "3000"),
-                                    Refund(BudgetCode::TaxAgents, kOkatoY, "2000")}));
+    QCOMPARE(PaymentLines(sum), (QList<PaymentLine>{Refund(BudgetCode::TaxAgents, kOkatoX, "3000"),
+                                                    Refund(BudgetCode::TaxAgents, kOkatoY, "2000")}));
 }
 
 void TestPayableRefundable::agentsWithTheSameOkatoShareARow() {
@@ -95,7 +72,7 @@ void TestPayableRefundable::agentsWithTheSameOkatoShareARow() {
     AddSource13(declaration.IncomeSources13, kOkatoX, {}, "1500");
     sum.List1.Refundable = Rub("4000");
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "4000")}));
+    QCOMPARE(PaymentLines(sum), (QList<PaymentLine>{Refund(BudgetCode::TaxAgents, kOkatoX, "4000")}));
 }
 
 void TestPayableRefundable::refundBeyondWithheldGoesToPersonOkato() {
@@ -106,30 +83,31 @@ void TestPayableRefundable::refundBeyondWithheldGoesToPersonOkato() {
     AddSource13(declaration.IncomeSources13, kOkatoX, {}, "1000");
     sum.List1.Refundable = Rub("2500");
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "1000"),
-                                    Refund(BudgetCode::TaxAgents, kPerson, "1500")}));
+    QCOMPARE(PaymentLines(sum), (QList<PaymentLine>{Refund(BudgetCode::TaxAgents, kOkatoX, "1000"),
+                                                    Refund(BudgetCode::TaxAgents, kPerson, "1500")}));
 }
 
 void TestPayableRefundable::refundOfAdvancesComesFirst_data() {
     QTest::addColumn<quint8>("kinds");
     QTest::addColumn<Money>("refund");
-    QTest::addColumn<QList<Row>>("rows");
+    QTest::addColumn<QList<PaymentLine>>("rows");
     QTest::newRow("business advance, then the agent")
         << quint8(IncomeRussia | IncomeBusiness) << Rub("5000")
-        << QList<Row>{Refund(BudgetCode::Entrepreneurs, kPerson, "2000"),
-                      Refund(BudgetCode::TaxAgents, kOkatoX, "3000")};
+        << QList<PaymentLine>{Refund(BudgetCode::Entrepreneurs, kPerson, "2000"),
+                              Refund(BudgetCode::TaxAgents, kOkatoX, "3000")};
     QTest::newRow("business and practice advances together")
         << quint8(IncomeRussia | IncomeBusiness | IncomePractice) << Rub("5000")
-        << QList<Row>{Refund(BudgetCode::Entrepreneurs, kPerson, "2700"),
-                      Refund(BudgetCode::TaxAgents, kOkatoX, "2300")};
+        << QList<PaymentLine>{Refund(BudgetCode::Entrepreneurs, kPerson, "2700"),
+                              Refund(BudgetCode::TaxAgents, kOkatoX, "2300")};
     QTest::newRow("advance above the refund")
         << quint8(IncomeRussia | IncomeBusiness) << Rub("1200")
-        << QList<Row>{Refund(BudgetCode::Entrepreneurs, kPerson, "1200")};
+        << QList<PaymentLine>{Refund(BudgetCode::Entrepreneurs, kPerson, "1200")};
     QTest::newRow("advance equal to the refund")
         << quint8(IncomeRussia | IncomeBusiness) << Rub("2000")
-        << QList<Row>{Refund(BudgetCode::Entrepreneurs, kPerson, "2000")};
+        << QList<PaymentLine>{Refund(BudgetCode::Entrepreneurs, kPerson, "2000")};
     QTest::newRow("advance without business income counts for nothing")
-        << quint8(IncomeRussia) << Rub("5000") << QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "5000")};
+        << quint8(IncomeRussia) << Rub("5000")
+        << QList<PaymentLine>{Refund(BudgetCode::TaxAgents, kOkatoX, "5000")};
 }
 
 void TestPayableRefundable::refundOfAdvancesComesFirst() {
@@ -146,7 +124,7 @@ void TestPayableRefundable::refundOfAdvancesComesFirst() {
     declaration.PracticeSum1 = Rub("700");
     sum.List1.Refundable = refund;
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QTEST(Rows(sum), "rows");
+    QTEST(PaymentLines(sum), "rows");
 }
 
 void TestPayableRefundable::refundOfNoticePayments() {
@@ -162,16 +140,16 @@ void TestPayableRefundable::refundOfNoticePayments() {
     sum.List1.PaidOnNotices = Rub("3500");
     sum.List1.Refundable = Rub("6000");
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "1000"),
-                                    Refund(BudgetCode::TaxAgents, kPerson, "2000"),
-                                    Refund(BudgetCode::Entrepreneurs, kPerson, "1500"),
-                                    Refund(BudgetCode::TaxAgents, kPerson, "1500")}));
+    QCOMPARE(PaymentLines(sum), (QList<PaymentLine>{Refund(BudgetCode::TaxAgents, kOkatoX, "1000"),
+                                                    Refund(BudgetCode::TaxAgents, kPerson, "2000"),
+                                                    Refund(BudgetCode::Entrepreneurs, kPerson, "1500"),
+                                                    Refund(BudgetCode::TaxAgents, kPerson, "1500")}));
 
     // A smaller refund is used up by the notice payments of the person.
     sum.List1.Refundable = Rub("2500");
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoX, "1000"),
-                                    Refund(BudgetCode::TaxAgents, kPerson, "1500")}));
+    QCOMPARE(PaymentLines(sum), (QList<PaymentLine>{Refund(BudgetCode::TaxAgents, kOkatoX, "1000"),
+                                                    Refund(BudgetCode::TaxAgents, kPerson, "1500")}));
 }
 
 void TestPayableRefundable::sourceWithoutOkatoRefundsToTaxpayer() {
@@ -182,7 +160,7 @@ void TestPayableRefundable::sourceWithoutOkatoRefundsToTaxpayer() {
     AddSource13(declaration.IncomeSources13, QString(), {}, "300");
     sum.List1.Refundable = Rub("1000");
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kPerson, "1000")}));
+    QCOMPARE(PaymentLines(sum), (QList<PaymentLine>{Refund(BudgetCode::TaxAgents, kPerson, "1000")}));
 }
 
 void TestPayableRefundable::nonResidentRefundWalksItsOwnSources() {
@@ -196,23 +174,25 @@ void TestPayableRefundable::nonResidentRefundWalksItsOwnSources() {
     AddSource13(declaration.IncomeSources13NR, kOkatoY, {}, "5000");
     sum.List1.Refundable = Rub("800");
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QCOMPARE(Rows(sum), (QList<Row>{Refund(BudgetCode::TaxAgents, kOkatoY, "800")}));
+    QCOMPARE(PaymentLines(sum), (QList<PaymentLine>{Refund(BudgetCode::TaxAgents, kOkatoY, "800")}));
 }
 
 void TestPayableRefundable::paymentSplitBetweenBusinessAndOtherIncome_data() {
     QTest::addColumn<quint8>("kinds");
     QTest::addColumn<Money>("payable");
-    QTest::addColumn<QList<Row>>("rows");
+    QTest::addColumn<QList<PaymentLine>>("rows");
     // Business: 13 % of (200 000 + 30 000 − 50 000 − 10 000) = 22 100, less 5 000 + 1 000 advances.
     QTest::newRow("business share and the rest")
         << quint8(IncomeRussia | IncomeBusiness) << Rub("20000")
-        << QList<Row>{Pay(BudgetCode::Entrepreneurs, "16100"), Pay(BudgetCode::OtherPersons, "3900")};
-    QTest::newRow("payment below the business share") << quint8(IncomeRussia | IncomePractice) << Rub("10000")
-                                                      << QList<Row>{Pay(BudgetCode::Entrepreneurs, "10000")};
+        << QList<PaymentLine>{Pay(BudgetCode::Entrepreneurs, "16100"), Pay(BudgetCode::OtherPersons, "3900")};
+    QTest::newRow("payment below the business share")
+        << quint8(IncomeRussia | IncomePractice) << Rub("10000")
+        << QList<PaymentLine>{Pay(BudgetCode::Entrepreneurs, "10000")};
     QTest::newRow("payment equal to the business share")
-        << quint8(IncomeBusiness) << Rub("16100") << QList<Row>{Pay(BudgetCode::Entrepreneurs, "16100")};
+        << quint8(IncomeBusiness) << Rub("16100")
+        << QList<PaymentLine>{Pay(BudgetCode::Entrepreneurs, "16100")};
     QTest::newRow("no business income")
-        << quint8(IncomeRussia) << Rub("20000") << QList<Row>{Pay(BudgetCode::OtherPersons, "20000")};
+        << quint8(IncomeRussia) << Rub("20000") << QList<PaymentLine>{Pay(BudgetCode::OtherPersons, "20000")};
 }
 
 void TestPayableRefundable::paymentSplitBetweenBusinessAndOtherIncome() {
@@ -230,23 +210,23 @@ void TestPayableRefundable::paymentSplitBetweenBusinessAndOtherIncome() {
     sum.PrilV2.AdvancePaid = Rub("1000");
     sum.List1.Payable = payable;
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QTEST(Rows(sum), "rows");
+    QTEST(PaymentLines(sum), "rows");
 }
 
 void TestPayableRefundable::nothingDue_data() {
     QTest::addColumn<quint8>("category");
     QTest::addColumn<Money>("income");
-    QTest::addColumn<QList<Row>>("rows");
+    QTest::addColumn<QList<PaymentLine>>("rows");
     QTest::newRow("entrepreneur without income")
-        << quint8(0) << Money() << QList<Row>{NothingDue(BudgetCode::Entrepreneurs)};
+        << quint8(0) << Money() << QList<PaymentLine>{NothingDue(BudgetCode::Entrepreneurs)};
     QTest::newRow("lawyer without income")
-        << quint8(3) << Money() << QList<Row>{NothingDue(BudgetCode::Entrepreneurs)};
+        << quint8(3) << Money() << QList<PaymentLine>{NothingDue(BudgetCode::Entrepreneurs)};
     QTest::newRow("individual without income")
-        << quint8(5) << Money() << QList<Row>{NothingDue(BudgetCode::OtherPersons)};
+        << quint8(5) << Money() << QList<PaymentLine>{NothingDue(BudgetCode::OtherPersons)};
     QTest::newRow("individual with 13 % income settled")
-        << quint8(5) << Rub("500000") << QList<Row>{NothingDue(BudgetCode::OtherPersons)};
+        << quint8(5) << Rub("500000") << QList<PaymentLine>{NothingDue(BudgetCode::OtherPersons)};
     QTest::newRow("entrepreneur with 13 % income settled")
-        << quint8(0) << Rub("500000") << QList<Row>{NothingDue(BudgetCode::Entrepreneurs)};
+        << quint8(0) << Rub("500000") << QList<PaymentLine>{NothingDue(BudgetCode::Entrepreneurs)};
 }
 
 void TestPayableRefundable::nothingDue() {
@@ -257,7 +237,7 @@ void TestPayableRefundable::nothingDue() {
     Prepare(declaration, sum, category);
     sum.List1.IncomeTotal = income;
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QTEST(Rows(sum), "rows");
+    QTEST(PaymentLines(sum), "rows");
 }
 
 void TestPayableRefundable::otherRatesInTheirOrder() {
@@ -275,10 +255,11 @@ void TestPayableRefundable::otherRatesInTheirOrder() {
     sum.List4.IncomeTotal = Rub("10000");
     sum.List5.Payable = Rub("15");
     QVERIFY(sum.List6.Compute(declaration, sum));
-    QCOMPARE(Rows(sum),
-             (QList<Row>{Pay(BudgetCode::OtherPersons, "100"), Refund(BudgetCode::TaxAgents, kOkatoX, "350"),
-                         Refund(BudgetCode::TaxAgents, kOkatoY, "300"), NothingDue(BudgetCode::OtherPersons),
-                         Pay(BudgetCode::OtherPersons, "15")}));
+    QCOMPARE(PaymentLines(sum),
+             (QList<PaymentLine>{Pay(BudgetCode::OtherPersons, "100"),
+                                 Refund(BudgetCode::TaxAgents, kOkatoX, "350"),
+                                 Refund(BudgetCode::TaxAgents, kOkatoY, "300"),
+                                 NothingDue(BudgetCode::OtherPersons), Pay(BudgetCode::OtherPersons, "15")}));
 }
 
 QTEST_GUILESS_MAIN(TestPayableRefundable)
