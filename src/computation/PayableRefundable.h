@@ -29,4 +29,12 @@ public:
     template <class IO> void Fields(IO& io) { RowList(io, "Rows", Rows); }
 
     std::vector<kTSvodSumList6Row> Rows;
+
+private:
+    void Append(QLatin1String kbk, const QString& okato, QLatin1String paySign, Money amount);
+    // The 13 % refund goes back the way the tax came in: advances of the business, then the tax
+    // agents by their OKATO codes, then the notice payments, the rest to the tax agents' code.
+    void DistributeRefund(const mTDeclaration& declaration, const kTSvodSum& sum);
+    // The 13 % payment is split between business income and other income.
+    void SplitPayment(const mTDeclaration& declaration, const kTSvodSum& sum);
 };

@@ -4,6 +4,7 @@
 
 class kTSvodSum;
 class mTDeclaration;
+struct IncomeItem;
 
 // Deduction on the sale of property and on the redemption of land or real estate.
 class kTSvodSumPrilH1 {
@@ -51,4 +52,8 @@ public:
     Money OtherIncomeTotal;
     Money OtherDeductionTotal;
     Money DeductionTotal;
+
+private:
+    // Adds a sale or redemption to its group by the pair of codes; other pairs add nothing.
+    void AddSale(const IncomeItem& item);
 };

@@ -4,6 +4,7 @@
 
 class kTSvodSum;
 class mTDeclaration;
+struct IncomeItem;
 
 // Transactions with securities and futures instruments, with the offsetting of losses between categories.
 class kTSvodSumPrilJ {
@@ -85,4 +86,11 @@ public:
     Money IncomeTotal;
     Money TaxableTotal;
     Money ExpensesApplied;
+
+private:
+    // Adds a transaction with its expenses to the category of its income code; a transaction
+    // without expenses claimed, or of another code, adds nothing.
+    void AddTransaction(const IncomeItem& item);
+    // Offsets losses between categories and derives the tax bases, the losses carried and the totals.
+    void OffsetLosses();
 };
