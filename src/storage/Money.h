@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <compare>
+#include <limits>
 
 // An amount of money: a signed 64-bit count of ten-thousandths of a rouble (or currency unit).
 // Arithmetic that needs more than addition goes through long double and comes back
@@ -25,17 +26,13 @@ public:
     double ToDouble() const { return static_cast<double>(ToLongDouble()); }
     constexpr bool IsZero() const { return raw_ == 0; }
 
-    constexpr Money operator+(Money o) const { return FromRaw(raw_ + o.raw_); }
-    constexpr Money operator-(Money o) const { return FromRaw(raw_ - o.raw_); }
-    constexpr Money operator-() const { return FromRaw(-raw_); }
-    constexpr Money& operator+=(Money o) {
-        raw_ += o.raw_;
-        return *this;
-    }
-    constexpr Money& operator-=(Money o) {
-        raw_ -= o.raw_;
-        return *this;
-    }
+    // Sums saturate at the ends of the range instead of wrapping: amounts from a damaged file
+    // must not turn a huge income into a negative one.
+    constexpr Money operator+(Money o) const { return FromRaw(Saturate(raw_, o.raw_, false)); }
+    constexpr Money operator-(Money o) const { return FromRaw(Saturate(raw_, o.raw_, true)); }
+    constexpr Money operator-() const { return FromRaw(Saturate(0, raw_, true)); }
+    constexpr Money& operator+=(Money o) { return *this = *this + o; }
+    constexpr Money& operator-=(Money o) { return *this = *this - o; }
     constexpr auto operator<=>(const Money&) const = default;
 
     // Shortest decimal form: at most four decimals, no trailing zeros, no bare separator.
@@ -45,5 +42,12 @@ public:
     static bool FromText(const QString& text, QChar separator, Money& out);
 
 private:
+    static constexpr qint64 Saturate(qint64 a, qint64 b, bool subtract) {
+        qint64 result = 0;
+        const bool overflow = subtract ? __builtin_sub_overflow(a, b, &result) : __builtin_add_overflow(a, b, &result);
+        if (!overflow) return result;
+        return (subtract ? b < 0 : b > 0) ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min() + 1;
+    }
+
     qint64 raw_ = 0;
 };

@@ -104,6 +104,10 @@ private Q_SLOTS:
         QCOMPARE(Money::FromLongDouble(0.00005L).Raw(), qint64(0));
         QCOMPARE(Money::FromLongDouble(1.23455L).ToText(), QStringLiteral("1.2346")); // nearest, not cut
         QCOMPARE(Money::FromRaw(std::numeric_limits<qint64>::min()).ToText().left(2), QStringLiteral("-9"));
+        const Money huge = Money::FromRaw(std::numeric_limits<qint64>::max() - 5);
+        QCOMPARE((huge + huge).Raw(), std::numeric_limits<qint64>::max());
+        QCOMPARE((-huge - huge).Raw(), std::numeric_limits<qint64>::min() + 1);
+        QCOMPARE((-Money::FromRaw(std::numeric_limits<qint64>::min())).Raw(), std::numeric_limits<qint64>::max());
     }
 
     void screenFields() {

@@ -296,6 +296,8 @@ inline void FillWithSources(mTDeclaration& d, int sources) {
     d.SocialDeduction.Treatment = M("30000");
     d.PropertyDeduction.GrantProperty = 1;
     d.PropertyDeduction.ObjectCost = M("2000000");
+    d.PropertyDeduction.ShareNumerator = 1; // the whole flat; the screen never stores a zero share
+    d.PropertyDeduction.ShareDenominator = 1;
 }
 
 } // namespace Samples
