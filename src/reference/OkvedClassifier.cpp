@@ -1,0 +1,26 @@
+#include "reference/OkvedClassifier.h"
+
+#include "reference/ReferenceXml.h"
+
+void mTOkvedClassifier::Read(const pugi::xml_node& root) {
+    using ReferenceXml::Attribute;
+    for (const pugi::xml_node& e : root.children())
+        if (e.type() == pugi::node_element)
+            entries_.append(
+                {Attribute(e, "GRUP"), Attribute(e, "Kod"), Attribute(e, "OKVED"), Attribute(e, "Name")});
+}
+
+QStringList mTOkvedClassifier::Names(int level, const QString& kodPrefix) const {
+    const QString grup = QString::number(level);
+    QStringList names;
+    for (const OkvedEntry& e : entries_)
+        if (e.Grup == grup && e.Kod.startsWith(kodPrefix)) names.append(e.Name);
+    return names;
+}
+
+const OkvedEntry* mTOkvedClassifier::Find(int level, const QString& name) const {
+    const QString grup = QString::number(level);
+    for (const OkvedEntry& e : entries_)
+        if (e.Grup == grup && e.Name == name) return &e;
+    return nullptr;
+}
