@@ -7,7 +7,6 @@
 // The rows of a two-column picker (code, name) for a list view; read-only. The pickers of the desktop
 // program show it with their own column captions, e.g. "Код" and "Наименование инспекции".
 class CodeNameTableModel : public QAbstractTableModel {
-    Q_OBJECT
 public:
     CodeNameTableModel(const QString& codeCaption, const QString& nameCaption, QObject* parent = nullptr);
 
