@@ -5,16 +5,20 @@
 
 namespace {
 
-const mTIncomeDictionary& Dict() { return mTIncomeDictionary::Embedded(); }
+const mTIncomeDictionary& Dict() {
+    return mTIncomeDictionary::Embedded();
+}
 
 QStringList Codes(const QList<CodeNameRow>& rows) {
     QStringList codes;
-    for (const CodeNameRow& r : rows) codes << r.Code;
+    for (const CodeNameRow& r : rows)
+        codes << r.Code;
     return codes;
 }
 
 const DeductionEntry& Deduction(const char* income, const char* deduction) {
-    const DeductionEntry* d = Dict().FindDeduction(QString::fromLatin1(income), QString::fromLatin1(deduction));
+    const DeductionEntry* d =
+        Dict().FindDeduction(QString::fromLatin1(income), QString::fromLatin1(deduction));
     if (!d) qFatal("deduction %s of %s missing", deduction, income);
     return *d;
 }
@@ -31,14 +35,17 @@ private Q_SLOTS:
         QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"));
         QVERIFY(bytes.contains("\xc4\xe8\xe2\xe8\xe4\xe5\xed\xe4\xfb")); // "Дивиденды" in windows-1251
         QVERIFY(Dict().ErrorString().isEmpty());
-        QCOMPARE(Dict().Incomes().first().Name, QStringLiteral("Дивиденды и проценты (пп.1 п.1 ст.208 ст.214 НК)"));
+        QCOMPARE(Dict().Incomes().first().Name,
+                 QStringLiteral("Дивиденды и проценты (пп.1 п.1 ст.208 ст.214 НК)"));
     }
 
     void incomeCodesRatesAndFlags() {
         const QString expected =
             "1010:9 1011 1110:9 1120:9 1200 1201 1202 1203 1211 1212 1213 1214 1220 1230 1240 1300 1301 1400 "
-            "1510S 1511S 1520S 1530S 1536S 1531S 1532S 1535S 1533S 1540 1550 2000N 2001N 2010N 2012N 2201 2202 2203 "
-            "2204 2205 2206 2207 2208 2209 2210 2300N 2400 2510 2520 2530N 2610:35 2620:35 2630 2640 2641 2710 2720 "
+            "1510S 1511S 1520S 1530S 1536S 1531S 1532S 1535S 1533S 1540 1550 2000N 2001N 2010N 2012N 2201 "
+            "2202 2203 "
+            "2204 2205 2206 2207 2208 2209 2210 2300N 2400 2510 2520 2530N 2610:35 2620:35 2630 2640 2641 "
+            "2710 2720 "
             "2730 2740:35 2750 2760 2761 2762 2770 2780 2790 2791N 2800 2900 3010 3020:35 4800 4900";
         QStringList actual;
         for (const IncomeEntry& i : Dict().Incomes()) {
@@ -93,7 +100,8 @@ private Q_SLOTS:
             if (i.Deductions.isEmpty()) continue;
             QStringList entries;
             for (const DeductionEntry& d : i.Deductions) {
-                QString flags = QString(d.Visible ? "V" : "") + (d.Enabled ? "E" : "") + (d.Equivalent ? "Q" : "");
+                QString flags =
+                    QString(d.Visible ? "V" : "") + (d.Enabled ? "E" : "") + (d.Equivalent ? "Q" : "");
                 QString e = d.Code + QLatin1Char(' ') + flags;
                 if (!d.MaxSum.IsZero()) e += QLatin1Char(' ') + d.MaxSum.ToText();
                 if (d.Percent) e += QStringLiteral(" %1%").arg(d.Percent);
@@ -108,20 +116,39 @@ private Q_SLOTS:
         QTest::addColumn<QString>("income");
         QTest::addColumn<QString>("deduction");
         QTest::addColumn<QString>("name");
-        QTest::newRow("0") << "2760" << "0" << "Не предоставлять вычет";
-        QTest::newRow("202 under 1531") << "1531" << "202" << "(308)Расходы по операциям с ЦБ (не обращ-ся на орг. рынке ЦБ)";
+        QTest::newRow("0") << "2760"
+                           << "0"
+                           << "Не предоставлять вычет";
+        QTest::newRow("202 under 1531") << "1531"
+                                        << "202"
+                                        << "(308)Расходы по операциям с ЦБ (не обращ-ся на орг. рынке ЦБ)";
         QTest::newRow("202 under 1533")
-            << "1533" << "202" << "(306)Расходы по операциям с фин. инстр. сроч. сделок (не обращ-ся на орг. рынке ЦБ)";
-        QTest::newRow("903 has a trailing blank") << "1510" << "903" << "В сумме документально подтвержденных расходов ";
-        QTest::newRow("314 has a trailing blank") << "1550" << "314" << "В сумме документально подтвержденных расходов ";
-        QTest::newRow("315 has none") << "1540" << "315" << "В сумме документально подтвержденных расходов";
-        QTest::newRow("501") << "2720" << "501"
+            << "1533"
+            << "202"
+            << "(306)Расходы по операциям с фин. инстр. сроч. сделок (не обращ-ся на орг. рынке ЦБ)";
+        QTest::newRow("903 has a trailing blank") << "1510"
+                                                  << "903"
+                                                  << "В сумме документально подтвержденных расходов ";
+        QTest::newRow("314 has a trailing blank") << "1550"
+                                                  << "314"
+                                                  << "В сумме документально подтвержденных расходов ";
+        QTest::newRow("315 has none") << "1540"
+                                      << "315"
+                                      << "В сумме документально подтвержденных расходов";
+        QTest::newRow("501") << "2720"
+                             << "501"
                              << "Вычет из стоимости подарка от органицаций и индивидуальных предпринимателей";
-        QTest::newRow("508") << "2762" << "508"
-                             << "Вычет из суммы мат. помощи, оказываемой при рождении (усыновлении (удочерении) ребенка";
-        QTest::newRow("904") << "1511" << "904"
-                             << "Продажа доли имущ-ва, наход-ся в собст-ти менее 3 лет (в пределах 1 000 000 руб. х долю)";
-        QTest::newRow("908") << "4900" << "908" << "Вычет, предусмотренный пп. 1.1 п.1 ст. 220 НК";
+        QTest::newRow("508")
+            << "2762"
+            << "508"
+            << "Вычет из суммы мат. помощи, оказываемой при рождении (усыновлении (удочерении) ребенка";
+        QTest::newRow("904")
+            << "1511"
+            << "904"
+            << "Продажа доли имущ-ва, наход-ся в собст-ти менее 3 лет (в пределах 1 000 000 руб. х долю)";
+        QTest::newRow("908") << "4900"
+                             << "908"
+                             << "Вычет, предусмотренный пп. 1.1 п.1 ст. 220 НК";
     }
 
     void deductionNames() {
@@ -137,8 +164,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<bool>("nonResident");
         QTest::addColumn<QStringList>("codes");
-        QTest::newRow("13 %, non-resident") << "13" << true
-                                             << QStringList{"2000", "2001", "2010", "2012", "2300", "2530", "2791"};
+        QTest::newRow("13 %, non-resident")
+            << "13" << true << QStringList{"2000", "2001", "2010", "2012", "2300", "2530", "2791"};
         QTest::newRow("35 %") << "35" << false << QStringList{"2610", "2620", "2740", "3020"};
         QTest::newRow("9 %") << "9" << false << QStringList{"1010", "1110", "1120"};
         QTest::newRow("35 %, non-resident") << "35" << true << QStringList{};
@@ -209,20 +236,56 @@ private Q_SLOTS:
     void proposal_data() {
         QTest::addColumn<QString>("income");
         QTest::addColumn<QString>("deduction");
-        QTest::addColumn<QString>("base"); // "-" for an empty field
+        QTest::addColumn<QString>("base");     // "-" for an empty field
         QTest::addColumn<QString>("proposed"); // "-" when the user types it
-        QTest::newRow("40 % of 1 234,56") << "2203" << "405" << "1234.56" << "493.82";
-        QTest::newRow("20 % of 1 234,56") << "2201" << "405" << "1234.56" << "246.91";
-        QTest::newRow("25 % rounds half up") << "2206" << "405" << "0.1" << "0.03";
-        QTest::newRow("percent of an empty income") << "2203" << "405" << "-" << "0";
-        QTest::newRow("901 above the limit") << "1510" << "901" << "1500000" << "1000000";
-        QTest::newRow("901 below the limit") << "1510" << "901" << "800000" << "800000";
-        QTest::newRow("901 at the limit") << "1510" << "901" << "1000000" << "1000000";
-        QTest::newRow("503 above the limit") << "2760" << "503" << "10000" << "4000";
-        QTest::newRow("503 below the limit") << "2760" << "503" << "3000" << "3000";
-        QTest::newRow("equivalent of an empty income") << "2760" << "503" << "-" << "0";
-        QTest::newRow("documented expenses are typed") << "1510" << "903" << "800000" << "-";
-        QTest::newRow("no deduction") << "1510" << "0" << "800000" << "-";
+        QTest::newRow("40 % of 1 234,56") << "2203"
+                                          << "405"
+                                          << "1234.56"
+                                          << "493.82";
+        QTest::newRow("20 % of 1 234,56") << "2201"
+                                          << "405"
+                                          << "1234.56"
+                                          << "246.91";
+        QTest::newRow("25 % rounds half up") << "2206"
+                                             << "405"
+                                             << "0.1"
+                                             << "0.03";
+        QTest::newRow("percent of an empty income") << "2203"
+                                                    << "405"
+                                                    << "-"
+                                                    << "0";
+        QTest::newRow("901 above the limit") << "1510"
+                                             << "901"
+                                             << "1500000"
+                                             << "1000000";
+        QTest::newRow("901 below the limit") << "1510"
+                                             << "901"
+                                             << "800000"
+                                             << "800000";
+        QTest::newRow("901 at the limit") << "1510"
+                                          << "901"
+                                          << "1000000"
+                                          << "1000000";
+        QTest::newRow("503 above the limit") << "2760"
+                                             << "503"
+                                             << "10000"
+                                             << "4000";
+        QTest::newRow("503 below the limit") << "2760"
+                                             << "503"
+                                             << "3000"
+                                             << "3000";
+        QTest::newRow("equivalent of an empty income") << "2760"
+                                                       << "503"
+                                                       << "-"
+                                                       << "0";
+        QTest::newRow("documented expenses are typed") << "1510"
+                                                       << "903"
+                                                       << "800000"
+                                                       << "-";
+        QTest::newRow("no deduction") << "1510"
+                                      << "0"
+                                      << "800000"
+                                      << "-";
     }
 
     void proposal() {
@@ -236,8 +299,8 @@ private Q_SLOTS:
             QVERIFY(Money::FromText(base, QLatin1Char('.'), m));
             baseValue = m;
         }
-        const std::optional<Money> result =
-            ProposeDeduction(Deduction(income.toLatin1().constData(), deduction.toLatin1().constData()), baseValue);
+        const std::optional<Money> result = ProposeDeduction(
+            Deduction(income.toLatin1().constData(), deduction.toLatin1().constData()), baseValue);
         QCOMPARE(result ? result->ToText() : QStringLiteral("-"), proposed);
     }
 
@@ -267,8 +330,9 @@ private Q_SLOTS:
         QVERIFY(!d.ErrorString().isEmpty());
         QVERIFY(d.Incomes().isEmpty());
         // Attributes that are not numbers read as 0 rather than failing.
-        QVERIFY(d.LoadFromBytes("<IncomeDict><Income Stav=\"x\" Code=\"1\"><Deduction Code=\"2\" Stav=\"abc\" "
-                                "MaxSum=\"lots\" Visible=\"true\"/></Income></IncomeDict>"));
+        QVERIFY(
+            d.LoadFromBytes("<IncomeDict><Income Stav=\"x\" Code=\"1\"><Deduction Code=\"2\" Stav=\"abc\" "
+                            "MaxSum=\"lots\" Visible=\"true\"/></Income></IncomeDict>"));
         const DeductionEntry* e = d.FindDeduction("1", "2");
         QVERIFY(e);
         QCOMPARE(e->Percent, 0);

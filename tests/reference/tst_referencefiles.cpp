@@ -28,17 +28,18 @@ const char* const kOkved =
     "<E GRUP='2' Kod='F45' OKVED='45' Name='Строительство'/>"
     "</Root>";
 
-const char* const kRates = "<R>"
-                           "<C Code='978' Name='Евро' Quantity='1'><D Date='31.12.2009' Rate='43.3883'/></C>"
-                           "<C Code='840' Name='Доллар США' Quantity='1'>"
-                           "<D Date='01.01.2010' Rate='30.1851'/>"
-                           "<D Date='13.01.2010' Rate='29.8800'/>"
-                           "<D Date='05.01.2010' Rate='30.5'/>" // out of order: a later entry still replaces
-                           "<D Date='garbage' Rate='1'/>"
-                           "</C>"
-                           "<C Code='392' Name='Японских иен' Quantity='100'><D Date='01.01.2010' Rate='32,6'/></C>"
-                           "<C Code='001' Name='Плохая' Quantity='x'><D Date='01.01.2010' Rate='1'/></C>"
-                           "</R>";
+const char* const kRates =
+    "<R>"
+    "<C Code='978' Name='Евро' Quantity='1'><D Date='31.12.2009' Rate='43.3883'/></C>"
+    "<C Code='840' Name='Доллар США' Quantity='1'>"
+    "<D Date='01.01.2010' Rate='30.1851'/>"
+    "<D Date='13.01.2010' Rate='29.8800'/>"
+    "<D Date='05.01.2010' Rate='30.5'/>" // out of order: a later entry still replaces
+    "<D Date='garbage' Rate='1'/>"
+    "</C>"
+    "<C Code='392' Name='Японских иен' Quantity='100'><D Date='01.01.2010' Rate='32,6'/></C>"
+    "<C Code='001' Name='Плохая' Quantity='x'><D Date='01.01.2010' Rate='1'/></C>"
+    "</R>";
 
 } // namespace
 
@@ -65,10 +66,12 @@ private Q_SLOTS:
 
     void utf8FileIsReadAsUtf8() {
         mTCodeNameList list;
-        QVERIFY(list.LoadFromBytes(QStringLiteral("<?xml version='1.0' encoding='UTF-8'?><C><c Code='643'>РОССИЯ</c></C>")
-                                       .toUtf8()));
+        QVERIFY(list.LoadFromBytes(
+            QStringLiteral("<?xml version='1.0' encoding='UTF-8'?><C><c Code='643'>РОССИЯ</c></C>")
+                .toUtf8()));
         QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ"));
-        QVERIFY(list.LoadFromBytes("\xEF\xBB\xBF<C><c Code='643'>" + QStringLiteral("РОССИЯ").toUtf8() + "</c></C>"));
+        QVERIFY(list.LoadFromBytes("\xEF\xBB\xBF<C><c Code='643'>" + QStringLiteral("РОССИЯ").toUtf8() +
+                                   "</c></C>"));
         QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ"));
     }
 
@@ -77,10 +80,13 @@ private Q_SLOTS:
         mTCodeNameList inspections, countries;
         mTOkvedClassifier okved;
         mTCurrencyRates rates;
-        QVERIFY2(inspections.Load(data.filePath(ReferenceFileName::Inspections)), qPrintable(inspections.ErrorString()));
-        QVERIFY2(countries.Load(data.filePath(ReferenceFileName::Countries)), qPrintable(countries.ErrorString()));
+        QVERIFY2(inspections.Load(data.filePath(ReferenceFileName::Inspections)),
+                 qPrintable(inspections.ErrorString()));
+        QVERIFY2(countries.Load(data.filePath(ReferenceFileName::Countries)),
+                 qPrintable(countries.ErrorString()));
         QVERIFY2(okved.Load(data.filePath(ReferenceFileName::Okved)), qPrintable(okved.ErrorString()));
-        QVERIFY2(rates.Load(data.filePath(ReferenceFileName::CurrencyRates)), qPrintable(rates.ErrorString()));
+        QVERIFY2(rates.Load(data.filePath(ReferenceFileName::CurrencyRates)),
+                 qPrintable(rates.ErrorString()));
 
         QCOMPARE(inspections.Rows()[inspections.IndexOfCode("7701")].Name,
                  QStringLiteral("Инспекция Федеральной налоговой службы № 1 по г.Москве"));
@@ -114,7 +120,8 @@ private Q_SLOTS:
     void badInput_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("only the declaration") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>");
+        QTest::newRow("only the declaration")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>");
         QTest::newRow("not XML") << QByteArray("Code;Name\n7701;ИФНС\n");
         QTest::newRow("unclosed root") << QByteArray("<R><C Code='1'>name</C>");
         QTest::newRow("mismatched tags") << QByteArray("<R><C Code='1'>name</D></R>");
@@ -140,13 +147,14 @@ private Q_SLOTS:
     void hostileButWellFormed() {
         mTCodeNameList list;
         // Entities are not expanded: a "billion laughs" document stays small.
-        QVERIFY(list.LoadFromBytes("<!DOCTYPE R [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;'>]>"
-                                   "<R><C Code='1'>&b;&b;&b;</C></R>"));
+        QVERIFY(
+            list.LoadFromBytes("<!DOCTYPE R [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;'>]>"
+                               "<R><C Code='1'>&b;&b;&b;</C></R>"));
         QVERIFY(list.Rows()[0].Name.size() < 100);
         // Very deep nesting inside an entry is walked without recursion.
         const int depth = 200000;
-        QByteArray deep = "<R><C Code='1'>" + QByteArray("<x>").repeated(depth) + "t" + QByteArray("</x>").repeated(depth) +
-                          "</C></R>";
+        QByteArray deep = "<R><C Code='1'>" + QByteArray("<x>").repeated(depth) + "t" +
+                          QByteArray("</x>").repeated(depth) + "</C></R>";
         QVERIFY(list.LoadFromBytes(deep));
         QCOMPARE(list.Rows()[0].Name, QStringLiteral("t"));
         // A root without children, and children without the attributes looked for.
@@ -205,7 +213,8 @@ private Q_SLOTS:
         mTOkvedChoice choice(okved);
         const QString none = mTOkvedChoice::None;
         QCOMPARE(choice.Items(1), (QStringList{none, "СЕЛЬСКОЕ ХОЗЯЙСТВО", "СТРОИТЕЛЬСТВО"}));
-        for (int level = 2; level <= 6; ++level) QCOMPARE(choice.Items(level), QStringList{none});
+        for (int level = 2; level <= 6; ++level)
+            QCOMPARE(choice.Items(level), QStringList{none});
         QCOMPARE(choice.Shown(), none);
         QVERIFY(choice.ChosenKod().isEmpty());
 
@@ -215,7 +224,8 @@ private Q_SLOTS:
         QCOMPARE(choice.Shown(), QStringLiteral("A"));
         QCOMPARE(choice.Items(2), (QStringList{none, "Сельское хозяйство", "Лесное хозяйство"}));
         QCOMPARE(choice.Items(3), (QStringList{none, "Растениеводство", "Животноводство"}));
-        QCOMPARE(choice.Items(4), (QStringList{none, "Выращивание зерновых", "Разведение крупного рогатого скота"}));
+        QCOMPARE(choice.Items(4),
+                 (QStringList{none, "Выращивание зерновых", "Разведение крупного рогатого скота"}));
         QCOMPARE(choice.Items(5), QStringList{none});
         QVERIFY(!choice.CodeLongEnough());
 
