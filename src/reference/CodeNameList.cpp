@@ -2,8 +2,7 @@
 
 #include "reference/ReferenceXml.h"
 
-void mTCodeNameList::Read(const pugi::xml_node& root) {
-    for (const pugi::xml_node& e : root.children())
-        if (e.type() == pugi::node_element)
-            rows_.append({ReferenceXml::Attribute(e, "Code"), ReferenceXml::Text(e)});
+void mTCodeNameList::Read(const ReferenceXml::Document& document) {
+    for (const pugi::xml_node& e : document.Root().children())
+        if (e.type() == pugi::node_element) rows_.append({document.Attribute(e, "Code"), document.Text(e)});
 }

@@ -14,7 +14,7 @@ public:
 
 protected:
     void Clear() override { rows_.clear(); }
-    void Read(const pugi::xml_node& root) override;
+    void Read(const ReferenceXml::Document& document) override;
 
 private:
     QList<CodeNameRow> rows_;

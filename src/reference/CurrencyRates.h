@@ -5,10 +5,13 @@
 #include "storage/Date.h"
 #include "storage/Money.h"
 
-// One rate entry of a currency: roubles per Quantity units on a day, both as the file has them.
+// One rate entry of a currency, from its attributes Date ("dd.mm.yyyy") and Rate (roubles per Quantity
+// units, decimal text). Converted while reading: a rates file holds thousands of entries.
 struct CurrencyRateEntry {
-    QString Date; // "dd.mm.yyyy"
-    QString Rate; // decimal text
+    QDate Day;             // invalid when the Date text is not a date
+    bool DayExact = false; // the Date text is exactly Day written "dd.mm.yyyy"
+    Money Rate;
+    bool RateValid = false; // the Rate text is a number
 };
 
 struct CurrencyEntry {
@@ -37,13 +40,12 @@ public:
     // The entry dated exactly on the day, else the last entry in document order dated before it;
     // nullptr when every entry is dated on or after the day.
     static const CurrencyRateEntry* FindRateEntry(const CurrencyEntry& currency, TDateTime day);
-    // Both lookups and the conversion; false when the currency or a rate is missing or its
-    // quantity or rate is not a number.
+    // Both lookups; false when the currency or a rate is missing or its quantity or rate is not a number.
     bool Lookup(const QString& code, TDateTime day, CurrencyRate& out) const;
 
 protected:
     void Clear() override { currencies_.clear(); }
-    void Read(const pugi::xml_node& root) override;
+    void Read(const ReferenceXml::Document& document) override;
 
 private:
     QList<CurrencyEntry> currencies_;

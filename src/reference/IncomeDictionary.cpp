@@ -11,19 +11,19 @@ static void InitCoreResources() {
 
 namespace {
 
-bool IsTrue(const pugi::xml_node& e, const char* name) {
-    return ReferenceXml::Attribute(e, name) == QLatin1String("True");
+bool IsTrue(const ReferenceXml::Document& doc, const pugi::xml_node& e, const char* name) {
+    return doc.Attribute(e, name) == QLatin1String("True");
 }
 
-DeductionEntry ReadDeduction(const pugi::xml_node& e) {
-    using ReferenceXml::Attribute;
+DeductionEntry ReadDeduction(const ReferenceXml::Document& doc, const pugi::xml_node& e) {
+    const auto Attribute = [&](const pugi::xml_node& n, const char* name) { return doc.Attribute(n, name); };
     DeductionEntry d;
     d.Code = Attribute(e, "Code");
     d.Name = Attribute(e, "Name");
     d.Percent = Attribute(e, "Stav").trimmed().toInt(); // blank (or not a number) is 0
-    d.Visible = IsTrue(e, "Visible");
-    d.Enabled = IsTrue(e, "Enabled");
-    d.Equivalent = IsTrue(e, "Equivalent");
+    d.Visible = IsTrue(doc, e, "Visible");
+    d.Enabled = IsTrue(doc, e, "Enabled");
+    d.Equivalent = IsTrue(doc, e, "Equivalent");
     if (!Money::FromText(Attribute(e, "MaxSum"), QLatin1Char('.'), d.MaxSum)) d.MaxSum = Money();
     return d;
 }
@@ -48,17 +48,17 @@ const mTIncomeDictionary& mTIncomeDictionary::Embedded() {
 bool mTIncomeDictionary::LoadFromBytes(const QByteArray& bytes) {
     incomes_.clear();
     error_.clear();
-    pugi::xml_document document;
-    if (!ReferenceXml::Parse(bytes, document, error_)) return false;
-    for (const pugi::xml_node& e : document.document_element().children("Income")) {
+    ReferenceXml::Document document;
+    if (!document.Parse(bytes, error_)) return false;
+    for (const pugi::xml_node& e : document.Root().children("Income")) {
         IncomeEntry income;
-        income.Stav = ReferenceXml::Attribute(e, "Stav");
-        income.Code = ReferenceXml::Attribute(e, "Code");
-        income.Name = ReferenceXml::Attribute(e, "Name");
-        income.NRez13 = IsTrue(e, "NRez13");
-        income.SaleDate = IsTrue(e, "SaleDate");
+        income.Stav = document.Attribute(e, "Stav");
+        income.Code = document.Attribute(e, "Code");
+        income.Name = document.Attribute(e, "Name");
+        income.NRez13 = IsTrue(document, e, "NRez13");
+        income.SaleDate = IsTrue(document, e, "SaleDate");
         for (const pugi::xml_node& d : e.children("Deduction"))
-            income.Deductions.append(ReadDeduction(d));
+            income.Deductions.append(ReadDeduction(document, d));
         incomes_.append(std::move(income));
     }
     return true;

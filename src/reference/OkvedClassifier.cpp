@@ -2,12 +2,14 @@
 
 #include "reference/ReferenceXml.h"
 
-void mTOkvedClassifier::Read(const pugi::xml_node& root) {
-    using ReferenceXml::Attribute;
-    for (const pugi::xml_node& e : root.children())
+void mTOkvedClassifier::Read(const ReferenceXml::Document& document) {
+    const auto attribute = [&](const pugi::xml_node& e, const char* name) {
+        return document.Attribute(e, name);
+    };
+    for (const pugi::xml_node& e : document.Root().children())
         if (e.type() == pugi::node_element)
             entries_.append(
-                {Attribute(e, "GRUP"), Attribute(e, "Kod"), Attribute(e, "OKVED"), Attribute(e, "Name")});
+                {attribute(e, "GRUP"), attribute(e, "Kod"), attribute(e, "OKVED"), attribute(e, "Name")});
 }
 
 QStringList mTOkvedClassifier::Names(int level, const QString& kodPrefix) const {

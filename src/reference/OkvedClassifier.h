@@ -26,7 +26,7 @@ public:
 
 protected:
     void Clear() override { entries_.clear(); }
-    void Read(const pugi::xml_node& root) override;
+    void Read(const ReferenceXml::Document& document) override;
 
 private:
     QList<OkvedEntry> entries_;

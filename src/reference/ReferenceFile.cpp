@@ -14,8 +14,8 @@ bool mTReferenceFile::Load(const QString& fileName) {
 bool mTReferenceFile::LoadFromBytes(const QByteArray& bytes) {
     Clear();
     error_.clear();
-    pugi::xml_document document;
-    if (!ReferenceXml::Parse(bytes, document, error_)) return false;
-    Read(document.document_element());
+    ReferenceXml::Document document;
+    if (!document.Parse(bytes, error_)) return false;
+    Read(document);
     return true;
 }

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace pugi {
-class xml_node;
+namespace ReferenceXml {
+class Document;
 }
 
 // Names of the reference files that lie beside the program.
@@ -28,8 +28,8 @@ public:
 
 protected:
     virtual void Clear() = 0;
-    // Called with the root element of a parsed document after Clear().
-    virtual void Read(const pugi::xml_node& root) = 0;
+    // Called with a parsed document after Clear().
+    virtual void Read(const ReferenceXml::Document& document) = 0;
 
 private:
     QString error_;

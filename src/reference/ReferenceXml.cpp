@@ -3,6 +3,9 @@
 #include "storage/CodePage.h"
 
 #include <QFile>
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 
 namespace ReferenceXml {
@@ -22,6 +25,33 @@ bool IsUtf8(const QByteArray& bytes) {
     return value.startsWith("=utf-8") || value.startsWith("=utf8");
 }
 
+// windows-1251 straight to UTF-8 through a byte table built once from the code page module: the
+// reference files are read while the main window starts, so the detour through QString is avoided.
+QByteArray Cp1251ToUtf8(const QByteArray& bytes) {
+    static const auto table = [] {
+        std::array<QByteArray, 256> t;
+        for (int b = 0; b < 256; ++b)
+            t[size_t(b)] = CodePage::FromCp1251(QByteArray(1, char(b))).toUtf8();
+        return t;
+    }();
+    QByteArray utf8(bytes.size() * 3, Qt::Uninitialized); // no windows-1251 character needs more
+    char* out = utf8.data();
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            *out++ = c;
+        } else {
+            const QByteArray& seq = table[static_cast<unsigned char>(c)];
+            out = std::copy(seq.cbegin(), seq.cend(), out);
+        }
+    }
+    utf8.truncate(out - utf8.constData());
+    return utf8;
+}
+
+// Character references, entities and CDATA are understood; line ends and white space inside
+// attributes are kept as they are (no value read here can hold them meaningfully).
+constexpr unsigned kParseOptions = pugi::parse_escapes | pugi::parse_cdata;
+
 } // namespace
 
 bool ReadFile(const QString& fileName, QByteArray& bytes, QString& error) {
@@ -30,7 +60,17 @@ bool ReadFile(const QString& fileName, QByteArray& bytes, QString& error) {
         error = QStringLiteral("Не удалось открыть файл %1: %2").arg(fileName, file.errorString());
         return false;
     }
-    // Read in pieces: a device or pipe reports no size, and may never end.
+    if (!file.isSequential()) {
+        if (file.size() > MaxFileSize) {
+            error = QStringLiteral("Файл %1 слишком велик").arg(fileName);
+            return false;
+        }
+        bytes = file.readAll();
+        if (bytes.size() == file.size()) return true;
+        error = QStringLiteral("Ошибка чтения файла %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    // A device or pipe reports no size, and may never end: read it in pieces up to the limit.
     bytes.clear();
     char chunk[65536];
     for (;;) {
@@ -49,31 +89,46 @@ bool ReadFile(const QString& fileName, QByteArray& bytes, QString& error) {
     return true;
 }
 
-bool Parse(const QByteArray& bytes, pugi::xml_document& document, QString& error) {
-    const QByteArray utf8 = IsUtf8(bytes) ? bytes : CodePage::FromCp1251(bytes).toUtf8();
-    const pugi::xml_parse_result result =
-        document.load_buffer(utf8.constData(), size_t(utf8.size()), pugi::parse_default, pugi::encoding_utf8);
+bool Document::Parse(const QByteArray& bytes, QString& error) {
+    // Markup is ASCII, so the parser can read windows-1251 bytes as they are and the values are
+    // decoded one by one. Only a character reference (&#...;) would put UTF-8 among those bytes;
+    // a file that holds one is converted whole first.
+    const bool utf8 = IsUtf8(bytes);
+    rawCp1251_ = !utf8 && !bytes.contains("&#");
+    const QByteArray text = utf8 || rawCp1251_ ? bytes : Cp1251ToUtf8(bytes);
+    const pugi::xml_parse_result result = document_.load_buffer(text.constData(), size_t(text.size()),
+                                                                pugi::parse_default, pugi::encoding_utf8);
     if (!result) {
         error = QStringLiteral("ошибка XML: %1 (позиция %2)")
                     .arg(QString::fromUtf8(result.description()))
                     .arg(qlonglong(result.offset));
         return false;
     }
-    if (!document.document_element()) {
+    if (!Root()) {
         error = QStringLiteral("в документе нет корневого элемента");
         return false;
     }
     return true;
 }
 
-QString Attribute(const pugi::xml_node& node, const char* name) {
-    return QString::fromUtf8(node.attribute(name).value());
+QString Document::Decode(const char* text, size_t size) const {
+    return rawCp1251_ ? CodePage::FromCp1251(text, qsizetype(size))
+                      : QString::fromUtf8(text, qsizetype(size));
 }
 
-QString Text(const pugi::xml_node& node) {
+QString Document::Attribute(const pugi::xml_node& node, const char* name) const {
+    const char* value = node.attribute(name).value();
+    return Decode(value, std::strlen(value));
+}
+
+QString Document::Text(const pugi::xml_node& node) const {
+    // The usual element holds one piece of text: no need to gather.
+    const pugi::xml_node first = node.first_child();
+    if (first && !first.next_sibling() && first.type() == pugi::node_pcdata)
+        return Decode(first.value(), std::strlen(first.value())).trimmed();
     // Walked without recursion: a hostile file may nest elements very deeply.
     std::string text;
-    pugi::xml_node n = node.first_child();
+    pugi::xml_node n = first;
     while (n) {
         if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) text += n.value();
         if (n.first_child()) {
@@ -85,7 +140,7 @@ QString Text(const pugi::xml_node& node) {
         if (n == node) break;
         n = n.next_sibling();
     }
-    return QString::fromUtf8(text).trimmed();
+    return Decode(text.data(), text.size()).trimmed();
 }
 
 QByteArray SerializeCp1251(const pugi::xml_document& document) {

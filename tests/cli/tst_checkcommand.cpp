@@ -1,3 +1,4 @@
+#include "checks/CleanDeclaration.h"
 #include "storage/Declaration.h"
 #include "storage/NewDeclaration.h"
 
@@ -54,20 +55,7 @@ private Q_SLOTS:
     }
 
     void cleanDeclarationExitsZero() {
-        auto d = CreateNewDeclaration();
-        d->InspectionCode = QStringLiteral("7701");
-        mTPersonInformation& p = d->Person;
-        p.SurName = QStringLiteral("Иванов");
-        p.FirstName = QStringLiteral("Иван");
-        p.INN = QStringLiteral("500100732259");
-        p.DocTypeCode = 21;
-        p.DocSerial = QStringLiteral("45 04 123456");
-        p.BirthDate = DateValue::FromYmd(1980, 5, 17);
-        p.DocIssueDate = DateValue::FromYmd(2001, 3, 1);
-        p.DocIssuedBy = QStringLiteral("ОВД");
-        p.RegionCode = 77;
-        p.Street = QStringLiteral("Тверская");
-        p.OKATO = QStringLiteral("45286585000");
+        auto d = CleanDeclaration();
         const Run r = Cli({"check", Save("clean.kv0", *d)});
         QCOMPARE(r.out, QString());
         QCOMPARE(r.exitCode, 0);

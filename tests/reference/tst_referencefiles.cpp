@@ -190,7 +190,7 @@ private Q_SLOTS:
         const CurrencyEntry* currency = rates.FindCurrency(code);
         const CurrencyRateEntry* entry =
             currency ? mTCurrencyRates::FindRateEntry(*currency, DateValue::FromQDate(day)) : nullptr;
-        QCOMPARE(entry ? entry->Date : QString(), date);
+        QCOMPARE(entry ? entry->Day.toString(QStringLiteral("dd.MM.yyyy")) : QString(), date);
     }
 
     void rateConversion() {
