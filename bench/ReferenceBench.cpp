@@ -60,7 +60,9 @@ QString Okved(int count) {
                     .arg(kod, okved);
         ++written;
     };
-    for (int s = 0; written < count; ++s) {
+    // written grows inside entry(), which the compiler cannot see in a for condition.
+    for (int s = 0;; ++s) {
+        if (written >= count) break;
         const QString section = QChar(u'A' + s % 26) + QString::number(s / 26);
         entry(1, section, section);
         for (int c = 0; c < 5 && written < count; ++c) {

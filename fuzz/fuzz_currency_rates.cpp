@@ -7,10 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CurrencyRate rate;
     for (const CurrencyEntry& c : rates.Currencies()) {
         (void)rates.Lookup(c.Code, DateValue::FromYmd(2010, 6, 15), rate);
-        for (const CurrencyRateEntry& e : c.Rates) {
-            TDateTime day = 0;
-            if (DateValue::FromText(e.Date, QLatin1Char('.'), day)) (void)rates.Lookup(c.Code, day, rate);
-        }
+        for (const CurrencyRateEntry& e : c.Rates)
+            if (e.Day.isValid()) (void)rates.Lookup(c.Code, DateValue::FromQDate(e.Day), rate);
     }
     return 0;
 }

@@ -96,8 +96,8 @@ bool Document::Parse(const QByteArray& bytes, QString& error) {
     const bool utf8 = IsUtf8(bytes);
     rawCp1251_ = !utf8 && !bytes.contains("&#");
     const QByteArray text = utf8 || rawCp1251_ ? bytes : Cp1251ToUtf8(bytes);
-    const pugi::xml_parse_result result = document_.load_buffer(text.constData(), size_t(text.size()),
-                                                                pugi::parse_default, pugi::encoding_utf8);
+    const pugi::xml_parse_result result =
+        document_.load_buffer(text.constData(), size_t(text.size()), kParseOptions, pugi::encoding_utf8);
     if (!result) {
         error = QStringLiteral("ошибка XML: %1 (позиция %2)")
                     .arg(QString::fromUtf8(result.description()))
