@@ -64,6 +64,13 @@ private Q_SLOTS:
         QCOMPARE(list.IndexOfCode("010"), -1); // exact codes only
     }
 
+    // A character reference beside windows-1251 bytes: both come out as the same letters.
+    void characterReferencesAmongWindows1251() {
+        mTCodeNameList list;
+        QVERIFY(list.LoadFromBytes(Cp1251Xml("<C><c Code='643'>&#1056;ОССИЯ &amp; &#x421;НГ</c></C>")));
+        QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ & СНГ"));
+    }
+
     void utf8FileIsReadAsUtf8() {
         mTCodeNameList list;
         QVERIFY(list.LoadFromBytes(
