@@ -22,8 +22,7 @@ QString Money::ToText(QChar separator) const {
     quint64 fraction = magnitude % Scale;
     if (fraction != 0) {
         QString digits = QString::number(fraction).rightJustified(4, QLatin1Char('0'));
-        while (digits.endsWith(QLatin1Char('0')))
-            digits.chop(1);
+        while (digits.endsWith(QLatin1Char('0'))) digits.chop(1);
         text += separator + digits;
     }
     return negative ? QLatin1Char('-') + text : text;
@@ -43,25 +42,27 @@ bool Money::FromText(const QString& input, QChar separator, Money& out) {
         whole = whole * 10 + quint64(text[i].unicode() - '0');
         if (whole > quint64(std::numeric_limits<qint64>::max() / Scale)) return false;
     }
-    QString fractionDigits;
+    // The fraction digits are text[fractionStart, fractionEnd); read in place, as reference files
+    // bring thousands of amounts.
+    qsizetype fractionStart = i, fractionEnd = i;
     if (i < text.size() && text[i] == separator) {
-        ++i;
-        for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i)
-            fractionDigits += text[i];
+        fractionStart = ++i;
+        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) ++i;
+        fractionEnd = i;
     }
-    if (i != text.size() || (wholeDigits == 0 && fractionDigits.isEmpty())) return false;
+    const qsizetype fractionCount = fractionEnd - fractionStart;
+    if (i != text.size() || (wholeDigits == 0 && fractionCount == 0)) return false;
 
     qint64 fraction = 0;
     for (int k = 0; k < 4; ++k)
-        fraction = fraction * 10 + (k < fractionDigits.size() ? fractionDigits[k].unicode() - '0' : 0);
+        fraction = fraction * 10 + (k < fractionCount ? text[fractionStart + k].unicode() - '0' : 0);
     qint64 raw = qint64(whole) * Scale + fraction;
-    if (fractionDigits.size() > 4) {
+    if (fractionCount > 4) {
         // Round the dropped digits half to even, like every other conversion to money.
-        const QString rest = fractionDigits.mid(4);
-        const int first = rest[0].unicode() - '0';
+        const int first = text[fractionStart + 4].unicode() - '0';
         bool beyondHalf = false;
-        for (qsizetype k = 1; k < rest.size(); ++k)
-            beyondHalf = beyondHalf || rest[k] != QLatin1Char('0');
+        for (qsizetype k = fractionStart + 5; k < fractionEnd; ++k)
+            beyondHalf = beyondHalf || text[k] != QLatin1Char('0');
         if (first > 5 || (first == 5 && (beyondHalf || (raw % 2) != 0))) ++raw;
     }
     out = FromRaw(negative ? -raw : raw);

@@ -1,0 +1,103 @@
+#include "reference/CurrencyRates.h"
+
+#include "reference/ReferenceXml.h"
+
+#include <cstring>
+
+namespace {
+
+// Dates and rates are ASCII, which reads the same in every encoding the file may have.
+bool Digits(const char* s, int n) {
+    for (int i = 0; i < n; ++i)
+        if (s[i] < '0' || s[i] > '9') return false;
+    return true;
+}
+
+int Number(const char* s, int n) {
+    int v = 0;
+    for (int i = 0; i < n; ++i)
+        v = v * 10 + (s[i] - '0');
+    return v;
+}
+
+void ReadDate(const char* text, CurrencyRateEntry& entry) {
+    if (std::strlen(text) == 10 && text[2] == '.' && text[5] == '.' && Digits(text, 2) &&
+        Digits(text + 3, 2) && Digits(text + 6, 4)) {
+        entry.Day = QDate(Number(text + 6, 4), Number(text + 3, 2), Number(text, 2));
+        entry.DayExact = entry.Day.isValid();
+        return;
+    }
+    // Any other spelling of a date ("1.1.2010") still orders the entries, but never matches a day exactly.
+    TDateTime day = 0;
+    if (DateValue::FromText(QString::fromLatin1(text), QLatin1Char('.'), day))
+        entry.Day = DateValue::ToQDate(day);
+}
+
+void ReadRate(const char* text, CurrencyRateEntry& entry) {
+    // A rate copied from a bank's table may carry "," as its separator.
+    char16_t buffer[32];
+    const size_t length = std::strlen(text);
+    if (length > std::size(buffer)) return;
+    for (size_t i = 0; i < length; ++i)
+        buffer[i] = text[i] == ',' ? u'.' : char16_t(static_cast<unsigned char>(text[i]));
+    entry.RateValid =
+        Money::FromText(QString::fromRawData(reinterpret_cast<const QChar*>(buffer), qsizetype(length)),
+                        QLatin1Char('.'), entry.Rate);
+}
+
+} // namespace
+
+void mTCurrencyRates::Read(const ReferenceXml::Document& document) {
+    for (const pugi::xml_node& c : document.Root().children()) {
+        if (c.type() != pugi::node_element) continue;
+        CurrencyEntry currency{document.Attribute(c, "Code"),
+                               document.Attribute(c, "Name"),
+                               document.Attribute(c, "Quantity"),
+                               {}};
+        for (const pugi::xml_node& r : c.children()) {
+            if (r.type() != pugi::node_element) continue;
+            CurrencyRateEntry entry;
+            ReadDate(r.attribute("Date").value(), entry);
+            ReadRate(r.attribute("Rate").value(), entry);
+            currency.Rates.append(entry);
+        }
+        currencies_.append(std::move(currency));
+    }
+}
+
+QList<CodeNameRow> mTCurrencyRates::PickerRows() const {
+    QList<CodeNameRow> rows;
+    rows.reserve(currencies_.size());
+    for (const CurrencyEntry& c : currencies_)
+        rows.append({c.Code, c.Name});
+    return rows;
+}
+
+const CurrencyEntry* mTCurrencyRates::FindCurrency(const QString& code) const {
+    for (const CurrencyEntry& c : currencies_)
+        if (c.Code == code) return &c;
+    return nullptr;
+}
+
+const CurrencyRateEntry* mTCurrencyRates::FindRateEntry(const CurrencyEntry& currency, TDateTime day) {
+    const QDate date = DateValue::ToQDate(day);
+    if (!date.isValid()) return nullptr;
+    const CurrencyRateEntry* found = nullptr;
+    for (const CurrencyRateEntry& entry : currency.Rates) {
+        if (entry.DayExact && entry.Day == date) return &entry;
+        if (entry.Day.isValid() && entry.Day < date) found = &entry;
+    }
+    return found;
+}
+
+bool mTCurrencyRates::Lookup(const QString& code, TDateTime day, CurrencyRate& out) const {
+    const CurrencyEntry* currency = FindCurrency(code);
+    if (!currency) return false;
+    const CurrencyRateEntry* entry = FindRateEntry(*currency, day);
+    if (!entry || !entry->RateValid) return false;
+    bool unitsOk = false;
+    const qint32 units = currency->Quantity.trimmed().toInt(&unitsOk);
+    if (!unitsOk) return false;
+    out = {units, entry->Rate};
+    return true;
+}

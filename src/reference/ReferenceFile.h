@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace ReferenceXml {
+class Document;
+}
+
+// Names of the reference files that lie beside the program.
+namespace ReferenceFileName {
+inline const QString Inspections = QStringLiteral("InspectionNumbers.xml");
+inline const QString Countries = QStringLiteral("Oksm.xml");
+inline const QString Okved = QStringLiteral("Sp_OKVED2.xml");
+inline const QString CurrencyRates = QStringLiteral("CurrencyRates.xml");
+} // namespace ReferenceFileName
+
+// A reference file read whole into rows. Only the root's child elements are looked at, in document
+// order; the names of the root and its children are not checked. A file that cannot be read or parsed
+// leaves the object empty with a message in ErrorString(); nothing is thrown.
+class mTReferenceFile {
+public:
+    virtual ~mTReferenceFile() = default;
+
+    bool Load(const QString& fileName);
+    bool LoadFromBytes(const QByteArray& bytes);
+    QString ErrorString() const { return error_; }
+
+protected:
+    virtual void Clear() = 0;
+    // Called with a parsed document after Clear().
+    virtual void Read(const ReferenceXml::Document& document) = 0;
+
+private:
+    QString error_;
+};

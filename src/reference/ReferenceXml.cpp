@@ -1,0 +1,158 @@
+#include "reference/ReferenceXml.h"
+
+#include "storage/CodePage.h"
+
+#include <QFile>
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+
+namespace ReferenceXml {
+
+namespace {
+
+bool IsUtf8(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) return true;
+    if (!bytes.startsWith("<?xml")) return false;
+    const qsizetype end = bytes.indexOf("?>");
+    if (end < 0 || end > 256) return false;
+    const QByteArray declaration = bytes.left(end).toLower();
+    const qsizetype encoding = declaration.indexOf("encoding");
+    if (encoding < 0) return false;
+    const QByteArray value =
+        declaration.mid(encoding + 8).replace(' ', "").replace('\'', "").replace('"', "");
+    return value.startsWith("=utf-8") || value.startsWith("=utf8");
+}
+
+// windows-1251 straight to UTF-8 through a byte table built once from the code page module: the
+// reference files are read while the main window starts, so the detour through QString is avoided.
+QByteArray Cp1251ToUtf8(const QByteArray& bytes) {
+    static const auto table = [] {
+        std::array<QByteArray, 256> t;
+        for (int b = 0; b < 256; ++b)
+            t[size_t(b)] = CodePage::FromCp1251(QByteArray(1, char(b))).toUtf8();
+        return t;
+    }();
+    QByteArray utf8(bytes.size() * 3, Qt::Uninitialized); // no windows-1251 character needs more
+    char* out = utf8.data();
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            *out++ = c;
+        } else {
+            const QByteArray& seq = table[static_cast<unsigned char>(c)];
+            out = std::copy(seq.cbegin(), seq.cend(), out);
+        }
+    }
+    utf8.truncate(out - utf8.constData());
+    return utf8;
+}
+
+// Character references, entities and CDATA are understood; line ends and white space inside
+// attributes are kept as they are (no value read here can hold them meaningfully).
+constexpr unsigned kParseOptions = pugi::parse_escapes | pugi::parse_cdata;
+
+} // namespace
+
+bool ReadFile(const QString& fileName, QByteArray& bytes, QString& error) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Не удалось открыть файл %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    if (!file.isSequential()) {
+        if (file.size() > MaxFileSize) {
+            error = QStringLiteral("Файл %1 слишком велик").arg(fileName);
+            return false;
+        }
+        bytes = file.readAll();
+        if (bytes.size() == file.size()) return true;
+        error = QStringLiteral("Ошибка чтения файла %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    // A device or pipe reports no size, and may never end: read it in pieces up to the limit.
+    bytes.clear();
+    char chunk[65536];
+    for (;;) {
+        const qint64 n = file.read(chunk, sizeof chunk);
+        if (n < 0) {
+            error = QStringLiteral("Ошибка чтения файла %1: %2").arg(fileName, file.errorString());
+            return false;
+        }
+        if (n == 0) break;
+        if (bytes.size() + n > MaxFileSize) {
+            error = QStringLiteral("Файл %1 слишком велик").arg(fileName);
+            return false;
+        }
+        bytes.append(chunk, n);
+    }
+    return true;
+}
+
+bool Document::Parse(const QByteArray& bytes, QString& error) {
+    // Markup is ASCII, so the parser can read windows-1251 bytes as they are and the values are
+    // decoded one by one. Only a character reference (&#...;) would put UTF-8 among those bytes;
+    // a file that holds one is converted whole first.
+    const bool utf8 = IsUtf8(bytes);
+    rawCp1251_ = !utf8 && !bytes.contains("&#");
+    const QByteArray text = utf8 || rawCp1251_ ? bytes : Cp1251ToUtf8(bytes);
+    const pugi::xml_parse_result result =
+        document_.load_buffer(text.constData(), size_t(text.size()), kParseOptions, pugi::encoding_utf8);
+    if (!result) {
+        error = QStringLiteral("ошибка XML: %1 (позиция %2)")
+                    .arg(QString::fromUtf8(result.description()))
+                    .arg(qlonglong(result.offset));
+        return false;
+    }
+    if (!Root()) {
+        error = QStringLiteral("в документе нет корневого элемента");
+        return false;
+    }
+    return true;
+}
+
+QString Document::Decode(const char* text, size_t size) const {
+    return rawCp1251_ ? CodePage::FromCp1251(text, qsizetype(size))
+                      : QString::fromUtf8(text, qsizetype(size));
+}
+
+QString Document::Attribute(const pugi::xml_node& node, const char* name) const {
+    const char* value = node.attribute(name).value();
+    return Decode(value, std::strlen(value));
+}
+
+QString Document::Text(const pugi::xml_node& node) const {
+    // The usual element holds one piece of text: no need to gather.
+    const pugi::xml_node first = node.first_child();
+    if (first && !first.next_sibling() && first.type() == pugi::node_pcdata)
+        return Decode(first.value(), std::strlen(first.value())).trimmed();
+    // Walked without recursion: a hostile file may nest elements very deeply.
+    std::string text;
+    pugi::xml_node n = first;
+    while (n) {
+        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) text += n.value();
+        if (n.first_child()) {
+            n = n.first_child();
+            continue;
+        }
+        while (n != node && !n.next_sibling())
+            n = n.parent();
+        if (n == node) break;
+        n = n.next_sibling();
+    }
+    return Decode(text.data(), text.size()).trimmed();
+}
+
+QByteArray SerializeCp1251(const pugi::xml_document& document) {
+    struct Collector : pugi::xml_writer {
+        std::string text;
+        void write(const void* data, size_t size) override {
+            text.append(static_cast<const char*>(data), size);
+        }
+    } collector;
+    document.save(collector, "\t", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n") +
+           CodePage::ToCp1251(QString::fromUtf8(collector.text));
+}
+
+} // namespace ReferenceXml

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <pugixml.hpp>
+
+// Reading and writing the XML files that cross the program's edge: every one of them is windows-1251.
+namespace ReferenceXml {
+
+// Far beyond any real reference file; keeps what a damaged or hostile file can make us allocate bounded.
+inline constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+// Reads a whole file; on failure returns false with a message naming the file.
+bool ReadFile(const QString& fileName, QByteArray& bytes, QString& error);
+
+// A parsed windows-1251 XML document whose values come out as QString.
+class Document {
+public:
+    // Parses windows-1251 XML text; a byte-order mark or an XML declaration naming UTF-8 selects UTF-8
+    // instead (a file edited by hand may have been saved that way). On failure returns false with a message.
+    bool Parse(const QByteArray& bytes, QString& error);
+    pugi::xml_node Root() const { return document_.document_element(); }
+
+    // The attribute's value, empty when absent.
+    QString Attribute(const pugi::xml_node& node, const char* name) const;
+    // All text inside the element, surrounding white space removed.
+    QString Text(const pugi::xml_node& node) const;
+
+private:
+    QString Decode(const char* text, size_t size) const;
+
+    pugi::xml_document document_;
+    // The parser saw the windows-1251 bytes themselves (the common, fast case), not UTF-8.
+    bool rawCp1251_ = false;
+};
+
+// The document as windows-1251 bytes after the declaration <?xml version="1.0" encoding="windows-1251"?>.
+QByteArray SerializeCp1251(const pugi::xml_document& document);
+
+} // namespace ReferenceXml

@@ -1,0 +1,76 @@
+#include "reference/SounImport.h"
+
+#include "reference/ReferenceXml.h"
+#include "storage/CodePage.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace SounImport {
+
+namespace {
+
+constexpr int HeaderLength = 32;
+
+// Blanks of the table are spaces, but some tools pad with NULs; every control character is cut at
+// the ends as a blank, and one inside a name becomes a space so that the output stays well-formed XML.
+QString Field(const QByteArray& record, int first, int length) {
+    QString text = CodePage::FromCp866(record.mid(first, length));
+    for (QChar& c : text)
+        if (c.unicode() < 0x20) c = QLatin1Char(' ');
+    return text.trimmed();
+}
+
+[[noreturn]] void ReadError(const QString& tablePath) {
+    throw ESounImport(QStringLiteral("Error read file:") + tablePath);
+}
+
+} // namespace
+
+QByteArray BuildDocument(QIODevice& table, const QString& tablePath, const QString& date,
+                         const QString& version) {
+    pugi::xml_document document;
+    pugi::xml_node root = document.append_child("Inspections");
+    root.append_attribute("Version").set_value(version.toUtf8().constData());
+    root.append_attribute("Date").set_value(date.toUtf8().constData());
+
+    const QByteArray header = table.read(HeaderLength);
+    if (header.size() < HeaderLength) ReadError(tablePath);
+    quint32 count = qFromLittleEndian<quint32>(header.constData() + 4);
+    const quint16 headerLength = qFromLittleEndian<quint16>(header.constData() + 8);
+    // A header that points past the end of the table is damage, not an empty directory: replacing
+    // the old file with an empty one would lose every tax office.
+    if (!table.isSequential() && headerLength > table.size()) ReadError(tablePath);
+    if (!table.seek(headerLength)) ReadError(tablePath);
+
+    for (; count > 0 && !table.atEnd(); --count) {
+        const QByteArray record = table.read(RecordLength);
+        if (record.size() < RecordLength) ReadError(tablePath);
+        const QString code = Field(record, 1, 4);
+        const bool office = code.mid(2, 2) != QLatin1String("00") && Field(record, 7, 30).isEmpty() &&
+                            Field(record, 411, 1) == QLatin1String("1") && Field(record, 934, 10).isEmpty();
+        if (!office) continue;
+        pugi::xml_node inspection = root.append_child("Inspection");
+        inspection.append_attribute("Code").set_value(code.toUtf8().constData());
+        inspection.text().set(Field(record, 161, 250).toUtf8().constData());
+    }
+    return ReferenceXml::SerializeCp1251(document);
+}
+
+bool Import(const QString& tablePath, const QString& outputPath, const QString& date,
+            const QString& version) {
+    QFile table(tablePath);
+    if (!table.open(QIODevice::ReadOnly))
+        throw ESounImport(
+            QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, table.errorString()));
+    const QByteArray document = BuildDocument(table, tablePath, date, version);
+
+    QSaveFile output(outputPath);
+    if (!output.open(QIODevice::WriteOnly) || output.write(document) != document.size() || !output.commit())
+        throw ESounImport(
+            QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.errorString()));
+    return true;
+}
+
+} // namespace SounImport

@@ -1,0 +1,72 @@
+#include "reference/SounImport.h"
+#include "storage/CodePage.h"
+
+#include <QDate>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+// durovid-cli import-soun TABLE OUT: the directory import from the console.
+class TestImportSounCommand : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    static int Cli(const QStringList& args, QString* err = nullptr) {
+        QProcess p;
+        p.start(QStringLiteral(DUROVID_CLI), args);
+        p.waitForFinished(60000);
+        if (err) *err = QString::fromUtf8(p.readAllStandardError());
+        return p.exitCode();
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write a fixture");
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    static QByteArray Table(int records, int lastLength = SounImport::RecordLength) {
+        QByteArray table(32, ' ');
+        qToLittleEndian<quint32>(quint32(records), table.data() + 4);
+        qToLittleEndian<quint16>(32, table.data() + 8);
+        for (int i = 0; i < records; ++i) {
+            QByteArray r(SounImport::RecordLength, ' ');
+            r.replace(1, 4, QByteArray::number(7701 + i));
+            r.replace(161, 9, CodePage::ToCp866(QStringLiteral("Инспекция")));
+            r[411] = '1';
+            table += i + 1 == records ? r.left(lastLength) : r;
+        }
+        return table;
+    }
+
+private Q_SLOTS:
+    void importsWithTodaysDate() {
+        const QString out = dir.filePath("InspectionNumbers.xml");
+        QCOMPARE(Cli({"import-soun", Write("soun1.dbf", Table(2)), out}), 0);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const QByteArray date = QDate::currentDate().toString("dd.MM.yyyy").toLatin1();
+        QVERIFY(bytes.contains("<Inspections Version=\"00\" Date=\"" + date + "\">"));
+        QVERIFY(
+            bytes.contains("<Inspection Code=\"7702\">\xc8\xed\xf1\xef\xe5\xea\xf6\xe8\xff</Inspection>"));
+    }
+
+    void shortRecordFailsAndKeepsTheOldFile() {
+        const QString out = Write("keep.xml", "old");
+        const QString table = Write("short.dbf", Table(2, 100));
+        QString err;
+        QCOMPARE(Cli({"import-soun", table, out}, &err), 2);
+        QVERIFY(err.contains("Error read file:" + table));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("old"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImportSounCommand)
+#include "tst_importsouncommand.moc"

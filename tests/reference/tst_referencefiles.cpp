@@ -1,0 +1,280 @@
+#include "reference/CodeNameList.h"
+#include "reference/CodeNameTableModel.h"
+#include "reference/CurrencyRates.h"
+#include "reference/OkvedChoice.h"
+#include "storage/CodePage.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray Cp1251Xml(const QString& body) {
+    return "<?xml version=\"1.0\" encoding=\"windows-1251\"?>" + CodePage::ToCp1251(body);
+}
+
+// A small classifier: two sections, the first with a class, subclasses and a group.
+const char* const kOkved =
+    "<Root>"
+    "<E GRUP='1' Kod='A' OKVED='A' Name='СЕЛЬСКОЕ ХОЗЯЙСТВО'/>"
+    "<E GRUP='2' Kod='A01' OKVED='01' Name='Сельское хозяйство'/>"
+    "<E GRUP='3' Kod='A01.1' OKVED='01.1' Name='Растениеводство'/>"
+    "<E GRUP='4' Kod='A01.11' OKVED='01.11' Name='Выращивание зерновых'/>"
+    "<E GRUP='3' Kod='A01.2' OKVED='01.2' Name='Животноводство'/>"
+    "<E GRUP='4' Kod='A01.21' OKVED='01.21' Name='Разведение крупного рогатого скота'/>"
+    "<E GRUP='2' Kod='A02' OKVED='02' Name='Лесное хозяйство'/>"
+    "<E GRUP='1' Kod='F' OKVED='F' Name='СТРОИТЕЛЬСТВО'/>"
+    "<E GRUP='2' Kod='F45' OKVED='45' Name='Строительство'/>"
+    "</Root>";
+
+const char* const kRates =
+    "<R>"
+    "<C Code='978' Name='Евро' Quantity='1'><D Date='31.12.2009' Rate='43.3883'/></C>"
+    "<C Code='840' Name='Доллар США' Quantity='1'>"
+    "<D Date='01.01.2010' Rate='30.1851'/>"
+    "<D Date='13.01.2010' Rate='29.8800'/>"
+    "<D Date='05.01.2010' Rate='30.5'/>" // out of order: a later entry still replaces
+    "<D Date='garbage' Rate='1'/>"
+    "</C>"
+    "<C Code='392' Name='Японских иен' Quantity='100'><D Date='01.01.2010' Rate='32,6'/></C>"
+    "<C Code='001' Name='Плохая' Quantity='x'><D Date='01.01.2010' Rate='1'/></C>"
+    "</R>";
+
+} // namespace
+
+// The reference files beside the program: readers, lookups, the activity-code choice and bad input.
+class TestReferenceFiles : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void codeNameRowsInDocumentOrder() {
+        mTCodeNameList list;
+        QVERIFY(list.LoadFromBytes(Cp1251Xml(
+            "<Anything Version='00'>\n  <Inspection Code='7701'>  ИФНС № 1 по г.Москве </Inspection>\n"
+            "  <!-- a comment --><Other Code='0101'>Межрайонная <b>ИФНС</b> № 1</Other>\n"
+            "  <X Code='7702'/></Anything>")));
+        QCOMPARE(list.Count(), 3);
+        QCOMPARE(list.Rows()[0], (CodeNameRow{"7701", "ИФНС № 1 по г.Москве"}));
+        QCOMPARE(list.Rows()[1], (CodeNameRow{"0101", "Межрайонная ИФНС № 1"}));
+        QCOMPARE(list.Rows()[2], (CodeNameRow{"7702", ""}));
+        QCOMPARE(list.IndexOfCode("0101"), 1);
+        QCOMPARE(list.IndexOfCode("010"), -1); // exact codes only
+    }
+
+    // A character reference beside windows-1251 bytes: both come out as the same letters.
+    void characterReferencesAmongWindows1251() {
+        mTCodeNameList list;
+        QVERIFY(list.LoadFromBytes(Cp1251Xml("<C><c Code='643'>&#1056;ОССИЯ &amp; &#x421;НГ</c></C>")));
+        QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ & СНГ"));
+    }
+
+    void utf8FileIsReadAsUtf8() {
+        mTCodeNameList list;
+        QVERIFY(list.LoadFromBytes(
+            QStringLiteral("<?xml version='1.0' encoding='UTF-8'?><C><c Code='643'>РОССИЯ</c></C>")
+                .toUtf8()));
+        QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ"));
+        QVERIFY(list.LoadFromBytes("\xEF\xBB\xBF<C><c Code='643'>" + QStringLiteral("РОССИЯ").toUtf8() +
+                                   "</c></C>"));
+        QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ"));
+    }
+
+    void shippedFilesLoad() {
+        const QDir data(QStringLiteral(DUROVID_SOURCE_DIR "/data"));
+        mTCodeNameList inspections, countries;
+        mTOkvedClassifier okved;
+        mTCurrencyRates rates;
+        QVERIFY2(inspections.Load(data.filePath(ReferenceFileName::Inspections)),
+                 qPrintable(inspections.ErrorString()));
+        QVERIFY2(countries.Load(data.filePath(ReferenceFileName::Countries)),
+                 qPrintable(countries.ErrorString()));
+        QVERIFY2(okved.Load(data.filePath(ReferenceFileName::Okved)), qPrintable(okved.ErrorString()));
+        QVERIFY2(rates.Load(data.filePath(ReferenceFileName::CurrencyRates)),
+                 qPrintable(rates.ErrorString()));
+
+        QCOMPARE(inspections.Rows()[inspections.IndexOfCode("7701")].Name,
+                 QStringLiteral("Инспекция Федеральной налоговой службы № 1 по г.Москве"));
+        QCOMPARE(countries.Rows()[countries.IndexOfCode("643")].Name, QStringLiteral("РОССИЯ"));
+        QVERIFY(countries.Count() > 240);
+        QCOMPARE(okved.Names(1).size(), 17);
+        for (const OkvedEntry& e : okved.Entries()) {
+            const int level = e.Grup.toInt();
+            QVERIFY2(level >= 1 && level <= 6 && !e.Name.isEmpty(), qPrintable(e.Kod));
+            // Every entry below level 1 lies under exactly one entry of the level above.
+            if (level > 1) {
+                int parents = 0;
+                for (const OkvedEntry& p : okved.Entries())
+                    if (p.Grup.toInt() == level - 1 && e.Kod.startsWith(p.Kod)) ++parents;
+                QVERIFY2(parents == 1, qPrintable(e.Kod));
+            }
+        }
+        CurrencyRate usd;
+        QVERIFY(rates.Lookup("840", DateValue::FromYmd(2010, 1, 1), usd));
+        QCOMPARE(usd.Rate, Money::FromLongDouble(30.1851L));
+        QVERIFY(rates.FindCurrency("978"));
+    }
+
+    void missingFileIsReported() {
+        mTCurrencyRates rates;
+        QVERIFY(!rates.Load(dir.filePath("absent.xml")));
+        QVERIFY(rates.ErrorString().contains("absent.xml"));
+        QVERIFY(rates.Currencies().isEmpty());
+    }
+
+    void badInput_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("only the declaration")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>");
+        QTest::newRow("not XML") << QByteArray("Code;Name\n7701;ИФНС\n");
+        QTest::newRow("unclosed root") << QByteArray("<R><C Code='1'>name</C>");
+        QTest::newRow("mismatched tags") << QByteArray("<R><C Code='1'>name</D></R>");
+        QTest::newRow("bad attribute") << QByteArray("<R><C Code=1>name</C></R>");
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe<\x01\x02>\x1a", 8);
+    }
+
+    // Damaged files give an error for every reader, never a crash.
+    void badInput() {
+        QFETCH(QByteArray, bytes);
+        mTCodeNameList list;
+        mTOkvedClassifier okved;
+        mTCurrencyRates rates;
+        mTReferenceFile* readers[] = {&list, &okved, &rates};
+        for (mTReferenceFile* r : readers) {
+            QVERIFY(!r->LoadFromBytes(bytes));
+            QVERIFY(!r->ErrorString().isEmpty());
+        }
+        QCOMPARE(list.Count(), 0);
+    }
+
+    // Hostile but well-formed files: they load, and nothing in them is taken for what it is not.
+    void hostileButWellFormed() {
+        mTCodeNameList list;
+        // Entities are not expanded: a "billion laughs" document stays small.
+        QVERIFY(
+            list.LoadFromBytes("<!DOCTYPE R [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;'>]>"
+                               "<R><C Code='1'>&b;&b;&b;</C></R>"));
+        QVERIFY(list.Rows()[0].Name.size() < 100);
+        // Very deep nesting inside an entry is walked without recursion.
+        const int depth = 200000;
+        QByteArray deep = "<R><C Code='1'>" + QByteArray("<x>").repeated(depth) + "t" +
+                          QByteArray("</x>").repeated(depth) + "</C></R>";
+        QVERIFY(list.LoadFromBytes(deep));
+        QCOMPARE(list.Rows()[0].Name, QStringLiteral("t"));
+        // A root without children, and children without the attributes looked for.
+        mTCurrencyRates rates;
+        QVERIFY(rates.LoadFromBytes("<R/>"));
+        QCOMPARE(rates.Currencies().size(), 0);
+        QVERIFY(rates.LoadFromBytes("<R><C><D/></C></R>"));
+        CurrencyRate r;
+        QVERIFY(!rates.Lookup(QString(), DateValue::FromYmd(2010, 1, 1), r));
+    }
+
+    void rateLookup_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("date"); // the entry found, empty for none
+        QTest::newRow("exact date") << "840" << QDate(2010, 1, 13) << "13.01.2010";
+        QTest::newRow("between entries: last one before in document order")
+            << "840" << QDate(2010, 1, 12) << "05.01.2010";
+        QTest::newRow("before the out-of-order entry") << "840" << QDate(2010, 1, 4) << "01.01.2010";
+        QTest::newRow("after all entries") << "840" << QDate(2010, 6, 1) << "05.01.2010";
+        QTest::newRow("before every entry") << "840" << QDate(2009, 12, 31) << "";
+        QTest::newRow("on the first entry's day") << "840" << QDate(2010, 1, 1) << "01.01.2010";
+        QTest::newRow("unknown currency") << "999" << QDate(2010, 1, 13) << "";
+        QTest::newRow("first currency of the code") << "978" << QDate(2010, 1, 13) << "31.12.2009";
+    }
+
+    void rateLookup() {
+        QFETCH(QString, code);
+        QFETCH(QDate, day);
+        QFETCH(QString, date);
+        mTCurrencyRates rates;
+        QVERIFY(rates.LoadFromBytes(Cp1251Xml(QString::fromUtf8(kRates))));
+        const CurrencyEntry* currency = rates.FindCurrency(code);
+        const CurrencyRateEntry* entry =
+            currency ? mTCurrencyRates::FindRateEntry(*currency, DateValue::FromQDate(day)) : nullptr;
+        QCOMPARE(entry ? entry->Day.toString(QStringLiteral("dd.MM.yyyy")) : QString(), date);
+    }
+
+    void rateConversion() {
+        mTCurrencyRates rates;
+        QVERIFY(rates.LoadFromBytes(Cp1251Xml(QString::fromUtf8(kRates))));
+        CurrencyRate r;
+        QVERIFY(rates.Lookup("840", DateValue::FromYmd(2010, 1, 1), r));
+        QCOMPARE(r.Units, 1);
+        QCOMPARE(r.Rate, Money::FromLongDouble(30.1851L));
+        QVERIFY(rates.Lookup("392", DateValue::FromYmd(2010, 2, 1), r));
+        QCOMPARE(r.Units, 100);
+        QCOMPARE(r.Rate, Money::FromLongDouble(32.6L));
+        QVERIFY(!rates.Lookup("001", DateValue::FromYmd(2010, 2, 1), r)); // quantity not a number
+        QCOMPARE(rates.PickerRows().value(1), (CodeNameRow{"840", "Доллар США"}));
+    }
+
+    void okvedChoice() {
+        mTOkvedClassifier okved;
+        QVERIFY(okved.LoadFromBytes(Cp1251Xml(QString::fromUtf8(kOkved))));
+        mTOkvedChoice choice(okved);
+        const QString none = mTOkvedChoice::None;
+        QCOMPARE(choice.Items(1), (QStringList{none, "СЕЛЬСКОЕ ХОЗЯЙСТВО", "СТРОИТЕЛЬСТВО"}));
+        for (int level = 2; level <= 6; ++level)
+            QCOMPARE(choice.Items(level), QStringList{none});
+        QCOMPARE(choice.Shown(), none);
+        QVERIFY(choice.ChosenKod().isEmpty());
+
+        // A level-1 group fills every deeper list with its own entries of that level.
+        choice.Choose(1, 1);
+        QCOMPARE(choice.ChosenKod(), QStringLiteral("A"));
+        QCOMPARE(choice.Shown(), QStringLiteral("A"));
+        QCOMPARE(choice.Items(2), (QStringList{none, "Сельское хозяйство", "Лесное хозяйство"}));
+        QCOMPARE(choice.Items(3), (QStringList{none, "Растениеводство", "Животноводство"}));
+        QCOMPARE(choice.Items(4),
+                 (QStringList{none, "Выращивание зерновых", "Разведение крупного рогатого скота"}));
+        QCOMPARE(choice.Items(5), QStringList{none});
+        QVERIFY(!choice.CodeLongEnough());
+
+        // A level-3 entry narrows the lists below it.
+        choice.Choose(3, 2);
+        QCOMPARE(choice.ChosenKod(), QStringLiteral("A01.2"));
+        QCOMPARE(choice.Shown(), QStringLiteral("01.2"));
+        QCOMPARE(choice.Items(4), (QStringList{none, "Разведение крупного рогатого скота"}));
+        QCOMPARE(choice.Current(4), 0);
+        QCOMPARE(choice.Items(2).size(), 3); // shallower lists keep what they hold
+        QVERIFY(choice.CodeLongEnough());
+
+        // "нет" empties the deeper lists and keeps the code.
+        choice.Choose(2, 0);
+        QCOMPARE(choice.Items(3), QStringList{none});
+        QCOMPARE(choice.Items(4), QStringList{none});
+        QCOMPARE(choice.ChosenKod(), QStringLiteral("A01.2"));
+        QCOMPARE(choice.Shown(), QStringLiteral("01.2"));
+
+        // Another section replaces everything below it.
+        choice.Choose(1, 2);
+        QCOMPARE(choice.Items(2), (QStringList{none, "Строительство"}));
+        QCOMPARE(choice.ChosenKod(), QStringLiteral("F"));
+        choice.Choose(2, 1);
+        QCOMPARE(choice.Shown(), QStringLiteral("45"));
+        QVERIFY(!choice.CodeLongEnough()); // "F45": three characters
+        choice.Choose(7, 1);               // no such level: ignored
+        choice.Choose(2, 9);               // no such item: ignored
+        QCOMPARE(choice.ChosenKod(), QStringLiteral("F45"));
+    }
+
+    void pickerModel() {
+        CodeNameTableModel model(QStringLiteral("Код"), QStringLiteral("Наименование государства"));
+        model.SetRows({{"643", "РОССИЯ"}, {"804", "УКРАИНА"}});
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.columnCount(), 2);
+        QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("804"));
+        QCOMPARE(model.data(model.index(1, 1)).toString(), QStringLiteral("УКРАИНА"));
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Наименование государства"));
+        QVERIFY(!model.data(model.index(5, 0)).isValid());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReferenceFiles)
+#include "tst_referencefiles.moc"

@@ -1,0 +1,183 @@
+#include "reference/CodeNameList.h"
+#include "reference/SounImport.h"
+#include "storage/CodePage.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+constexpr int kHeaderLength = 97; // 32 bytes, two field descriptors and the terminator, as in a real table
+
+// One record of the directory table, blank-padded, text in code page 866.
+QByteArray Record(const QString& code, const QString& name, char flag = '1', const QByteArray& reserved = {},
+                  const QByteArray& closed = {}) {
+    QByteArray r(SounImport::RecordLength, ' ');
+    const auto put = [&](int at, const QByteArray& bytes) { r.replace(at, bytes.size(), bytes); };
+    put(1, CodePage::ToCp866(code));
+    put(7, reserved);
+    put(161, CodePage::ToCp866(name));
+    r[411] = flag;
+    put(934, closed);
+    return r;
+}
+
+QByteArray Table(const QList<QByteArray>& records, qint64 count = -1) {
+    QByteArray header(kHeaderLength, ' ');
+    header[0] = 0x03;
+    qToLittleEndian<quint32>(quint32(count < 0 ? records.size() : count), header.data() + 4);
+    qToLittleEndian<quint16>(kHeaderLength, header.data() + 8);
+    qToLittleEndian<quint16>(SounImport::RecordLength, header.data() + 10);
+    header[kHeaderLength - 1] = 0x0D;
+    QByteArray table = header;
+    for (const QByteArray& r : records)
+        table += r;
+    return table;
+}
+
+QByteArray Expected(const QStringList& inspections) {
+    if (inspections.isEmpty())
+        return "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Inspections Version=\"00\" "
+               "Date=\"01.02.2011\" />\n";
+    QString text = QStringLiteral("<Inspections Version=\"00\" Date=\"01.02.2011\">\n");
+    for (const QString& i : inspections)
+        text += QLatin1Char('\t') + i + QLatin1Char('\n');
+    text += QStringLiteral("</Inspections>\n");
+    return "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n" + CodePage::ToCp1251(text);
+}
+
+} // namespace
+
+// The import of the tax-office directory table into "InspectionNumbers.xml".
+class TestSounImport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write a fixture");
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    static QByteArray ReadAll(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    static QByteArray Build(const QByteArray& table) {
+        QBuffer buffer;
+        buffer.setData(table);
+        buffer.open(QIODevice::ReadOnly);
+        return SounImport::BuildDocument(buffer, QStringLiteral("soun1.dbf"), QStringLiteral("01.02.2011"),
+                                         QStringLiteral("00"));
+    }
+
+private Q_SLOTS:
+    void acceptedAndSkippedRecords() {
+        const QByteArray table = Table({
+            Record("7700", "Управление ФНС России по г.Москве"),                 // regional office
+            Record("7701", "   Инспекция ФНС России № 1 по г.Москве   "),        // accepted, trimmed
+            Record("7702", "Инспекция ФНС России № 2 по г.Москве", '2'),         // not an office record
+            Record("7703", "Инспекция ФНС России № 3 по г.Москве", '1', "9965"), // bytes 7..36 not blank
+            Record("7704", "Инспекция ФНС России № 4 по г.Москве", '1', {}, "01.01.2005"), // closed
+            Record(" 503", "Инспекция № 3 с \"кавычками\" & <скобками>"), // code trimmed, text escaped
+            Record("7705", "Инспекция ФНС России № 5 по г.Москве"),       // the last counted record
+        });
+        QCOMPARE(Build(table),
+                 Expected({
+                     "<Inspection Code=\"7701\">Инспекция ФНС России № 1 по г.Москве</Inspection>",
+                     "<Inspection Code=\"503\">Инспекция № 3 с \"кавычками\" &amp; "
+                     "&lt;скобками&gt;</Inspection>",
+                     "<Inspection Code=\"7705\">Инспекция ФНС России № 5 по г.Москве</Inspection>",
+                 }));
+    }
+
+    void allRegionalOfficesGiveAnEmptyRoot() {
+        QCOMPARE(Build(Table({Record("7700", "Управление"), Record("5000", "Управление")})), Expected({}));
+    }
+
+    // The name bytes are code page 866; the output holds the same letters in windows-1251.
+    void namesAreConverted() {
+        QByteArray record = Record("0101", QString());
+        const QByteArray cp866 = "\x88\xad\xe1\xaf\xa5\xaa\xe6\xa8\xef \xf0\xf1"; // "Инспекция Ёё"
+        record.replace(161, cp866.size(), cp866);
+        record[161 + cp866.size()] = '\0'; // NUL padding counts as blank
+        record[161 + 3] = '\x01';          // a control character inside becomes a blank
+        const QByteArray out = Build(Table({record}));
+        QVERIFY2(out.contains(">\xc8\xed\xf1 \xe5\xea\xf6\xe8\xff \xa8\xb8</Inspection>"), out.constData());
+    }
+
+    void countBeyondTheFileStopsAtItsEnd() {
+        const QByteArray table =
+            Table({Record("7701", "Инспекция № 1"), Record("7702", "Инспекция № 2")}, 10);
+        QCOMPARE(Build(table), Expected({"<Inspection Code=\"7701\">Инспекция № 1</Inspection>",
+                                         "<Inspection Code=\"7702\">Инспекция № 2</Inspection>"}));
+    }
+
+    void countSmallerThanTheFileReadsOnlyThatMany() {
+        const QByteArray table = Table({Record("7701", "Инспекция № 1"), Record("7702", "Инспекция № 2")}, 1);
+        QCOMPARE(Build(table), Expected({"<Inspection Code=\"7701\">Инспекция № 1</Inspection>"}));
+    }
+
+    void importReplacesTheOutputFile() {
+        const QString table = Write("soun1.dbf", Table({Record("7701", "Инспекция № 1")}));
+        const QString out = Write("InspectionNumbers.xml", "old");
+        QVERIFY(SounImport::Import(table, out, QStringLiteral("01.02.2011"), QStringLiteral("00")));
+        QCOMPARE(ReadAll(out), Expected({"<Inspection Code=\"7701\">Инспекция № 1</Inspection>"}));
+        mTCodeNameList list; // and the program reads it back
+        QVERIFY(list.Load(out));
+        QCOMPARE(list.Rows(), (QList<CodeNameRow>{{"7701", "Инспекция № 1"}}));
+    }
+
+    // Every failure names its cause and leaves the previous output file whole.
+    void failuresKeepTheOldFile_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("message"); // "%1" stands for the table's path
+        QTest::newRow("short last record")
+            << Table({Record("7701", "Инспекция № 1"), Record("7702", "Инспекция № 2").left(1000)})
+            << "Error read file:%1";
+        QTest::newRow("end-of-file mark after the counted records")
+            << Table({Record("7701", "x")}, 2) + "\x1a"
+            << "Error read file:%1";
+        QTest::newRow("header shorter than 32 bytes") << QByteArray(20, '\0') << "Error read file:%1";
+        QTest::newRow("header length past the end") << Table({}).left(40) << "Error read file:%1";
+    }
+
+    void failuresKeepTheOldFile() {
+        QFETCH(QByteArray, table);
+        QFETCH(QString, message);
+        const QString tablePath = Write("bad.dbf", table);
+        const QString out = Write("InspectionNumbers.xml", "the old file");
+        try {
+            SounImport::Import(tablePath, out, QStringLiteral("01.02.2011"), QStringLiteral("00"));
+            QFAIL("no error");
+        } catch (const ESounImport& e) {
+            QCOMPARE(e.Message(), message.arg(tablePath));
+        }
+        QCOMPARE(ReadAll(out), QByteArray("the old file"));
+    }
+
+    void unreadableTableAndUnwritableOutput() {
+        const QString out = Write("InspectionNumbers.xml", "the old file");
+        QVERIFY_THROWS_EXCEPTION(ESounImport,
+                                 SounImport::Import(dir.filePath("absent.dbf"), out, "01.02.2011", "00"));
+        const QString table = Write("soun1.dbf", Table({Record("7701", "Инспекция № 1")}));
+        QVERIFY_THROWS_EXCEPTION(
+            ESounImport, SounImport::Import(table, dir.filePath("no/such/dir/x.xml"), "01.02.2011", "00"));
+        QCOMPARE(ReadAll(out), QByteArray("the old file"));
+    }
+
+    // A header that counts four billion records over a small file reads only what is there.
+    void hugeCountIsBoundedByTheFile() {
+        QByteArray table = Table({Record("7701", "Инспекция № 1")}, 0xFFFFFFFFLL);
+        QCOMPARE(Build(table), Expected({"<Inspection Code=\"7701\">Инспекция № 1</Inspection>"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSounImport)
+#include "tst_sounimport.moc"
