@@ -132,9 +132,21 @@ qint64 mTDocumentStorage::FindStream(const QByteArray& name) {
         const void* zero = std::memchr(data_, 0, size_);
         searchEnd_ = zero ? static_cast<const char*>(zero) - data_ : qint64(size_);
     }
-    if (name.isEmpty()) return 0;
+    if (name.isEmpty() || name.size() > MaxValueLength) return -1;
+
+    // A stream name is a whole stored value: its own length field stands right before it. Without
+    // this, "@SourseIncome1000000" (source 1000) would be found inside "@SourseIncome100000" followed
+    // by the next value's length digits, and a name typed into a text field could shadow a stream.
+    const QByteArray lengthField = QByteArray::number(name.size()).rightJustified(4, '0');
+    const auto isWholeValue = [this, &lengthField](qint64 at) {
+        return at >= 4 && std::memcmp(data_ + at - 4, lengthField.constData(), 4) == 0;
+    };
     const QByteArrayView haystack(data_, searchEnd_);
-    if (name[0] != '@' || name.size() > kIndexedNameLength) return haystack.indexOf(name);
+    if (name[0] != '@' || name.size() > kIndexedNameLength) {
+        for (qsizetype at = haystack.indexOf(name); at >= 0; at = haystack.indexOf(name, at + 1))
+            if (isWholeValue(at)) return at;
+        return -1;
+    }
 
     const char* data = data_;
     const qint64 end = searchEnd_;
@@ -144,7 +156,7 @@ qint64 mTDocumentStorage::FindStream(const QByteArray& name) {
     };
     if (atSigns_.empty()) {
         for (qsizetype at = haystack.indexOf('@'); at >= 0; at = haystack.indexOf('@', at + 1))
-            atSigns_.push_back(quint32(at));
+            if (at >= 4) atSigns_.push_back(quint32(at));
         std::sort(atSigns_.begin(), atSigns_.end(), [&key](quint32 a, quint32 b) { return key(a) < key(b); });
     }
     // Every run that begins with the name sorts into one range; the first occurrence is its smallest offset.
@@ -157,7 +169,7 @@ qint64 mTDocumentStorage::FindStream(const QByteArray& name) {
                                [&prefix](quint32 at, QByteArrayView n) { return prefix(at) < n; });
     qint64 first = -1;
     for (; it != atSigns_.end() && prefix(*it) == wanted; ++it)
-        if (first < 0 || *it < first) first = *it;
+        if ((first < 0 || *it < first) && isWholeValue(*it)) first = *it;
     return first;
 }
 

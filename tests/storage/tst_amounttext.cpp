@@ -107,7 +107,8 @@ private Q_SLOTS:
         const Money huge = Money::FromRaw(std::numeric_limits<qint64>::max() - 5);
         QCOMPARE((huge + huge).Raw(), std::numeric_limits<qint64>::max());
         QCOMPARE((-huge - huge).Raw(), std::numeric_limits<qint64>::min() + 1);
-        QCOMPARE((-Money::FromRaw(std::numeric_limits<qint64>::min())).Raw(), std::numeric_limits<qint64>::max());
+        QCOMPARE((-Money::FromRaw(std::numeric_limits<qint64>::min())).Raw(),
+                 std::numeric_limits<qint64>::max());
     }
 
     void screenFields() {

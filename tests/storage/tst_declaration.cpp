@@ -105,6 +105,21 @@ private Q_SLOTS:
         QCOMPARE(loaded.BusinessIncomes.At(1)->ExpensesTotal, Money()); // not stored without documents
     }
 
+    // Index 1000 makes four-digit stream names whose first characters equal an earlier name.
+    void listsOfMoreThanAThousandRecords() {
+        mTDeclaration d;
+        Samples::FillWithSources(d, 1002);
+        d.IncomeSources13.At(1000)->SourceName = QStringLiteral("тысячный");
+        const QString path = Path(QStringLiteral("thousand.kv0"));
+        d.SaveToFile(path);
+        mTDeclaration loaded;
+        loaded.LoadFromFile(path);
+        QCOMPARE(loaded.IncomeSources13.Count(), 1002);
+        QCOMPARE(loaded.IncomeSources13.At(1000)->SourceName, QStringLiteral("тысячный"));
+        QCOMPARE(loaded.IncomeSources13.At(1001)->LineCount(), 10);
+        QCOMPARE(loaded.TaxPayments.Count(), 1002);
+    }
+
     void incomeKindsCreateAndFreeLists() {
         mTDeclaration d;
         d.SetIncomeKinds(IncomeRussia | IncomeForeign);

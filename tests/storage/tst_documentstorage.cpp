@@ -183,19 +183,23 @@ private Q_SLOTS:
         }
     }
 
-    // The search finds the name's first run anywhere before the first zero byte, even inside a value.
-    void streamSearchTakesTheFirstOccurrence() {
-        WriteFile(QStringLiteral("search.kv0"), Header() + "0010x@Target12" + "0007@Target" + "00013" + QByteArray(3, '\0') +
-                                                   "0005@Late");
+    // A stream is the first whole value holding the name, before the first zero byte: the same
+    // characters inside another value, or followed by more characters, are not the stream.
+    void streamSearchFindsWholeNames() {
+        WriteFile(QStringLiteral("search.kv0"), Header() + "0010x@Target12" + "0009@Target12" +
+                                                    "0007@Target" + "00013" + QByteArray(3, '\0') +
+                                                    "0005@Late");
         mTFileLoader loader(Path(QStringLiteral("search.kv0")), 0, true);
         mTDocumentStorage s(loader);
         s.OpenExisting();
         s.OpenStream(QStringLiteral("@Target"));
-        QCOMPARE(s.Position(), quint32(60 + 4 + 8));
+        QCOMPARE(s.Position(), quint32(60 + 14 + 13 + 11));
+        QCOMPARE(s.ReadInteger(), 3);
         s.OpenStream(QStringLiteral("@Target12"));
-        QCOMPARE(s.Position(), quint32(60 + 4 + 10));
+        QCOMPARE(s.Position(), quint32(60 + 14 + 13));
         QVERIFY_THROWS_EXCEPTION(mEOpenStream, s.OpenStream(QStringLiteral("@Late")));
-        QVERIFY_THROWS_EXCEPTION(mEOpenStream, s.OpenStream(QStringLiteral("@Target123")));
+        QVERIFY_THROWS_EXCEPTION(mEOpenStream, s.OpenStream(QStringLiteral("@Target1")));
+        QVERIFY_THROWS_EXCEPTION(mEOpenStream, s.OpenStream(QStringLiteral("Target")));
     }
 
     void misuseRaisesTheRightError() {
