@@ -3,7 +3,6 @@
 #include "storage/CodePage.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -12,12 +11,6 @@
 namespace ReferenceXml {
 
 namespace {
-
-bool IsValidUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
-}
 
 bool IsUtf8(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) return true;
@@ -34,7 +27,7 @@ bool IsUtf8(const QByteArray& bytes) {
     }
     // No encoding named: a file written by hand or by another tool. Russian text in windows-1251 is
     // never valid UTF-8 (its letters are runs of bytes above 0xC0), so text that is valid UTF-8 is UTF-8.
-    return IsValidUtf8(bytes);
+    return bytes.isValidUtf8();
 }
 
 // windows-1251 straight to UTF-8 through a byte table built once from the code page module: the
