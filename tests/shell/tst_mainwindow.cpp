@@ -530,28 +530,50 @@ private slots:
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
     }
 
-    // "Проверить" with the program's rules and its dialog: "Исправить" leads from another section to
-    // the conditions screen and the tax-office code.
-    void checkDialogLeadsToTheInspection() {
+    // "Проверить" with the program's rules and its dialog: "Исправить" leads from another section to the
+    // screen and the field of the fault.
+    void checkDialogLeadsToTheFault_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("no tax office")
+            << Mutation([](mTDeclaration& d) { d.InspectionCode.clear(); }) << "Проверка: Задание условий"
+            << "Не введен номер инспекции" << int(Section::InitialData) << "S0:ShowPosition(1)";
+        QTest::newRow("no first name")
+            << Mutation([](mTDeclaration& d) { d.Person.FirstName.clear(); })
+            << "Проверка: Сведения о декларанте"
+            << "Не введено имя" << int(Section::PersonData) << "S1:ShowSubScreen(0,2)";
+    }
+    void checkDialogLeadsToTheFault() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        QFETCH(int, section);
+        QFETCH(QString, call);
         TFormMain window({});
         window.ShowPlaced(1280, 1024);
+        window.Declaration = CleanDeclaration();
+        mutate(*window.Declaration);
         window.SwitchSection(Section::Nalog);
         RecordingFrame::log.clear();
-        QString title, message;
+        QString shownTitle, shownMessage;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<TfmCheckAllError*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            title = dialog->windowTitle();
-            message = dialog->Message();
-            SaveShot(dialog, QStringLiteral("integ-check-dialog"));
+            shownTitle = dialog->windowTitle();
+            shownMessage = dialog->Message();
+            if (section == int(Section::InitialData)) SaveShot(dialog, QStringLiteral("integ-check-dialog"));
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("bnFix")), Qt::LeftButton);
         });
         window.Action(QStringLiteral("acCheck"))->trigger();
-        QCOMPARE(title, QStringLiteral("Проверка: Задание условий"));
-        QCOMPARE(message, QStringLiteral("Не введен номер инспекции"));
-        QCOMPARE(RecordingFrame::log, (QStringList{"S6:Store", "S0:ShowPosition(1)"}));
-        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::InitialData);
-        QVERIFY(window.SectionButton(Section::InitialData)->Down());
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(shownMessage, message);
+        QCOMPARE(RecordingFrame::log, (QStringList{QStringLiteral("S6:Store"), call}));
+        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame)), section);
+        QCOMPARE(window.CurrentSectionButton, window.SectionButton(Section(section)));
+        QVERIFY(window.SectionButton(Section(section))->Down());
         QVERIFY(!window.SectionButton(Section::Nalog)->Down());
         QVERIFY(prompts->messages.isEmpty());
     }
