@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
 
 // The sections a check result leads to; the value is the section code of the packed result.
@@ -30,11 +29,3 @@ constexpr quint16 CheckResultSection(quint32 result) {
 constexpr quint16 CheckResultPosition(quint32 result) {
     return quint16(result >> 16);
 }
-
-// One fault the whole-declaration check reports.
-struct DeclarationFault {
-    quint16 Section = 0;
-    QString Title; // the caption after "Проверка: "
-    QString Message;
-    quint16 Position = 0; // where "Исправить" leads
-};

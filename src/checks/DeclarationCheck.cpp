@@ -48,8 +48,8 @@ QDate Fourteenth(TDateTime birthDate) {
 
 class CheckRun {
 public:
-    CheckRun(const mTDeclaration& declaration, const DeclarationCheckAnswerer& answer)
-        : d(declaration), answer_(answer) {}
+    CheckRun(const mTDeclaration& declaration, ICheckAnswerer& answerer)
+        : d(declaration), answerer_(answerer) {}
 
     quint32 Run() {
         Conditions();
@@ -70,7 +70,7 @@ public:
 
 private:
     const mTDeclaration& d;
-    const DeclarationCheckAnswerer& answer_;
+    ICheckAnswerer& answerer_;
     quint16 section_ = 0;
     quint16 position_ = 0;
     QString title_;
@@ -84,11 +84,12 @@ private:
         shownInSection_ = false;
     }
 
-    CheckAllAnswer Report(const QString& message, quint16 position) {
+    // True when the user chose to fix the fault.
+    bool Report(const QString& message, quint16 position) {
         shownInSection_ = true;
-        const CheckAllAnswer a = answer_(DeclarationFault{section_, title_, message, position});
-        position_ = a == CheckAllAnswer::Fix ? position : CheckPositionCancelled;
-        return a;
+        const bool fix = answerer_.Answer({section_, title_, message, position}) == CheckAnswer::Fix;
+        position_ = fix ? position : CheckPositionCancelled;
+        return fix;
     }
 
     // The usual rule: it runs only while its section has shown nothing.
@@ -101,7 +102,7 @@ private:
         // After "Отмена" the next rule still runs; "Исправить" ends the section.
         bool fixing = false;
         const auto rule = [&](bool fails, const QString& message, quint16 position) {
-            if (!fixing && fails) fixing = Report(message, position) == CheckAllAnswer::Fix;
+            if (!fixing && fails) fixing = Report(message, position);
         };
         const bool representative = d.SignerKind != 0;
         rule(d.InspectionCode.isEmpty(), QStringLiteral("Не введен номер инспекции"), 1);
@@ -347,6 +348,6 @@ private:
 
 } // namespace
 
-quint32 CheckDeclaration(const mTDeclaration& declaration, const DeclarationCheckAnswerer& answer) {
-    return CheckRun(declaration, answer).Run();
+quint32 CheckDeclaration(const mTDeclaration& declaration, ICheckAnswerer& answerer) {
+    return CheckRun(declaration, answerer).Run();
 }

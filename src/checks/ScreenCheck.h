@@ -1,33 +1,28 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
-// The answers of the screen check dialog; closing the window gives Closed.
-enum class ScreenCheckAnswer { Fix, Skip, SkipAll, Closed };
+#include "checks/CheckAnswerer.h"
 
 // The protocol every screen check follows: its rules run in order; a fault is shown to the user;
 // "Исправить" ends the check with the rule's position, "Пропустить" (or closing) goes on with the next
 // rule, "Пропустить все" ends the check with 0. A check that runs out of rules returns 0.
 class ScreenCheck {
 public:
-    using Answerer = std::function<ScreenCheckAnswer(const QString& title, const QString& message)>;
-
-    explicit ScreenCheck(Answerer answer) : answer_(std::move(answer)) {}
+    // The answerer (not owned) serves the whole check, so a dialog keeps a button disabled for all rules.
+    ScreenCheck(ICheckAnswerer& answerer, QString title) : answerer_(answerer), title_(std::move(title)) {}
 
     // Shows the fault unless the check has ended; returns true once it has ended.
-    bool Fault(const QString& title, const QString& message, quint16 position) {
+    bool Fault(const QString& message, quint16 position) {
         if (ended_) return true;
-        switch (answer_(title, message)) {
-        case ScreenCheckAnswer::Fix:
+        switch (answerer_.Answer({0, title_, message, position})) {
+        case CheckAnswer::Fix:
             result_ = position;
             ended_ = true;
             break;
-        case ScreenCheckAnswer::SkipAll:
+        case CheckAnswer::SkipAll:
             ended_ = true;
             break;
-        case ScreenCheckAnswer::Skip:
-        case ScreenCheckAnswer::Closed:
+        case CheckAnswer::Skip:
+        case CheckAnswer::Cancel:
             break;
         }
         return ended_;
@@ -38,7 +33,8 @@ public:
     quint16 Result() const { return result_; }
 
 private:
-    Answerer answer_;
+    ICheckAnswerer& answerer_;
+    QString title_;
     quint16 result_ = 0;
     bool ended_ = false;
 };

@@ -14,15 +14,20 @@ namespace {
 
 bool IsUtf8(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) return true;
-    if (!bytes.startsWith("<?xml")) return false;
-    const qsizetype end = bytes.indexOf("?>");
-    if (end < 0 || end > 256) return false;
-    const QByteArray declaration = bytes.left(end).toLower();
-    const qsizetype encoding = declaration.indexOf("encoding");
-    if (encoding < 0) return false;
-    const QByteArray value =
-        declaration.mid(encoding + 8).replace(' ', "").replace('\'', "").replace('"', "");
-    return value.startsWith("=utf-8") || value.startsWith("=utf8");
+    if (bytes.startsWith("<?xml")) {
+        const qsizetype end = bytes.indexOf("?>");
+        if (end < 0 || end > 256) return false;
+        const QByteArray declaration = bytes.left(end).toLower();
+        const qsizetype encoding = declaration.indexOf("encoding");
+        if (encoding >= 0) {
+            const QByteArray value =
+                declaration.mid(encoding + 8).replace(' ', "").replace('\'', "").replace('"', "");
+            return value.startsWith("=utf-8") || value.startsWith("=utf8");
+        }
+    }
+    // No encoding named: a file written by hand or by another tool. Russian text in windows-1251 is
+    // never valid UTF-8 (its letters are runs of bytes above 0xC0), so text that is valid UTF-8 is UTF-8.
+    return bytes.isValidUtf8();
 }
 
 // windows-1251 straight to UTF-8 through a byte table built once from the code page module: the

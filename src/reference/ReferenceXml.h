@@ -16,8 +16,9 @@ bool ReadFile(const QString& fileName, QByteArray& bytes, QString& error);
 // A parsed windows-1251 XML document whose values come out as QString.
 class Document {
 public:
-    // Parses windows-1251 XML text; a byte-order mark or an XML declaration naming UTF-8 selects UTF-8
-    // instead (a file edited by hand may have been saved that way). On failure returns false with a message.
+    // Parses windows-1251 XML text; a byte-order mark, an XML declaration naming UTF-8, or text that names
+    // no encoding and is valid UTF-8 selects UTF-8 instead (a file edited by hand may have been saved that
+    // way). On failure returns false with a message.
     bool Parse(const QByteArray& bytes, QString& error);
     pugi::xml_node Root() const { return document_.document_element(); }
 

@@ -1,7 +1,9 @@
 #include "shell/CoreServices.h"
 
+#include "checks/DeclarationCheck.h"
 #include "export/XmlExport.h"
 #include "print/DeclarationExport.h"
+#include "shell/Main.h"
 #include "shell/UserPrompts.h"
 
 #include <QApplication>
@@ -16,4 +18,5 @@ void InstallCoreServices() {
             return exporter.Export(folder, declaration,
                                    mode == DeclarationExport::WriteFile ? ExportToFile : ExportToText);
         });
+    TFormMain::SetDeclarationRules(&CheckDeclaration);
 }

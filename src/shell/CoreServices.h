@@ -1,5 +1,6 @@
 #pragma once
 
 // Connects the desktop program to the core's services that it reaches through replaceable hooks:
-// the XML export (file and print text). Tests install their own fakes instead.
+// the XML export (file and print text) and the rules of the whole-declaration check. Tests install
+// their own fakes instead, or call this to run the real ones.
 void InstallCoreServices();

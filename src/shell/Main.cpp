@@ -3,6 +3,9 @@
 #include "checks/dialogs/CheckAllError.h"
 #include "controls/FlashButton.h"
 #include "controls/ModificationNotice.h"
+#include "reference/CodeNameList.h"
+#include "reference/CurrencyRates.h"
+#include "reference/OkvedClassifier.h"
 #include "reference/pickers/CountryPicker.h"
 #include "reference/pickers/InspectionPicker.h"
 #include "shell/About.h"
@@ -11,7 +14,6 @@
 #include "shell/HelpWindow.h"
 #include "shell/ProgramDir.h"
 #include "shell/ProgramSettings.h"
-#include "shell/ReferenceDocument.h"
 #include "shell/SupportContacts.h"
 #include "shell/UserPrompts.h"
 #include "storage/NewDeclaration.h"
@@ -31,7 +33,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <optional>
-#include <pugixml.hpp>
+#include <stdexcept>
 
 namespace {
 
@@ -319,16 +321,29 @@ bool TFormMain::LoadDeclaration(const QString& fileName) {
     return false;
 }
 
+namespace {
+
+// A reference file that lies beside the program, read by its core reader; none when the file is
+// absent or cannot be read.
+template <class Model> std::unique_ptr<Model> ReadReference(const QString& path) {
+    if (path.isEmpty()) return nullptr;
+    auto model = std::make_unique<Model>();
+    return model->Load(path) ? std::move(model) : nullptr;
+}
+
+} // namespace
+
 void TFormMain::ReadReferenceFiles() {
     const QString dir = ProgramDir();
-    auto existing = [&](const QString& name) {
-        const QString user = UserDataDir() + name;
-        if (name == QLatin1String("InspectionNumbers.xml") && QFileInfo::exists(user)) return user;
+    const auto existing = [&](const QString& name) {
         return QFileInfo::exists(dir + name) ? dir + name : QString();
     };
-    if (const QString path = existing(QStringLiteral("InspectionNumbers.xml")); !path.isEmpty()) {
-        const std::unique_ptr<pugi::xml_document> document = LoadReferenceDocument(path);
-        if (!document) {
+    // The tax-office import writes into the per-user folder, so the installed program stays read-only.
+    QString inspections = UserDataDir() + ReferenceFileName::Inspections;
+    if (!QFileInfo::exists(inspections)) inspections = existing(ReferenceFileName::Inspections);
+    if (!inspections.isEmpty()) {
+        const std::unique_ptr<mTCodeNameList> offices = ReadReference<mTCodeNameList>(inspections);
+        if (!offices) {
             UserPrompts::Current().Message(
                 this, QMessageBox::Critical,
                 QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские. ") +
@@ -336,19 +351,15 @@ void TFormMain::ReadReferenceFiles() {
             startFailed_ = true;
             return;
         }
-        InspectionPicker = std::make_unique<TfmInputInspectionNumber>(this, document->document_element());
+        InspectionPicker = std::make_unique<TfmInputInspectionNumber>(this, *offices);
         InspectionPickerReady = true;
     }
-    if (const QString path = existing(QStringLiteral("Oksm.xml")); !path.isEmpty()) {
-        if (const std::unique_ptr<pugi::xml_document> document = LoadReferenceDocument(path)) {
-            CountryPicker = std::make_unique<TfmGrazhd>(this, document->document_element());
-            CountryPickerReady = true;
-        }
+    if (const auto countries = ReadReference<mTCodeNameList>(existing(ReferenceFileName::Countries))) {
+        CountryPicker = std::make_unique<TfmGrazhd>(this, *countries);
+        CountryPickerReady = true;
     }
-    if (const QString path = existing(QStringLiteral("Sp_OKVED2.xml")); !path.isEmpty())
-        OkvedDocument = LoadReferenceDocument(path);
-    if (const QString path = existing(QStringLiteral("CurrencyRates.xml")); !path.isEmpty())
-        CurrencyRatesDocument = LoadReferenceDocument(path);
+    OkvedDocument = ReadReference<mTOkvedClassifier>(existing(ReferenceFileName::Okved));
+    CurrencyRatesDocument = ReadReference<mTCurrencyRates>(existing(ReferenceFileName::CurrencyRates));
 }
 
 void TFormMain::ShowPlaced() {
@@ -560,12 +571,15 @@ void TFormMain::About() {
 
 // --- Checks ------------------------------------------------------------------------------------
 
-void TFormMain::SetDeclarationRules(DeclarationRules rules) {
+TFormMain::DeclarationRules TFormMain::SetDeclarationRules(DeclarationRules rules) {
+    DeclarationRules previous = std::move(Rules());
     Rules() = std::move(rules);
+    return previous;
 }
 
 quint32 TFormMain::CheckDeclaration() {
-    if (!Rules()) return 0;
+    // Never "clean" by default: a build without the rules must not let a faulty return through.
+    if (!Rules()) throw std::runtime_error("Проверка декларации недоступна в этой сборке программы.");
     if (answerer_) return Rules()(*Declaration, *answerer_);
     TfmCheckAllError dialog(this);
     return Rules()(*Declaration, dialog);

@@ -8,11 +8,10 @@
 #include <functional>
 #include <memory>
 
-namespace pugi {
-class xml_document;
-}
 class ICheckAnswerer;
+class mTCurrencyRates;
 class mTDeclaration;
+class mTOkvedClassifier;
 class QAction;
 class QToolBar;
 class QWidget;
@@ -28,7 +27,8 @@ class TFormMain : public QMainWindow {
 
 public:
     // The rules of the whole-declaration check: they report each fault to the answerer and return the
-    // packed result (section code in the low half, position in the high half).
+    // packed result (section code in the low half, position in the high half). The program installs
+    // the real rules at start-up; tests may install their own.
     using DeclarationRules = std::function<quint32(mTDeclaration& declaration, ICheckAnswerer& answerer)>;
 
     // Creates the window and does all start-up work; arguments are the command line without the
@@ -54,7 +54,8 @@ public:
     void ApplySectionEnabling();
     void RunPrintModule(PrintMode mode);
 
-    static void SetDeclarationRules(DeclarationRules rules);
+    // Installs the rules; returns the previous ones. Without rules the check cannot run and raises an error.
+    static DeclarationRules SetDeclarationRules(DeclarationRules rules);
     // Answers faults instead of the dialog (not owned); nullptr brings the dialog back.
     void SetCheckAnswerer(ICheckAnswerer* answerer) { answerer_ = answerer; }
 
@@ -68,8 +69,9 @@ public:
     bool InspectionPickerReady = false;
     std::unique_ptr<TfmGrazhd> CountryPicker;
     bool CountryPickerReady = false;
-    std::unique_ptr<pugi::xml_document> OkvedDocument;
-    std::unique_ptr<pugi::xml_document> CurrencyRatesDocument;
+    // The activity classifier and the currency rates, read at start and kept; none without their file.
+    std::unique_ptr<mTOkvedClassifier> OkvedDocument;
+    std::unique_ptr<mTCurrencyRates> CurrencyRatesDocument;
 
 public slots:
     void New();

@@ -10,6 +10,11 @@ QString& Override() {
     return folder;
 }
 
+QString& UserOverride() {
+    static QString folder;
+    return folder;
+}
+
 QString WithSeparator(const QString& folder) {
     const QString native = QDir::toNativeSeparators(QDir::cleanPath(folder));
     return native.endsWith(QDir::separator()) ? native : native + QDir::separator();
@@ -29,5 +34,10 @@ void SetProgramDir(const QString& folder) {
 }
 
 QString UserDataDir() {
+    if (!UserOverride().isEmpty()) return WithSeparator(UserOverride());
     return WithSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+void SetUserDataDir(const QString& folder) {
+    UserOverride() = folder;
 }

@@ -11,3 +11,5 @@ void SetProgramDir(const QString& folder);
 
 // The per-user folder where the tax-office import writes, read before ProgramDir at start-up.
 QString UserDataDir();
+// Tests give each run a per-user folder of its own; an empty text goes back to the default.
+void SetUserDataDir(const QString& folder);

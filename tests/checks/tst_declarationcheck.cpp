@@ -8,7 +8,7 @@
 
 using Mutation = std::function<void(mTDeclaration&)>;
 Q_DECLARE_METATYPE(Mutation)
-Q_DECLARE_METATYPE(QList<CheckAllAnswer>)
+Q_DECLARE_METATYPE(QList<CheckAnswer>)
 
 namespace {
 
@@ -65,17 +65,15 @@ Money Rub(double v) {
     return Money::FromLongDouble(v);
 }
 
-struct Shown {
-    QList<DeclarationFault> faults;
-    QList<CheckAllAnswer> answers; // given in turn; Cancel once they run out
-    quint32 Run(const mTDeclaration& d) {
-        return CheckDeclaration(d, [this](const DeclarationFault& f) {
-            const CheckAllAnswer a =
-                faults.size() < answers.size() ? answers[faults.size()] : CheckAllAnswer::Cancel;
-            faults.append(f);
-            return a;
-        });
+struct Shown : ICheckAnswerer {
+    QList<CheckFault> faults;
+    QList<CheckAnswer> answers; // given in turn; Cancel once they run out
+    CheckAnswer Answer(const CheckFault& f) override {
+        const CheckAnswer a = faults.size() < answers.size() ? answers[faults.size()] : CheckAnswer::Cancel;
+        faults.append(f);
+        return a;
     }
+    quint32 Run(const mTDeclaration& d) { return CheckDeclaration(d, *this); }
 };
 
 } // namespace
@@ -539,7 +537,7 @@ private Q_SLOTS:
         auto d = CleanDeclaration();
         mutate(*d);
         Shown shown;
-        shown.answers = {CheckAllAnswer::Fix};
+        shown.answers = {CheckAnswer::Fix};
         const quint32 result = shown.Run(*d);
 
         if (message.isEmpty()) {
@@ -548,7 +546,7 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(shown.faults.size(), 1);
-        const DeclarationFault& f = shown.faults[0];
+        const CheckFault& f = shown.faults[0];
         QCOMPARE(f.Message, message);
         QCOMPARE(f.Title, title);
         QCOMPARE(int(f.Section), section);
@@ -576,13 +574,13 @@ private Q_SLOTS:
 
     // In section 1, "Отмена" lets the next rule run and its answer decides; "Исправить" ends the section.
     void conditionsGoOnAfterCancel_data() {
-        QTest::addColumn<QList<CheckAllAnswer>>("answers");
+        QTest::addColumn<QList<CheckAnswer>>("answers");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("position");
         const QString inspection = QStringLiteral("Не введен номер инспекции");
         const QString name = QStringLiteral("Не указаны ФИО подписанта-представителя");
         const QString org = QStringLiteral("Не указано наименование Юр.лица-представителя");
-        using A = CheckAllAnswer;
+        using A = CheckAnswer;
         QTest::newRow("fix the first") << QList<A>{A::Fix} << QStringList{inspection} << 1;
         QTest::newRow("cancel, then fix the second")
             << QList<A>{A::Cancel, A::Fix} << QStringList{inspection, name} << 3;
@@ -595,7 +593,7 @@ private Q_SLOTS:
     }
 
     void conditionsGoOnAfterCancel() {
-        QFETCH(QList<CheckAllAnswer>, answers);
+        QFETCH(QList<CheckAnswer>, answers);
         QFETCH(QStringList, messages);
         QFETCH(int, position);
         auto d = CleanDeclaration();
@@ -614,16 +612,16 @@ private Q_SLOTS:
 
     // Section 4 shows its second rule even after the first; the later answer decides.
     void income13ShowsTwoDialogs_data() {
-        QTest::addColumn<QList<CheckAllAnswer>>("answers");
+        QTest::addColumn<QList<CheckAnswer>>("answers");
         QTest::addColumn<int>("position");
-        using A = CheckAllAnswer;
+        using A = CheckAnswer;
         QTest::newRow("fix, cancel") << QList<A>{A::Fix, A::Cancel} << int(CheckPositionCancelled);
         QTest::newRow("cancel, fix") << QList<A>{A::Cancel, A::Fix} << 3;
         QTest::newRow("fix, fix") << QList<A>{A::Fix, A::Fix} << 3;
     }
 
     void income13ShowsTwoDialogs() {
-        QFETCH(QList<CheckAllAnswer>, answers);
+        QFETCH(QList<CheckAnswer>, answers);
         QFETCH(int, position);
         auto d = CleanDeclaration();
         AddSource(*d, Money::FromUnits(100), Money::FromUnits(200));
@@ -647,7 +645,7 @@ private Q_SLOTS:
         d->SocialDeduction.GrantSocial = 1;    // section 9
         d->Person.OKATO.clear();               // section 3 again
         Shown shown;
-        shown.answers = {CheckAllAnswer::Fix};
+        shown.answers = {CheckAnswer::Fix};
         shown.Run(*d);
         QCOMPARE(shown.faults.size(), 1);
         QCOMPARE(int(shown.faults[0].Section), int(CheckSectionAddress));

@@ -1,6 +1,10 @@
 #include "support/GuiTestSupport.h"
+#include "support/SounTable.h"
 
-#include "checks/dialogs/CheckAnswerer.h"
+#include "checks/CheckAnswerer.h"
+#include "reference/CodeNameList.h"
+#include "reference/CurrencyRates.h"
+#include "reference/OkvedClassifier.h"
 #include "reference/pickers/CountryPicker.h"
 #include "reference/pickers/CurrencyPicker.h"
 #include "reference/pickers/DeductCodePicker.h"
@@ -15,40 +19,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
 
-// A part of the income dictionary with every kind of entry the pickers treat differently.
-const char* Dictionary = R"XML(<IncomeDict>
-<Income Stav="9" Code="1010" Name="Дивиденды и проценты (пп.1 п.1 ст.208 ст.214 НК)">
-  <Deduction Code="601" Name="Сумма, уменьшающая налоговую базу по доходам в виде дивидендов" Stav=" " Visible="True" Enabled="True" Equivalent="False" MaxSum="0"/>
-  <Deduction Code="0" Name="Не предоставлять вычет" Stav=" " Visible="False" Enabled="True" Equivalent="False" MaxSum="0"/></Income>
-<Income Stav="13" Code="1011" Name="Проценты по вкладам"/>
-<Income Stav="13" Code="1510" Name="Продажа имущества" SaleDate="True">
-  <Deduction Code="901" Name="Продажа имущ-ва, наход-ся в собст-ти менее 3 лет (в пределах 1 000 000 руб.)" Stav=" " Visible="True" Enabled="False" Equivalent="True" MaxSum="1000000"/>
-  <Deduction Code="903" Name="В сумме документально подтвержденных расходов " Stav=" " Visible="True" Enabled="True" Equivalent="False" MaxSum="0"/>
-  <Deduction Code="0" Name="Не предоставлять вычет" Stav=" " Visible="False" Enabled="True" Equivalent="False" MaxSum="0"/></Income>
-<Income Stav="13" Code="1530" Name="Операции с ценными бумагами" SaleDate="True">
-  <Deduction Code="201" Name="(307)Расходы по операциям с ЦБ (обращ-ся на орг. рынке ЦБ)" Stav=" " Visible="True" Enabled="True" Equivalent="False" MaxSum="0"/>
-  <Deduction Code="0" Name="Не предоставлять вычет" Stav=" " Visible="False" Enabled="True" Equivalent="False" MaxSum="0"/></Income>
-<Income Stav="13" Code="1536" Name="Операции с ценными бумагами (ранее обращавшимися)" SaleDate="True"/>
-<Income Stav="13" Code="1531" Name="Операции с ценными бумагами, не обращающимися" SaleDate="True"/>
-<Income Stav="13" Code="2000" Name="Вознаграждение за выполнение трудовых обязанностей" NRez13="True"/>
-<Income Stav="13" Code="2010" Name="Выплаты по договорам гражданско-правового характера" NRez13="True">
-  <Deduction Code="403" Name="В сумме документально произведенных расходов" Stav=" " Visible="True" Enabled="True" Equivalent="False" MaxSum="0"/>
-  <Deduction Code="0" Name="Не предоставлять вычет" Stav=" " Visible="False" Enabled="True" Equivalent="False" MaxSum="0"/></Income>
-<Income Stav="13" Code="2203" Name="Авторские вознаграждения">
-  <Deduction Code="404" Name="В сумме документально произведенных расходов" Stav=" " Visible="True" Enabled="True" Equivalent="False" MaxSum="0"/>
-  <Deduction Code="405" Name="В пределах норматива затрат" Stav="40" Visible="True" Enabled="False" Equivalent="False" MaxSum="0"/>
-  <Deduction Code="0" Name="Не предоставлять вычет" Stav=" " Visible="False" Enabled="True" Equivalent="False" MaxSum="0"/></Income>
-<Income Stav="35" Code="2610" Name="Материальная выгода по заемным средствам"/>
-<Income Stav="13" Code="2760" Name="Материальная помощь работникам">
-  <Deduction Code="503" Name="Вычет из стоимости материальной помощи" Stav=" " Visible="True" Enabled="True" Equivalent="True" MaxSum="4000"/>
-  <Deduction Code="0" Name="Не предоставлять вычет" Stav=" " Visible="False" Enabled="True" Equivalent="False" MaxSum="0"/></Income>
-<Income Stav="13" Code="2791" Name="Оплата труда в натуральной форме" NRez13="True"/>
-</IncomeDict>)XML";
-
+// A small classifier whose levels show the narrowing plainly.
 const char* Okved = R"(<OKVED>
 <E GRUP="1" Kod="A" OKVED="A" Name="Сельское хозяйство"/>
 <E GRUP="2" Kod="A01" OKVED="01" Name="Растениеводство"/>
@@ -60,6 +36,19 @@ const char* Okved = R"(<OKVED>
 <E GRUP="1" Kod="F" OKVED="F" Name="Строительство"/>
 <E GRUP="2" Kod="F45" OKVED="45" Name="Строительство зданий"/>
 </OKVED>)";
+
+// Every income code of the dictionary, in its order.
+const QStringList AllIncomes =
+    QStringLiteral("1010 1011 1110 1120 1200 1201 1202 1203 1211 1212 1213 1214 1220 1230 1240 1300 "
+                   "1301 1400 1510 1511 1520 1530 1536 1531 1532 1535 1533 1540 1550 2000 2001 2010 "
+                   "2012 2201 2202 2203 2204 2205 2206 2207 2208 2209 2210 2300 2400 2510 2520 2530 "
+                   "2610 2620 2630 2640 2641 2710 2720 2730 2740 2750 2760 2761 2762 2770 2780 2790 "
+                   "2791 2800 2900 3010 3020 4800 4900")
+        .split(QLatin1Char(' '));
+
+QString DataFile(const QString& name) {
+    return QStringLiteral(DUROVID_SOURCE_DIR "/data/") + name;
+}
 
 QStringList Codes(QTreeWidget* list) {
     QStringList codes;
@@ -75,60 +64,85 @@ QStringList Items(QComboBox* box) {
     return items;
 }
 
+// An amount written with "." or empty (nothing).
+std::optional<Money> Amount(const QString& text) {
+    Money m;
+    if (text.isEmpty() || !Money::FromText(text, QLatin1Char('.'), m)) return std::nullopt;
+    return m;
+}
+
 class FixedAnswer : public ICheckAnswerer {
 public:
     explicit FixedAnswer(CheckAnswer a) : answer(a) {}
-    CheckAnswer Ask(const QString& section, const QString& message) override {
-        asked << section + ": " + message;
+    CheckAnswer Answer(const CheckFault& fault) override {
+        asked << fault.Title + ": " + fault.Message;
         return answer;
     }
     CheckAnswer answer;
     QStringList asked;
 };
 
+// Once the dialog of that class is the active modal window, runs what the user does in it.
+void WhenModal(const char* className, std::function<void(QDialog*)> action) {
+    QTimer::singleShot(0, [className, action] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->metaObject()->className(), className);
+        action(dialog);
+    });
+}
+
 } // namespace
 
+// The pickers over the program's own dictionary and the reference files it is delivered with.
 class TestPickers : public QObject {
     Q_OBJECT
 
     IsolatedEnvironment env;
-    pugi::xml_document dictionary, okved, list;
+    mTCodeNameList inspections, countries;
+    mTCurrencyRates rates;
+    mTOkvedClassifier okved, smallOkved;
 
 private slots:
     void initTestCase() {
-        QVERIFY(dictionary.load_string(Dictionary));
-        QVERIFY(okved.load_string(Okved));
+        QVERIFY2(inspections.Load(DataFile(ReferenceFileName::Inspections)),
+                 qPrintable(inspections.ErrorString()));
+        QVERIFY2(countries.Load(DataFile(ReferenceFileName::Countries)), qPrintable(countries.ErrorString()));
+        QVERIFY2(rates.Load(DataFile(ReferenceFileName::CurrencyRates)), qPrintable(rates.ErrorString()));
+        QVERIFY2(okved.Load(DataFile(ReferenceFileName::Okved)), qPrintable(okved.ErrorString()));
+        QVERIFY(smallOkved.LoadFromBytes(Okved));
     }
 
     void incomeFilters_data() {
         QTest::addColumn<bool>("nonResident");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QStringList>("codes");
-        QTest::newRow("13 % of a non-resident") << true << "13" << QStringList{"2000", "2010", "2791"};
-        QTest::newRow("35 %") << false << "35" << QStringList{"2610"};
-        QTest::newRow("no filter: every code in order")
-            << false << "" << QStringList{"1010", "1011", "1510", "1530", "1536", "1531",
-                                          "2000", "2010", "2203", "2610", "2760", "2791"};
-        QTest::newRow("non-resident flag without a rate lists all")
-            << true << "" << QStringList{"1010", "1011", "1510", "1530", "1536", "1531",
-                                         "2000", "2010", "2203", "2610", "2760", "2791"};
+        QTest::newRow("13 % of a non-resident")
+            << true << "13" << QStringList{"2000", "2001", "2010", "2012", "2300", "2530", "2791"};
+        QTest::newRow("35 %") << false << "35" << QStringList{"2610", "2620", "2740", "3020"};
+        QTest::newRow("9 %") << false << "9" << QStringList{"1010", "1110", "1120"};
+        QTest::newRow("no filter: all 71 in order") << false << "" << AllIncomes;
+        QTest::newRow("non-resident flag without a rate lists all") << true << "" << AllIncomes;
     }
     void incomeFilters() {
         QFETCH(bool, nonResident);
         QFETCH(QString, rate);
         QFETCH(QStringList, codes);
-        TfmInputIncomeCode picker(nullptr, nonResident, QString(), rate, dictionary.document_element());
+        TfmInputIncomeCode picker(nullptr, nonResident, QString(), rate);
         QCOMPARE(picker.windowTitle(), QStringLiteral("Справочник видов доходов"));
         QCOMPARE(Codes(picker.findChild<QTreeWidget*>("lvIncomeNames")), codes);
         QCOMPARE(picker.Code(), codes.first());
     }
 
     void incomePreselectionAndChoice() {
-        TfmInputIncomeCode picker(nullptr, false, QStringLiteral("2760"), QString(),
-                                  dictionary.document_element());
+        TfmInputIncomeCode picker(nullptr, false, QStringLiteral("2760"), QString());
         QCOMPARE(picker.Code(), QStringLiteral("2760"));
+        QCOMPARE(picker.List()->currentItem()->text(0), QStringLiteral("2760"));
         QCOMPARE(picker.Rate(), qint16(13));
         QVERIFY(picker.HasDeductions());
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picker));
+        SaveShot(&picker, QStringLiteral("integ-income-picker"));
         picker.SelectRow(picker.RowOfCode(QStringLiteral("1011")));
         QVERIFY(!picker.HasDeductions());
         picker.SelectRow(picker.RowOfCode(QStringLiteral("1010")));
@@ -136,17 +150,16 @@ private slots:
         QCOMPARE(picker.Name(), QStringLiteral("Дивиденды и проценты (пп.1 п.1 ст.208 ст.214 НК)"));
         picker.List()->clearSelection();
         QVERIFY(picker.Code().isEmpty());
+        QCOMPARE(picker.Rate(), qint16(0));
 
         // With a rate filter the chosen rate is the filter; an unknown code selects the first row.
-        TfmInputIncomeCode filtered(nullptr, false, QStringLiteral("9999"), QStringLiteral("35"),
-                                    dictionary.document_element());
+        TfmInputIncomeCode filtered(nullptr, false, QStringLiteral("9999"), QStringLiteral("35"));
         QCOMPARE(filtered.Code(), QStringLiteral("2610"));
         QCOMPARE(filtered.Rate(), qint16(35));
-        SaveShot(&picker, QStringLiteral("picker-income"));
     }
 
     void incomeKeys() {
-        TfmInputIncomeCode picker(nullptr, false, QString(), QString(), dictionary.document_element());
+        TfmInputIncomeCode picker(nullptr, false, QString(), QString());
         picker.show();
         QTest::keyClick(picker.List(), Qt::Key_Return);
         QCOMPARE(picker.result(), int(QDialog::Accepted));
@@ -160,7 +173,7 @@ private slots:
         QTest::mouseClick(picker.List()->viewport(), Qt::LeftButton, {}, r.center());
         QTest::mouseDClick(picker.List()->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(picker.result(), int(QDialog::Accepted));
-        QCOMPARE(picker.Code(), QStringLiteral("1530"));
+        QCOMPARE(picker.Code(), QStringLiteral("1120"));
     }
 
     void deductionFilters_data() {
@@ -171,30 +184,49 @@ private slots:
         QTest::newRow("1510, all") << "1510" << true << QStringList{"901", "903", "0"};
         QTest::newRow("1530, only some") << "1530" << false << QStringList{"201", "0"};
         QTest::newRow("2760, only some") << "2760" << false << QStringList{"503", "0"};
+        QTest::newRow("2203, all") << "2203" << true << QStringList{"404", "405", "0"};
+        QTest::newRow("1011 has none") << "1011" << true << QStringList{};
     }
     void deductionFilters() {
         QFETCH(QString, income);
         QFETCH(bool, all);
         QFETCH(QStringList, codes);
-        TfmInputDeductCode picker(nullptr, all, QString(), income, dictionary.document_element());
+        TfmInputDeductCode picker(nullptr, all, QString(), income);
         QCOMPARE(picker.windowTitle(), QStringLiteral("Справочник видов вычетов"));
         QCOMPARE(Codes(picker.findChild<QTreeWidget*>("lvDeductNames")), codes);
+        QCOMPARE(picker.Code(), codes.value(0));
     }
 
+    // The chosen entry's rule and the amount it proposes for an income of the line.
     void deductionRules_data() {
         QTest::addColumn<QString>("income");
         QTest::addColumn<QString>("deduction");
         QTest::addColumn<qint64>("limit");
         QTest::addColumn<QString>("flags"); // editable, equivalent, visible
         QTest::addColumn<int>("percent");
-        QTest::newRow("405 under 2203") << "2203"
-                                        << "405" << qint64(0) << "--+" << 40;
-        QTest::newRow("901 under 1510") << "1510"
-                                        << "901" << qint64(1000000) << "-++" << 0;
+        QTest::addColumn<QString>("base");     // the income; empty: its field is empty
+        QTest::addColumn<QString>("proposed"); // empty: left to the user
+        QTest::newRow("405 under 2203: 40 %") << "2203"
+                                              << "405" << qint64(0) << "--+" << 40 << "1234.56"
+                                              << "493.82";
+        QTest::newRow("405, empty income") << "2203"
+                                           << "405" << qint64(0) << "--+" << 40 << ""
+                                           << "0";
+        QTest::newRow("901 above the limit") << "1510"
+                                             << "901" << qint64(1000000) << "-++" << 0 << "1500000"
+                                             << "1000000";
+        QTest::newRow("901 below the limit") << "1510"
+                                             << "901" << qint64(1000000) << "-++" << 0 << "800000"
+                                             << "800000";
         QTest::newRow("503 under 2760") << "2760"
-                                        << "503" << qint64(4000) << "+++" << 0;
+                                        << "503" << qint64(4000) << "+++" << 0 << "3999.99"
+                                        << "3999.99";
+        QTest::newRow("903 is typed") << "1510"
+                                      << "903" << qint64(0) << "+-+" << 0 << "100"
+                                      << "";
         QTest::newRow("0 hides the amount") << "2760"
-                                            << "0" << qint64(0) << "+--" << 0;
+                                            << "0" << qint64(0) << "+--" << 0 << "100"
+                                            << "";
     }
     void deductionRules() {
         QFETCH(QString, income);
@@ -202,52 +234,59 @@ private slots:
         QFETCH(qint64, limit);
         QFETCH(QString, flags);
         QFETCH(int, percent);
-        TfmInputDeductCode picker(nullptr, true, deduction, income, dictionary.document_element());
+        QFETCH(QString, base);
+        QFETCH(QString, proposed);
+        TfmInputDeductCode picker(nullptr, true, deduction, income);
         QCOMPARE(picker.Code(), deduction);
         QCOMPARE(picker.Limit(), Money::FromUnits(limit));
         const QString actual = QString(picker.Editable() ? '+' : '-') + (picker.Equivalent() ? '+' : '-') +
                                (picker.Visible() ? '+' : '-');
         QCOMPARE(actual, flags);
         QCOMPARE(picker.Percent(), percent);
-        if (deduction == QLatin1String("405")) SaveShot(&picker, QStringLiteral("picker-deduction"));
+        QCOMPARE(picker.Proposal(Amount(base)), Amount(proposed));
+        if (deduction == QLatin1String("901") && base == QLatin1String("800000")) {
+            picker.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&picker));
+            SaveShot(&picker, QStringLiteral("integ-deduction-picker"));
+        }
+        picker.List()->clearSelection();
+        QCOMPARE(picker.Proposal(Amount(base)), std::optional<Money>());
     }
 
     void inspectionPicker() {
-        pugi::xml_document doc;
-        QVERIFY(doc.load_string(
-            "<Inspections><Inspection Code=\"7701\">ИФНС России № 1 по г.Москве</Inspection>"
-            "<Inspection Code=\"7702\">ИФНС России № 2 по г.Москве</Inspection></Inspections>"));
-        TfmInputInspectionNumber picker(nullptr, doc.document_element());
+        TfmInputInspectionNumber picker(nullptr, inspections);
         QCOMPARE(picker.windowTitle(), QStringLiteral("Справочник инспекций"));
+        QCOMPARE(picker.List()->topLevelItemCount(), inspections.Count());
         picker.Preselect(QStringLiteral("7702"));
-        QCOMPARE(picker.Name(), QStringLiteral("ИФНС России № 2 по г.Москве"));
+        QCOMPARE(picker.Name(), QStringLiteral("Инспекция Федеральной налоговой службы № 2 по г.Москве"));
         QCOMPARE(picker.Description(), picker.Name());
         picker.Preselect(QStringLiteral("0000"));
         QCOMPARE(picker.Code(), QStringLiteral("0000"));
         QCOMPARE(picker.List()->currentItem()->text(0), QStringLiteral("7702"));
         QVERIFY(picker.findChild<QPushButton*>("bnMissing"));
         picker.show();
-        SaveShot(&picker, QStringLiteral("picker-inspection"));
+        QVERIFY(QTest::qWaitForWindowExposed(&picker));
+        SaveShot(&picker, QStringLiteral("integ-inspection-picker"));
         QTest::keyClick(picker.List(), Qt::Key_Return);
         QCOMPARE(picker.result(), int(QDialog::Accepted));
     }
 
     void countryPickerAnswersOnlyToButtons() {
-        pugi::xml_document doc;
-        QVERIFY(doc.load_string("<OKSM><C Code=\"643\">РОССИЯ</C><C Code=\"040\">АВСТРИЯ</C></OKSM>"));
-        TfmGrazhd picker(nullptr, doc.document_element());
+        TfmGrazhd picker(nullptr, countries);
         QCOMPARE(picker.windowTitle(), QStringLiteral("Справочник стран"));
+        QCOMPARE(picker.List()->topLevelItemCount(), countries.Count());
         picker.Preselect(QStringLiteral("040"));
         QCOMPARE(picker.Name(), QStringLiteral("АВСТРИЯ"));
         picker.Preselect(QStringLiteral("999"));
         QCOMPARE(picker.List()->currentItem()->text(0), QStringLiteral("040"));
         picker.show();
-        SaveShot(&picker, QStringLiteral("picker-country"));
         QTest::keyClick(picker.List(), Qt::Key_Escape);
         QTest::keyClick(picker.List(), Qt::Key_Return);
         QVERIFY(picker.isVisible());
         QTest::mouseClick(picker.findChild<QPushButton*>("bnYes"), Qt::LeftButton);
         QCOMPARE(picker.result(), int(QDialog::Accepted));
+        // The code given stays the choice until the user picks a row.
+        QCOMPARE(picker.Code(), QStringLiteral("999"));
     }
 
     void currencyPicker_data() {
@@ -263,21 +302,15 @@ private slots:
     void currencyPicker() {
         QFETCH(QString, current);
         QFETCH(QString, chosen);
-        pugi::xml_document doc;
-        QVERIFY(doc.load_string("<Rates><C Code=\"036\" Name=\"Австралийский доллар\" Quantity=\"1\"/>"
-                                "<C Code=\"840\" Name=\"Доллар США\" Quantity=\"1\"><R Date=\"01.01.2010\" "
-                                "Rate=\"30.1851\"/></C></Rates>"));
-        TfmInputCurrencyCode picker(nullptr, doc.document_element(), current);
+        TfmInputCurrencyCode picker(nullptr, rates, current);
         QCOMPARE(picker.windowTitle(), QStringLiteral("Справочник валют"));
+        QCOMPARE(picker.List()->topLevelItemCount(), int(rates.Currencies().size()));
         QCOMPARE(picker.Code(), chosen);
-        if (chosen == QLatin1String("840")) {
-            QCOMPARE(picker.Name(), QStringLiteral("Доллар США"));
-            SaveShot(&picker, QStringLiteral("picker-currency"));
-        }
+        if (chosen == QLatin1String("840")) QCOMPARE(picker.Name(), QStringLiteral("Доллар США"));
     }
 
     void okvedLevels() {
-        TFormOKVED picker(nullptr, okved.document_element());
+        TFormOKVED picker(nullptr, smallOkved);
         QCOMPARE(picker.windowTitle(), QStringLiteral("Код по ОКВЭД"));
         QCOMPARE(Items(picker.Level(1)), (QStringList{"нет", "Сельское хозяйство", "Строительство"}));
         QCOMPARE(picker.ChosenCode(), QStringLiteral("нет"));
@@ -293,15 +326,33 @@ private slots:
         QCOMPARE(Items(picker.Level(3)), (QStringList{"нет", "Выращивание культур", "Животноводство"}));
         picker.Level(3)->setCurrentIndex(1);
         QCOMPARE(picker.ChosenKod(), QStringLiteral("A01.1"));
-        SaveShot(&picker, QStringLiteral("picker-okved"));
         // "нет" empties the deeper lists and keeps the chosen code.
         picker.Level(2)->setCurrentIndex(0);
         QCOMPARE(Items(picker.Level(3)), QStringList{"нет"});
+        QCOMPARE(picker.Level(3)->currentIndex(), 0);
         QCOMPARE(picker.ChosenCode(), QStringLiteral("01.1"));
     }
 
+    // The delivered classifier: a section narrows its deeper levels to its own entries.
+    void okvedDeliveredClassifier() {
+        TFormOKVED picker(nullptr, okved);
+        QCOMPARE(Items(picker.Level(1)).mid(1), okved.Names(1));
+        picker.Level(1)->setCurrentIndex(1);
+        const QString section = okved.Find(1, picker.Level(1)->currentText())->Kod;
+        for (int level = 2; level <= mTOkvedClassifier::Levels; ++level) {
+            QVERIFY(picker.Level(level)->count() > 1);
+            for (const QString& name : Items(picker.Level(level)).mid(1))
+                QVERIFY2(okved.Find(level, name)->Kod.startsWith(section), qPrintable(name));
+        }
+        picker.Level(2)->setCurrentIndex(1);
+        picker.Level(3)->setCurrentIndex(1);
+        QCOMPARE(picker.ChosenCode(), okved.Find(3, picker.Level(3)->currentText())->Okved);
+        picker.show();
+        SaveShot(&picker, QStringLiteral("integ-okved-picker"));
+    }
+
     void okvedShortCodeCheck() {
-        TFormOKVED picker(nullptr, okved.document_element());
+        TFormOKVED picker(nullptr, smallOkved);
         FixedAnswer fix(CheckAnswer::Fix);
         picker.SetCheckAnswerer(&fix);
         picker.show();
@@ -316,7 +367,7 @@ private slots:
         QTest::mouseClick(picker.findChild<QPushButton*>("bnYes"), Qt::LeftButton);
         QCOMPARE(picker.result(), int(QDialog::Accepted));
 
-        TFormOKVED longer(nullptr, okved.document_element());
+        TFormOKVED longer(nullptr, smallOkved);
         longer.SetCheckAnswerer(&fix);
         longer.show();
         longer.Level(1)->setCurrentIndex(1);
@@ -327,16 +378,8 @@ private slots:
         QCOMPARE(fix.asked.size(), 1);
     }
 
-    void loadSoun() {
+    void loadSounMessages() {
         ScriptedPrompts prompts;
-        QStringList imports;
-        bool succeed = true;
-        TfmLoadSoun::InstallImport(
-            [&](const QString& table, const QString& output, const QString& date, const QString& version) {
-                imports << QStringList{table, QFileInfo(output).fileName(), date, version}.join('|');
-                if (!succeed) throw std::runtime_error("Error read file:x");
-                return true;
-            });
         TfmLoadSoun dialog(nullptr);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Загрузка СОУН"));
         auto* import = dialog.findChild<QPushButton*>("bnImport");
@@ -353,22 +396,78 @@ private slots:
         QCOMPARE(prompts.Texts(), QStringList{"Укажите путь к файлу soun1.dbf"});
         QVERIFY(ok->isEnabled());
 
-        prompts.openNames.enqueue(QStringLiteral("/data/soun1.dbf"));
+        // A table that cannot be read: the message, and nothing written.
+        prompts.openNames.enqueue(env.ProgramFile(QStringLiteral("absent.dbf")));
         QTest::mouseClick(dialog.findChild<QPushButton*>("bnBrowse"), Qt::LeftButton);
-        QCOMPARE(dialog.findChild<QLineEdit*>("edSoun1")->text(), QStringLiteral("/data/soun1.dbf"));
-        QTest::mouseClick(import, Qt::LeftButton);
-        QCOMPARE(imports, QStringList{"/data/soun1.dbf|InspectionNumbers.xml|" +
-                                      QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + "|00"});
-        QCOMPARE(prompts.messages.last().text,
-                 QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу."));
-        succeed = false;
         QTest::mouseClick(import, Qt::LeftButton);
         QCOMPARE(prompts.messages.last().text, QStringLiteral("Импортировать данные не удалось"));
+        QCOMPARE(prompts.messages.last().icon, QMessageBox::Critical);
+        QVERIFY(!QFile::exists(TfmLoadSoun::OutputFile()));
 
         // The help line without the help: the missing-help message.
         emit dialog.findChild<QLabel*>("lbHelpLink")->linkActivated(QStringLiteral("#"));
         QCOMPARE(prompts.messages.last().text, QStringLiteral("Не найден файл справки Zizo2010.chm"));
-        TfmLoadSoun::InstallImport({});
+    }
+
+    // From the tax-office picker through the import to the new offices in the same picker.
+    void importFromThePicker() {
+        ScriptedPrompts prompts;
+        const auto write = [&](const QString& name, const QByteArray& bytes) {
+            QFile f(env.ProgramFile(name));
+            if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(name));
+            f.write(bytes);
+            return f.fileName();
+        };
+        const QString good =
+            write(QStringLiteral("soun1.dbf"),
+                  SounTable::Table(
+                      {SounTable::Record(QStringLiteral("7700"), QStringLiteral("УФНС России по г.Москве")),
+                       SounTable::Record(QStringLiteral("7799"), QStringLiteral("  Межрайонная ИФНС № 99  ")),
+                       SounTable::Record(QStringLiteral("5001"), QStringLiteral("ИФНС по г.Балашихе"))}));
+        QByteArray shortRecord =
+            SounTable::Table({SounTable::Record(QStringLiteral("6001"), QStringLiteral("ИФНС"))});
+        shortRecord.chop(1);
+        const QString broken = write(QStringLiteral("broken.dbf"), shortRecord);
+        const QString output = env.UserFile(QStringLiteral("InspectionNumbers.xml"));
+        QCOMPARE(TfmLoadSoun::OutputFile(), output);
+
+        TfmInputInspectionNumber picker(nullptr, inspections);
+        picker.Preselect(QStringLiteral("7702"));
+        const auto importFile = [&](const QString& table) {
+            WhenModal("TfmLoadSoun", [&, table](QDialog* dialog) {
+                prompts.openNames.enqueue(table);
+                QTest::mouseClick(dialog->findChild<QPushButton*>("bnBrowse"), Qt::LeftButton);
+                QTest::mouseClick(dialog->findChild<QPushButton*>("bnImport"), Qt::LeftButton);
+                QTest::mouseClick(dialog->findChild<QPushButton*>("bnOk"), Qt::LeftButton);
+            });
+            QTest::mouseClick(picker.findChild<QPushButton*>("bnMissing"), Qt::LeftButton);
+        };
+
+        importFile(good);
+        QCOMPARE(prompts.messages.last().text,
+                 QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу."));
+        QCOMPARE(Codes(picker.List()), (QStringList{"7799", "5001"}));
+        QCOMPARE(picker.List()->topLevelItem(0)->text(1), QStringLiteral("Межрайонная ИФНС № 99"));
+        QCOMPARE(picker.Code(), QStringLiteral("7702")); // the code the picker was opened with
+        mTCodeNameList written;
+        QVERIFY(written.Load(output));
+        QCOMPARE(written.Count(), 2);
+        QFile file(output);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        QVERIFY(before.startsWith(
+            "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Inspections Version=\"00\" "
+            "Date=\"" +
+            QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toLatin1() + "\">"));
+        file.close();
+
+        // A damaged table: the message, the file and the list stay as they were.
+        importFile(broken);
+        QCOMPARE(prompts.messages.last().text, QStringLiteral("Импортировать данные не удалось"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(Codes(picker.List()), (QStringList{"7799", "5001"}));
+        QFile::remove(output);
     }
 };
 

@@ -71,15 +71,24 @@ private Q_SLOTS:
         QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ & СНГ"));
     }
 
-    void utf8FileIsReadAsUtf8() {
+    // The encoding a file is read in: the one it names, else UTF-8 when its text is valid UTF-8.
+    void encodingOfTheFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray body = "<C><c Code='643'>" + QStringLiteral("РОССИЯ").toUtf8() + "</c></C>";
+        QTest::newRow("declaration naming UTF-8") << "<?xml version='1.0' encoding='UTF-8'?>" + body;
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + body;
+        QTest::newRow("UTF-8 without a declaration") << body;
+        QTest::newRow("UTF-8, declaration without encoding") << "<?xml version='1.0'?>" + body;
+        QTest::newRow("windows-1251 without a declaration")
+            << CodePage::ToCp1251(QStringLiteral("<C><c Code='643'>РОССИЯ</c></C>"));
+        QTest::newRow("windows-1251, declaration without encoding")
+            << CodePage::ToCp1251(QStringLiteral("<?xml version='1.0'?><C><c Code='643'>РОССИЯ</c></C>"));
+    }
+    void encodingOfTheFile() {
+        QFETCH(QByteArray, bytes);
         mTCodeNameList list;
-        QVERIFY(list.LoadFromBytes(
-            QStringLiteral("<?xml version='1.0' encoding='UTF-8'?><C><c Code='643'>РОССИЯ</c></C>")
-                .toUtf8()));
-        QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ"));
-        QVERIFY(list.LoadFromBytes("\xEF\xBB\xBF<C><c Code='643'>" + QStringLiteral("РОССИЯ").toUtf8() +
-                                   "</c></C>"));
-        QCOMPARE(list.Rows()[0].Name, QStringLiteral("РОССИЯ"));
+        QVERIFY(list.LoadFromBytes(bytes));
+        QCOMPARE(list.Rows().value(0).Name, QStringLiteral("РОССИЯ"));
     }
 
     void shippedFilesLoad() {

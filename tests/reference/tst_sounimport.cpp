@@ -1,42 +1,17 @@
 #include "reference/CodeNameList.h"
 #include "reference/SounImport.h"
 #include "storage/CodePage.h"
+#include "support/SounTable.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 namespace {
 
-constexpr int kHeaderLength = 97; // 32 bytes, two field descriptors and the terminator, as in a real table
-
-// One record of the directory table, blank-padded, text in code page 866.
-QByteArray Record(const QString& code, const QString& name, char flag = '1', const QByteArray& reserved = {},
-                  const QByteArray& closed = {}) {
-    QByteArray r(SounImport::RecordLength, ' ');
-    const auto put = [&](int at, const QByteArray& bytes) { r.replace(at, bytes.size(), bytes); };
-    put(1, CodePage::ToCp866(code));
-    put(7, reserved);
-    put(161, CodePage::ToCp866(name));
-    r[411] = flag;
-    put(934, closed);
-    return r;
-}
-
-QByteArray Table(const QList<QByteArray>& records, qint64 count = -1) {
-    QByteArray header(kHeaderLength, ' ');
-    header[0] = 0x03;
-    qToLittleEndian<quint32>(quint32(count < 0 ? records.size() : count), header.data() + 4);
-    qToLittleEndian<quint16>(kHeaderLength, header.data() + 8);
-    qToLittleEndian<quint16>(SounImport::RecordLength, header.data() + 10);
-    header[kHeaderLength - 1] = 0x0D;
-    QByteArray table = header;
-    for (const QByteArray& r : records)
-        table += r;
-    return table;
-}
+using SounTable::Record;
+using SounTable::Table;
 
 QByteArray Expected(const QStringList& inspections) {
     if (inspections.isEmpty())

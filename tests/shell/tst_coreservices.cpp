@@ -1,5 +1,9 @@
+#include "support/GuiTestSupport.h"
+
+#include "checks/CheckAnswerer.h"
 #include "print/DeclarationExport.h"
 #include "shell/CoreServices.h"
+#include "shell/Main.h"
 #include "storage/NewDeclaration.h"
 
 #include <QApplication>
@@ -24,6 +28,23 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(dir.filePath(name)));
         const QString text = DeclarationExport::Run(QString(), *declaration, DeclarationExport::ReturnText);
         QVERIFY(text.contains(QStringLiteral("<Файл")));
+    }
+
+    void checkRunsTheDeclarationRules() {
+        IsolatedEnvironment env;
+        ScriptedPrompts prompts;
+        InstallCoreServices();
+        struct Recorder : ICheckAnswerer {
+            QStringList asked;
+            CheckAnswer Answer(const CheckFault& fault) override {
+                asked << fault.Message;
+                return CheckAnswer::Cancel;
+            }
+        } answerer;
+        TFormMain window({});
+        window.SetCheckAnswerer(&answerer);
+        QCOMPARE(window.CheckAndShow(), 2);
+        QCOMPARE(answerer.asked, QStringList{QStringLiteral("Не введен номер инспекции")});
     }
 };
 

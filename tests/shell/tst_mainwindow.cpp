@@ -1,6 +1,8 @@
 #include "support/GuiTestSupport.h"
 
-#include "checks/dialogs/CheckAnswerer.h"
+#include "checks/CleanDeclaration.h"
+#include "checks/DeclarationCheck.h"
+#include "checks/dialogs/CheckAllError.h"
 #include "controls/FlashButton.h"
 #include "controls/ModificationNotice.h"
 #include "print/DeclarationExport.h"
@@ -9,16 +11,21 @@
 #include "storage/NewDeclaration.h"
 #include "storage/StorageErrors.h"
 
+#include "reference/CurrencyRates.h"
+#include "reference/OkvedClassifier.h"
+#include "reference/pickers/CountryPicker.h"
 #include "reference/pickers/InspectionPicker.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -49,8 +56,8 @@ private:
 // Answers every fault with the next scripted answer and remembers what it was asked.
 class ScriptedAnswerer : public ICheckAnswerer {
 public:
-    CheckAnswer Ask(const QString& section, const QString& message) override {
-        asked << section + QStringLiteral(": ") + message;
+    CheckAnswer Answer(const CheckFault& fault) override {
+        asked << fault.Title + QStringLiteral(": ") + fault.Message;
         return answers.isEmpty() ? CheckAnswer::Cancel : answers.takeFirst();
     }
     QStringList asked;
@@ -59,7 +66,16 @@ public:
 
 const QString Untitled = QStringLiteral("Без имени - Durovid 2010");
 
+using Mutation = std::function<void(mTDeclaration&)>;
+
+void CopyDataFile(const IsolatedEnvironment& env, const QString& name) {
+    QFile::remove(env.ProgramFile(name));
+    QVERIFY(QFile::copy(QStringLiteral(DUROVID_SOURCE_DIR "/data/") + name, env.ProgramFile(name)));
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Mutation)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -98,9 +114,13 @@ private slots:
             SectionScreens::Register(Section(i), [i](QWidget* owner, TThinkingFrame::DeclarationField* ref) {
                 return new RecordingFrame(owner, ref, QStringLiteral("S%1").arg(i));
             });
-        TFormMain::SetDeclarationRules({});
+        TFormMain::SetDeclarationRules(&CheckDeclaration);
         DeclarationExport::Install({});
-        QFile::remove(env.ProgramFile(QStringLiteral("InspectionNumbers.xml")));
+        for (const QString& name : {ReferenceFileName::Inspections, ReferenceFileName::Countries,
+                                    ReferenceFileName::Okved, ReferenceFileName::CurrencyRates}) {
+            QFile::remove(env.ProgramFile(name));
+            QFile::remove(env.UserFile(name));
+        }
         QDir(env.ProgramFile(QStringLiteral("help"))).removeRecursively();
     }
     void cleanup() {
@@ -482,23 +502,158 @@ private slots:
         TFormMain window({});
         ScriptedAnswerer answerer;
         window.SetCheckAnswerer(&answerer);
+        window.Declaration = CleanDeclaration();
         window.Action(QStringLiteral("acCheck"))->trigger();
+        QVERIFY(answerer.asked.isEmpty());
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации завершена успешно")});
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Information);
 
-        // A fault answered with "Отмена": no success message, nothing else happens.
-        TFormMain::SetDeclarationRules([](mTDeclaration&, ICheckAnswerer& a) -> quint32 {
-            return a.Ask(QStringLiteral("Задание условий"), QStringLiteral("Не введен номер инспекции")) ==
-                           CheckAnswer::Fix
-                       ? (1u << 16) | 1u
-                       : (0xFFFFu << 16) | 1u;
-        });
+        // A new declaration answered with "Отмена": no success message, nothing else happens.
+        window.Declaration = CreateNewDeclaration();
         prompts->messages.clear();
         RecordingFrame::log.clear();
         window.Action(QStringLiteral("acCheck"))->trigger();
         QCOMPARE(answerer.asked, QStringList{QStringLiteral("Задание условий: Не введен номер инспекции")});
         QVERIFY(prompts->messages.isEmpty());
         QCOMPARE(RecordingFrame::log, QStringList{QStringLiteral("S0:Store")});
+        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::InitialData);
+    }
+
+    // A build without the rules must not call a declaration clean.
+    void checkWithoutRulesIsAnError() {
+        TFormMain::SetDeclarationRules({});
+        TFormMain window({});
+        window.Declaration = CleanDeclaration();
+        window.Action(QStringLiteral("acCheck"))->trigger();
+        QCOMPARE(prompts->Texts(),
+                 QStringList{QStringLiteral("Проверка декларации недоступна в этой сборке программы.")});
+        QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
+    }
+
+    // "Проверить" with the program's rules and its dialog: "Исправить" leads from another section to the
+    // screen and the field of the fault.
+    void checkDialogLeadsToTheFault_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("no tax office")
+            << Mutation([](mTDeclaration& d) { d.InspectionCode.clear(); }) << "Проверка: Задание условий"
+            << "Не введен номер инспекции" << int(Section::InitialData) << "S0:ShowPosition(1)";
+        QTest::newRow("no first name")
+            << Mutation([](mTDeclaration& d) { d.Person.FirstName.clear(); })
+            << "Проверка: Сведения о декларанте"
+            << "Не введено имя" << int(Section::PersonData) << "S1:ShowSubScreen(0,2)";
+    }
+    void checkDialogLeadsToTheFault() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        QFETCH(int, section);
+        QFETCH(QString, call);
+        TFormMain window({});
+        window.ShowPlaced(1280, 1024);
+        window.Declaration = CleanDeclaration();
+        mutate(*window.Declaration);
+        window.SwitchSection(Section::Nalog);
+        RecordingFrame::log.clear();
+        QString shownTitle, shownMessage;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TfmCheckAllError*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shownTitle = dialog->windowTitle();
+            shownMessage = dialog->Message();
+            if (section == int(Section::InitialData)) SaveShot(dialog, QStringLiteral("integ-check-dialog"));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("bnFix")), Qt::LeftButton);
+        });
+        window.Action(QStringLiteral("acCheck"))->trigger();
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(shownMessage, message);
+        QCOMPARE(RecordingFrame::log, (QStringList{QStringLiteral("S6:Store"), call}));
+        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame)), section);
+        QCOMPARE(window.CurrentSectionButton, window.SectionButton(Section(section)));
+        QVERIFY(window.SectionButton(Section(section))->Down());
+        QVERIFY(!window.SectionButton(Section::Nalog)->Down());
+        QVERIFY(prompts->messages.isEmpty());
+    }
+
+    // The program's rules over a declaration with one fault; "Исправить" reaches its screen and place.
+    void realFaultsLeadToTheirScreen_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("no surname") << Mutation([](mTDeclaration& d) { d.Person.SurName.clear(); })
+                                    << "Сведения о декларанте: Не введена фамилия" << int(Section::PersonData)
+                                    << "S1:ShowSubScreen(0,1)";
+        QTest::newRow("INN with a wrong digit")
+            << Mutation([](mTDeclaration& d) { d.Person.INN = QStringLiteral("500100732250"); })
+            << "Сведения о декларанте: Номер ИНН введен неверно" << int(Section::PersonData)
+            << "S1:ShowSubScreen(0,4)";
+        QTest::newRow("no region") << Mutation([](mTDeclaration& d) { d.Person.RegionCode = 0; })
+                                   << "Сведения о декларанте: Не указан регион постоянного местожительства"
+                                   << int(Section::PersonData) << "S1:ShowSubScreen(1,2)";
+        QTest::newRow("second 13 % source without income")
+            << Mutation([](mTDeclaration& d) { d.IncomeSources13.Add(); })
+            << "Доходы, облагаемые ставкой 13%: По данному источнику не указаны доходы"
+            << int(Section::RussianIncome) << "S2:ShowSubScreen(0,2)";
+        QTest::newRow("foreign income without currency") << Mutation([](mTDeclaration& d) {
+            d.SetIncomeKinds(d.IncomeKinds | IncomeForeign);
+            mTCurrencyIncome* c = d.CurrencyIncomes.At(d.CurrencyIncomes.Add());
+            c->RateUnitsAtIncome = 1;
+            c->RateAtIncome = Money::FromUnits(30);
+            c->IncomeCode = 1010;
+            c->SetIncomeCurrency(Money::FromUnits(100));
+        }) << "Доходы в валюте: По данному источнику выплаты не указан код валюты"
+                                                         << int(Section::CurrencyIncome)
+                                                         << "S3:ShowPosition(1)";
+        QTest::newRow("business with a short activity code")
+            << Mutation([](mTDeclaration& d) {
+                   d.SetIncomeKinds(d.IncomeKinds | IncomeBusiness);
+                   d.BusinessIncomes.At(d.BusinessIncomes.Add())->ActivityKind = QStringLiteral("1");
+               })
+            << "Доходы от предпринимательской деятельности: Длина кода ОКВЭД должна быть не меньше 4 знаков "
+               "вклячая точку"
+            << int(Section::Business) << "S4:ShowPosition(1)";
+        QTest::newRow("social deduction without data")
+            << Mutation([](mTDeclaration& d) { d.SocialDeduction.GrantSocial = 1; })
+            << "Социальные вычеты: Не введены данные по социальным налоговым вычетам"
+            << int(Section::Deductions) << "S5:ShowSubScreen(0,1)";
+        QTest::newRow("property deduction without object")
+            << Mutation([](mTDeclaration& d) { d.PropertyDeduction.GrantProperty = 1; })
+            << "Имущественный налоговый вычет: Не введено наименование объекта" << int(Section::Deductions)
+            << "S5:ShowSubScreen(1,1)";
+        // No screen shows private practice: "Исправить" leads nowhere.
+        QTest::newRow("private practice") << Mutation([](mTDeclaration& d) {
+            d.SetIncomeKinds(d.IncomeKinds | IncomePractice);
+            d.PracticeIncomes.At(d.PracticeIncomes.Add())->PracticeAmounts[7] = Money::FromUnits(100);
+        })
+                                          << "Доходы от частной практики: Расходы по оплате трудовых "
+                                             "договоров(100) превышают сумму расходов "
+                                             "на оплату труда (0)"
+                                          << int(Section::Nalog) << "";
+    }
+    void realFaultsLeadToTheirScreen() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QString, fault);
+        QFETCH(int, section);
+        QFETCH(QString, call);
+        TFormMain window({});
+        window.Declaration = CleanDeclaration();
+        mutate(*window.Declaration);
+        window.SwitchSection(Section::Nalog);
+        ScriptedAnswerer answerer;
+        answerer.answers = {CheckAnswer::Fix};
+        window.SetCheckAnswerer(&answerer);
+        RecordingFrame::log.clear();
+        QCOMPARE(window.CheckAndShow(), 1);
+        QCOMPARE(answerer.asked, QStringList{fault});
+        QStringList expected{QStringLiteral("S6:Store")};
+        if (!call.isEmpty()) expected << call;
+        QCOMPARE(RecordingFrame::log, expected);
+        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame)), section);
+        QVERIFY(window.SectionButton(Section(section))->Down());
     }
 
     void navigationAfterFix_data() {
@@ -538,15 +693,6 @@ private slots:
         QVERIFY(!window.Loading);
     }
 
-    void privatePracticeFaultLeadsNowhere() {
-        TFormMain window({});
-        window.SwitchSection(Section::Nalog);
-        TFormMain::SetDeclarationRules(
-            [](mTDeclaration&, ICheckAnswerer&) -> quint32 { return (1u << 16) | 11u; });
-        QCOMPARE(window.CheckAndShow(), 1);
-        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::Nalog);
-    }
-
     void exportCommand() {
         TFormMain window({});
         QStringList calls;
@@ -556,12 +702,13 @@ private slots:
             if (window.isEnabled()) calls << QStringLiteral("enabled during the export");
             return result;
         });
-        // A failing check: the dialog only, no folder dialog.
-        TFormMain::SetDeclarationRules(
-            [](mTDeclaration&, ICheckAnswerer&) -> quint32 { return (0xFFFFu << 16) | 1u; });
+        // A fault answered with "Отмена": the dialog only, no folder dialog.
+        ScriptedAnswerer answerer;
+        window.SetCheckAnswerer(&answerer);
         window.Action(QStringLiteral("acExport"))->trigger();
+        QCOMPARE(answerer.asked, QStringList{QStringLiteral("Задание условий: Не введен номер инспекции")});
         QCOMPARE(prompts->folderDialogs, 0);
-        TFormMain::SetDeclarationRules({});
+        window.Declaration = CleanDeclaration();
 
         prompts->folder = files.path();
         window.Action(QStringLiteral("acExport"))->trigger();
@@ -628,26 +775,64 @@ private slots:
         {
             TFormMain window({});
             QVERIFY(!window.InspectionPickerReady);
+            QVERIFY(!window.InspectionPicker);
+            QVERIFY(!window.CountryPickerReady);
+            QVERIFY(!window.OkvedDocument);
+            QVERIFY(!window.CurrencyRatesDocument);
             QVERIFY(!window.StartFailed());
         }
-        QFile inspections(env.ProgramFile(QStringLiteral("InspectionNumbers.xml")));
-        QVERIFY(inspections.open(QIODevice::WriteOnly));
-        inspections.write(
-            "<?xml version=\"1.0\" encoding=\"windows-1251\"?><Inspections><Inspection Code=\"7701\">"
-            "\xC8\xED\xF1\xEF\xE5\xEA\xF6\xE8\xFF</Inspection></Inspections>");
-        inspections.close();
+        for (const QString& name : {ReferenceFileName::Inspections, ReferenceFileName::Countries,
+                                    ReferenceFileName::Okved, ReferenceFileName::CurrencyRates})
+            CopyDataFile(env, name);
         {
             TFormMain window({});
+            QVERIFY(prompts->messages.isEmpty());
             QVERIFY(window.InspectionPickerReady);
+            window.InspectionPicker->Preselect(QStringLiteral("7701"));
+            QCOMPARE(window.InspectionPicker->Name(),
+                     QStringLiteral("Инспекция Федеральной налоговой службы № 1 по г.Москве"));
+            QVERIFY(window.CountryPickerReady);
+            window.CountryPicker->Preselect(QStringLiteral("643"));
+            QCOMPARE(window.CountryPicker->Name(), QStringLiteral("РОССИЯ"));
+            QVERIFY(window.OkvedDocument);
+            QVERIFY(window.OkvedDocument->Find(
+                1, QStringLiteral("СЕЛЬСКОЕ ХОЗЯЙСТВО, ОХОТА И ЛЕСНОЕ ХОЗЯЙСТВО")));
+            QVERIFY(window.CurrencyRatesDocument);
+            QVERIFY(window.CurrencyRatesDocument->FindCurrency(QStringLiteral("840")));
+        }
+
+        // The per-user file of the tax-office import comes before the program's own.
+        QFile user(env.UserFile(ReferenceFileName::Inspections));
+        QVERIFY(user.open(QIODevice::WriteOnly));
+        user.write("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Inspections><Inspection Code=\"7701\">"
+                   "\xC8\xED\xF1\xEF\xE5\xEA\xF6\xE8\xFF</Inspection></Inspections>");
+        user.close();
+        {
+            TFormMain window({});
+            QCOMPARE(window.InspectionPicker->List()->topLevelItemCount(), 1);
             window.InspectionPicker->Preselect(QStringLiteral("7701"));
             QCOMPARE(window.InspectionPicker->Name(), QStringLiteral("Инспекция"));
         }
-        QVERIFY(inspections.open(QIODevice::WriteOnly));
-        inspections.write("<Inspections><Inspection Code=\"7701\">broken");
-        inspections.close();
+
+        // A damaged country file only leaves its picker out; a damaged tax-office file ends the program.
+        QFile countries(env.ProgramFile(ReferenceFileName::Countries));
+        QVERIFY(countries.open(QIODevice::WriteOnly));
+        countries.write("<Oksm><Country Code=\"643\">");
+        countries.close();
+        {
+            TFormMain window({});
+            QVERIFY(!window.StartFailed());
+            QVERIFY(!window.CountryPickerReady);
+            QVERIFY(prompts->messages.isEmpty());
+        }
+        QVERIFY(user.open(QIODevice::WriteOnly));
+        user.write("<Inspections><Inspection Code=\"7701\">broken");
+        user.close();
         TFormMain window({});
         QVERIFY(window.StartFailed());
-        QVERIFY(prompts->messages.last().text.startsWith(
+        QCOMPARE(prompts->messages.size(), 1);
+        QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
+        QVERIFY(prompts->messages[0].text.startsWith(
             QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские.")));
     }
 

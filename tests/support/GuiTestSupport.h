@@ -86,17 +86,22 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
         SetProgramDir(program.path());
+        SetUserDataDir(user.path());
     }
-    ~IsolatedEnvironment() { SetProgramDir(QString()); }
+    ~IsolatedEnvironment() {
+        SetProgramDir(QString());
+        SetUserDataDir(QString());
+    }
 
     QString ProgramFile(const QString& name) const { return program.filePath(name); }
+    QString UserFile(const QString& name) const { return user.filePath(name); }
     void ClearSettings() const {
         QSettings s(QStringLiteral("Вектрон"), QStringLiteral("Durovid 2010"));
         s.clear();
         s.sync();
     }
 
-    QTemporaryDir settings, program;
+    QTemporaryDir settings, program, user;
 };
 
 // With DUROVID_SHOTS set to a folder, saves what widget shows there as name.png.

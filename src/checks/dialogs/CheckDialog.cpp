@@ -21,9 +21,9 @@ QString TCheckDialog::Message() const {
     return message_->text();
 }
 
-CheckAnswer TCheckDialog::Ask(const QString& sectionTitle, const QString& message) {
-    SetSectionTitle(sectionTitle);
-    SetMessage(message);
+CheckAnswer TCheckDialog::Answer(const CheckFault& fault) {
+    SetSectionTitle(fault.Title);
+    SetMessage(fault.Message);
     adjustSize();
     switch (exec()) {
     case int(CheckAnswer::Fix) + 1:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checks/dialogs/CheckAnswerer.h"
+#include "checks/CheckAnswerer.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ public:
     void SetMessage(const QString& message);
     QString Message() const;
     // Shows the fault modally and returns the user's answer; closing the window is Cancel.
-    CheckAnswer Ask(const QString& sectionTitle, const QString& message) override;
+    CheckAnswer Answer(const CheckFault& fault) override;
 
 protected:
     // Wires the parts the forms hold under the same names.

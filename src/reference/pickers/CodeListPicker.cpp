@@ -4,8 +4,29 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// A tree view sizes its rows without the column's width, so wrapped text would be cut to one line;
+// this delegate measures each cell at the width of its column.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        cell.rect = QRect(0, 0, view_->columnWidth(index.column()), QWIDGETSIZE_MAX);
+        return QStyledItemDelegate::sizeHint(cell, index);
+    }
+
+private:
+    QTreeView* view_;
+};
+
+} // namespace
 
 TCodeListPicker::TCodeListPicker(QWidget* owner, const QString& caption, const QString& listName,
                                  const QStringList& headers)
@@ -18,7 +39,11 @@ TCodeListPicker::TCodeListPicker(QWidget* owner, const QString& caption, const Q
     list_->setColumnCount(2);
     list_->setHeaderLabels(headers);
     list_->setRootIsDecorated(false);
-    list_->setUniformRowHeights(true);
+    // Names of the dictionary run to 150 characters: they wrap instead of being cut short.
+    list_->setWordWrap(true);
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setItemDelegate(new WrappingDelegate(list_));
+    connect(list_->header(), &QHeaderView::sectionResized, list_, [this] { list_->doItemsLayout(); });
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -46,6 +71,15 @@ void TCodeListPicker::AddRow(const QString& code, const QString& name) {
     new QTreeWidgetItem(list_, {code, name});
 }
 
+void TCodeListPicker::SetRows(const QList<CodeNameRow>& rows) {
+    list_->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows.size());
+    for (const CodeNameRow& row : rows)
+        items.append(new QTreeWidgetItem(QStringList{row.Code, row.Name}));
+    list_->addTopLevelItems(items);
+}
+
 int TCodeListPicker::RowOfCode(const QString& code) const {
     for (int row = 0; row < list_->topLevelItemCount(); ++row)
         if (list_->topLevelItem(row)->text(0) == code) return row;
@@ -60,6 +94,12 @@ void TCodeListPicker::SelectRow(int row) {
     list_->scrollToItem(item);
 }
 
+void TCodeListPicker::Preselect(const QString& code) {
+    code_ = code;
+    const int row = RowOfCode(code);
+    if (row >= 0) SelectRow(row);
+}
+
 void TCodeListPicker::SelectionChanged() {
     const QList<QTreeWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty()) {
@@ -72,6 +112,13 @@ void TCodeListPicker::SelectionChanged() {
         name_ = selected.first()->text(1);
     }
     Chosen(chosenRow_);
+}
+
+void TCodeListPicker::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A row selected before the list had its size may lie outside the view.
+    if (QTreeWidgetItem* item = list_->currentItem())
+        list_->scrollToItem(item, QAbstractItemView::PositionAtCenter);
 }
 
 void TCodeListPicker::keyPressEvent(QKeyEvent* event) {

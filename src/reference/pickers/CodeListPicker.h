@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reference/CodeNameRow.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -24,14 +26,20 @@ public:
     // The first row with exactly this code, or -1.
     int RowOfCode(const QString& code) const;
     void SelectRow(int row);
+    // For the pickers that outlive one use: remembers code as the choice and selects the first row
+    // with it; without such a row the selection stays as it was.
+    void Preselect(const QString& code);
 
 protected:
     void AddRow(const QString& code, const QString& name);
+    // Replaces every row; the choice is cleared.
+    void SetRows(const QList<CodeNameRow>& rows);
     // Called whenever the choice changes (row -1: none).
     virtual void Chosen(int row) { (void)row; }
     // Enter and Escape do nothing in pickers that only answer to their buttons.
     void SetKeysAccept(bool keysAccept) { keysAccept_ = keysAccept; }
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     QHBoxLayout* ButtonRow() const { return buttons_; }
 
     QString code_;

@@ -2,7 +2,7 @@
 
 #include "reference/pickers/CodeListPicker.h"
 
-#include <pugixml.hpp>
+class mTCurrencyRates;
 
 // The currency picker, built from "CurrencyRates.xml" each time it is opened; it selects the row of
 // the current currency code, else the first row.
@@ -10,5 +10,5 @@ class TfmInputCurrencyCode : public TCodeListPicker {
     Q_OBJECT
 
 public:
-    TfmInputCurrencyCode(QWidget* owner, const pugi::xml_node& root, const QString& currentCode);
+    TfmInputCurrencyCode(QWidget* owner, const mTCurrencyRates& rates, const QString& currentCode);
 };

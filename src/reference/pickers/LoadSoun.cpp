@@ -1,5 +1,6 @@
 #include "reference/pickers/LoadSoun.h"
 
+#include "reference/SounImport.h"
 #include "shell/About.h"
 #include "shell/HelpWindow.h"
 #include "shell/ProgramDir.h"
@@ -10,11 +11,6 @@
 #include <QDir>
 
 namespace {
-TfmLoadSoun::Import& Installed() {
-    static TfmLoadSoun::Import import;
-    return import;
-}
-
 void MakeLink(QLabel* label, const QString& text) {
     label->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()));
     label->setTextFormat(Qt::RichText);
@@ -36,12 +32,6 @@ TfmLoadSoun::TfmLoadSoun(QWidget* owner) : QDialog(owner), ui(std::make_unique<U
 }
 
 TfmLoadSoun::~TfmLoadSoun() = default;
-
-TfmLoadSoun::Import TfmLoadSoun::InstallImport(Import import) {
-    Import previous = std::move(Installed());
-    Installed() = std::move(import);
-    return previous;
-}
 
 QString TfmLoadSoun::OutputFile() {
     return UserDataDir() + QStringLiteral("InspectionNumbers.xml");
@@ -65,12 +55,13 @@ void TfmLoadSoun::RunImport() {
     bool imported = false;
     try {
         QDir().mkpath(UserDataDir());
-        imported = Installed() && Installed()(ui->edSoun1->text().trimmed(), OutputFile(),
-                                              QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
-                                              QStringLiteral("00"));
+        imported = SounImport::Import(ui->edSoun1->text().trimmed(), OutputFile(),
+                                      QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
+                                      QStringLiteral("00"));
     } catch (...) {
         imported = false;
     }
+    if (imported) emit Imported(OutputFile());
     prompts.Message(this, imported ? QMessageBox::Information : QMessageBox::Critical,
                     imported
                         ? QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу.")

@@ -1,27 +1,15 @@
 #include "reference/pickers/OkvedPicker.h"
 
 #include "checks/dialogs/CheckError.h"
-#include "shell/XmlElements.h"
 #include "ui_OkvedPicker.h"
 
-namespace {
-const QString None = QStringLiteral("нет");
-} // namespace
-
-TFormOKVED::TFormOKVED(QWidget* owner, const pugi::xml_node& root)
-    : QDialog(owner), ui(std::make_unique<Ui::TFormOKVED>()), root_(root) {
+TFormOKVED::TFormOKVED(QWidget* owner, const mTOkvedClassifier& classifier)
+    : QDialog(owner), ui(std::make_unique<Ui::TFormOKVED>()), choice_(classifier) {
     ui->setupUi(this);
     levels_ = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4, ui->ComboBox5, ui->ComboBox6};
-    filling_ = true;
-    for (QComboBox* box : levels_)
-        box->addItem(None);
-    for (const pugi::xml_node& entry : ChildElements(root_))
-        if (AttributeText(entry, "GRUP") == QLatin1String("1"))
-            ui->ComboBox1->addItem(AttributeText(entry, "Name"));
-    filling_ = false;
-    ui->edOKV->setText(None);
-    for (int level = 1; level <= 6; ++level)
-        connect(levels_[level - 1], &QComboBox::currentIndexChanged, this,
+    ShowLevels(1);
+    for (int level = 1; level <= mTOkvedClassifier::Levels; ++level)
+        connect(levels_[size_t(level - 1)], &QComboBox::currentIndexChanged, this,
                 [this, level](int index) { LevelChanged(level, index); });
     connect(ui->bnYes, &QPushButton::clicked, this, &TFormOKVED::accept);
     connect(ui->bnNo, &QPushButton::clicked, this, &QDialog::reject);
@@ -35,44 +23,24 @@ QString TFormOKVED::ChosenCode() const {
 
 void TFormOKVED::LevelChanged(int level, int index) {
     if (filling_) return;
-    QComboBox* box = levels_[level - 1];
-    if (index > 0) {
-        const QString name = box->itemText(index);
-        const QString grup = QString::number(level);
-        for (const pugi::xml_node& entry : ChildElements(root_)) {
-            if (AttributeText(entry, "Name") == name && AttributeText(entry, "GRUP") == grup) {
-                kod_ = AttributeText(entry, "Kod");
-                ui->edOKV->setText(AttributeText(entry, "OKVED"));
-                break;
-            }
-        }
-        for (int deeper = level + 1; deeper <= 6; ++deeper)
-            Refill(deeper);
-    } else if (box->count() > 1) {
-        filling_ = true;
-        for (int deeper = level + 1; deeper <= 6; ++deeper) {
-            levels_[deeper - 1]->clear();
-            levels_[deeper - 1]->addItem(None);
-        }
-        filling_ = false;
-    }
+    choice_.Choose(level, index);
+    ShowLevels(level + 1);
 }
 
-void TFormOKVED::Refill(int level) {
-    QComboBox* box = levels_[level - 1];
+void TFormOKVED::ShowLevels(int from) {
     filling_ = true;
-    box->clear();
-    box->addItem(None);
-    const QString grup = QString::number(level);
-    for (const pugi::xml_node& entry : ChildElements(root_))
-        if (AttributeText(entry, "GRUP") == grup && AttributeText(entry, "Kod").startsWith(kod_))
-            box->addItem(AttributeText(entry, "Name"));
-    box->setCurrentIndex(0);
+    for (int level = from; level <= mTOkvedClassifier::Levels; ++level) {
+        QComboBox* box = levels_[size_t(level - 1)];
+        box->clear();
+        box->addItems(choice_.Items(level));
+        box->setCurrentIndex(choice_.Current(level));
+    }
+    ui->edOKV->setText(choice_.Shown());
     filling_ = false;
 }
 
 void TFormOKVED::accept() {
-    if (kod_.size() <= 3) {
+    if (!choice_.CodeLongEnough()) {
         TfmCheckError dialog(this);
         dialog.SetSkipAllEnabled(false);
         ICheckAnswerer& answerer = answerer_ ? *answerer_ : static_cast<ICheckAnswerer&>(dialog);
