@@ -181,6 +181,7 @@ int Run(const QStringList& args) {
     return total.first < shown.program ? 0 : 1;
 #else
     (void)args;
+    (void)total;
     std::printf("(built without the desktop program: no main window to compare with)\n");
     return 0;
 #endif
