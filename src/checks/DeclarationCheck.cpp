@@ -1,6 +1,6 @@
 #include "checks/DeclarationCheck.h"
 
-#include "checks/IdentifierChecks.h"
+#include "checks/SectionRules.h"
 #include "storage/AmountText.h"
 #include "storage/Declaration.h"
 
@@ -31,19 +31,6 @@ template <class T, class Fails> int FirstFailing(const mTRecordList<T>& list, Fa
     for (int i = 0; i < list.Count(); ++i)
         if (fails(*list.At(i))) return i + 1;
     return 0;
-}
-
-// Document kinds whose holder must be at least 14 years old on the day of issue.
-bool NeedsAge14(quint16 docType) {
-    return docType == 7 || docType == 8 || docType == 21 || docType == 24;
-}
-
-// The day the holder turns 14; 29 February counts as 28 February. Invalid when the birth date is not a date.
-QDate Fourteenth(TDateTime birthDate) {
-    const QDate birth = DateValue::ToQDate(birthDate);
-    if (!birth.isValid()) return {};
-    const int day = birth.month() == 2 && birth.day() == 29 ? 28 : birth.day();
-    return QDate(birth.year() + 14, birth.month(), day);
 }
 
 class CheckRun {
@@ -100,68 +87,23 @@ private:
     void Conditions() {
         Enter(CheckSectionConditions, QStringLiteral("Задание условий"));
         // After "Отмена" the next rule still runs; "Исправить" ends the section.
-        bool fixing = false;
-        const auto rule = [&](bool fails, const QString& message, quint16 position) {
-            if (!fixing && fails) fixing = Report(message, position);
-        };
-        const bool representative = d.SignerKind != 0;
-        rule(d.InspectionCode.isEmpty(), QStringLiteral("Не введен номер инспекции"), 1);
-        rule(representative && d.RepresentativeName.trimmed().isEmpty(),
-             QStringLiteral("Не указаны ФИО подписанта-представителя"), 3);
-        rule(representative && d.RepresentativeDocument.trimmed().isEmpty(),
-             QStringLiteral("Не указан документ, подтверждающий полномочия представителя"), 4);
-        rule(d.SignerKind == 2 && d.RepresentativeOrg.trimmed().isEmpty(),
-             QStringLiteral("Не указано наименование Юр.лица-представителя"), 5);
+        for (const RuleFault& f : SectionRules::Conditions(d))
+            if (Report(f.Message, f.Position)) break;
+    }
+
+    // Within these sections only the first fault is shown.
+    void FirstFault(const QList<RuleFault>& faults) {
+        if (!faults.isEmpty()) Report(faults.first().Message, faults.first().Position);
     }
 
     void Person() {
-        const mTPersonInformation& p = d.Person;
         Enter(CheckSectionPerson, QStringLiteral("Сведения о декларанте"));
-        Rule(p.SurName.isEmpty(), QStringLiteral("Не введена фамилия"), 1);
-        Rule(p.FirstName.isEmpty(), QStringLiteral("Не введено имя"), 2);
-
-        const quint16 inn = CheckInn(p.INN, InnMode::Person);
-        Rule(inn == InnLengthNot12, QStringLiteral("Длинна ИНН должна быть равна 12 цифрам"), 4);
-        Rule(inn == InnCheckDigitsWrong, QStringLiteral("Номер ИНН введен неверно"), 4);
-        const bool innRequired =
-            (d.IncomeKinds & IncomeBusiness) || d.PayerCategory == 0 || d.ReturnKind == ReturnKind4NDFL;
-        Rule(inn == InnEmpty && innRequired,
-             d.ReturnKind == ReturnKind4NDFL
-                 ? QStringLiteral("Не указан ИНН")
-                 : QStringLiteral(
-                       "Лицам имеющим доходы от предпринимательской деятельности необходимо ввести ИНН"),
-             4);
-
-        const bool noValidInn = inn != InnValid;
-        Rule(noValidInn && p.BirthPlace.trimmed().isEmpty(), QStringLiteral("Не указано место рождения"), 9);
-        Rule(noValidInn && p.DocTypeCode == 0, QStringLiteral("Не указан документ, удостоверяющий личность"),
-             5);
-
-        const bool hasDocument = p.DocTypeCode != 0;
-        Rule(hasDocument && p.DocSerial.isEmpty(),
-             QStringLiteral("Не указаны серия и номер документа, удостоверяющего личность"), 6);
-        if (hasDocument) {
-            if (p.DocIssueDate < p.BirthDate) {
-                Rule(true, QStringLiteral("Дата выдачи документа не может быть меньше даты рождения"), 7);
-            } else if (NeedsAge14(p.DocTypeCode)) {
-                const QDate fourteenth = Fourteenth(p.BirthDate);
-                Rule(fourteenth.isValid() && DateValue::FromQDate(fourteenth) > p.DocIssueDate,
-                     QStringLiteral(
-                         "Дата выдачи документа должна быть больше даты рождения как минимум на 14 лет"),
-                     7);
-            }
-        }
-        Rule(hasDocument && p.DocIssuedBy.isEmpty(),
-             QStringLiteral("Не указано, кем выдан документ, удостоверяющий личность"), 8);
-        Rule(d.ReturnKind == ReturnKind4NDFL && p.OKATO.trimmed().size() < 11,
-             QStringLiteral("Не введен код ОКАТО (11 символов)"), 10);
+        FirstFault(SectionRules::Person(d, SectionRules::InnRequired::WhereTheReturnNeedsIt));
     }
 
     void Address() {
         Enter(CheckSectionAddress, QStringLiteral("Сведения о декларанте"));
-        Rule(d.Person.RegionCode == 0, QStringLiteral("Не указан регион постоянного местожительства"), 2);
-        Rule(d.Person.Locality.isEmpty() && d.Person.Street.isEmpty(),
-             QStringLiteral("Не указан населенный пункт (село, поселок) или улица (проспект, переулок)"), 5);
+        FirstFault(SectionRules::Address(d));
     }
 
     void Income13() {

@@ -100,6 +100,10 @@ void TCodeListPicker::Preselect(const QString& code) {
     if (row >= 0) SelectRow(row);
 }
 
+bool TCodeListPicker::Choose() {
+    return exec() == QDialog::Accepted && chosenRow_ >= 0;
+}
+
 void TCodeListPicker::SelectionChanged() {
     const QList<QTreeWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty()) {

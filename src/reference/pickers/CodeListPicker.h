@@ -29,6 +29,9 @@ public:
     // For the pickers that outlive one use: remembers code as the choice and selects the first row
     // with it; without such a row the selection stays as it was.
     void Preselect(const QString& code);
+    // Shows the picker modally; true when the user accepted it with a row chosen (accepting with no
+    // row ever chosen is no choice).
+    bool Choose();
 
 protected:
     void AddRow(const QString& code, const QString& name);
