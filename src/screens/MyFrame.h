@@ -5,6 +5,7 @@
 #include <memory>
 
 class mTDeclaration;
+class TFormMain;
 
 // The base of every section screen and sub-screen. A screen edits the declaration's records in
 // place and keeps nothing that outlives it; it reaches the root through the main window's field
@@ -35,4 +36,20 @@ protected:
     mTDeclaration& Declaration() const { return **DeclarationRef; }
     // Marks the declaration modified (ignored by the main window while it fills a screen).
     void NotifyModified();
+    // The main window that shows the screen; nullptr for a screen shown on its own.
+    TFormMain* MainForm() const;
+};
+
+// Sets the main window's loading flag while a screen fills its controls, so that the change events
+// filling raises do not mark the declaration modified; restores the previous state at the end.
+class TLoadingScope {
+public:
+    explicit TLoadingScope(TFormMain* form);
+    ~TLoadingScope();
+    TLoadingScope(const TLoadingScope&) = delete;
+    TLoadingScope& operator=(const TLoadingScope&) = delete;
+
+private:
+    TFormMain* form_;
+    bool previous_ = false;
 };

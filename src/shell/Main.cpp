@@ -481,8 +481,6 @@ void TFormMain::New() {
     SectionButton(Section::Nalog)->setEnabled(true);
     SectionButton(Section::CurrencyIncome)->setEnabled(false);
     SectionButton(Section::Business)->setEnabled(false);
-    // Without a conditions screen of its own the income kinds decide the deductions button here.
-    SectionButton(Section::Deductions)->setEnabled(Declaration->IncomeKinds != 0);
 }
 
 void TFormMain::Open() {

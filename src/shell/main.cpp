@@ -1,5 +1,6 @@
-#include "shell/CoreServices.h"
 #include "shell/Main.h"
+#include "screens/ProgramScreens.h"
+#include "shell/CoreServices.h"
 #include "shell/StartForm.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
 
+    RegisterProgramScreens();
     TFormMain window(app.arguments().mid(1));
     if (window.StartFailed()) return 1;
     if (start) {

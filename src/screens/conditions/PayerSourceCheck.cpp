@@ -1,0 +1,18 @@
+#include "screens/conditions/PayerSourceCheck.h"
+
+#include "checks/dialogs/CheckError.h"
+#include "screens/ScreenCheck.h"
+
+quint16 CheckPayerSource(QWidget* owner, const QString& title, PayerKind kind, const QString& name,
+                         const QString& okato, const QString& kpp, const QString& inn) {
+    TScreenCheck check(owner, title);
+    check.Dialog().SetSkipAllEnabled(false);
+    if (kind == PayerKind::Organisation) check.Dialog().SetSkipEnabled(false);
+    for (const PayerFault& f : PayerSourceFaults(kind, name, okato, kpp, inn)) {
+        if (check.Ended()) break;
+        if (f.Mandatory) check.Dialog().SetSkipEnabled(false);
+        check.Rule(true, f.Message, f.Result);
+    }
+    LastCheckAnswer = check.LastAnswer();
+    return check.Result();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "screens/MyFrame.h"
+
+#include <memory>
+
+namespace Ui {
+class TfrPersonAddress;
+}
+
+// The taxpayer's address page: address in the Russian Federation with its OKATO code, the phone and
+// the address abroad.
+class TfrPersonAddress : public TThinkingFrame {
+    Q_OBJECT
+
+public:
+    enum Position : quint16 { PosRegion = 2, PosOKATO = 4, PosLocality = 5 };
+
+    TfrPersonAddress(QWidget* owner, DeclarationField* declarationRef);
+    ~TfrPersonAddress() override;
+
+    void Store() override;
+    quint16 Check() override;
+    void ShowPosition(quint16 position) override;
+
+    int RegionCode() const { return regionCode_; }
+
+private:
+    void Fill();
+    void PickRegion();
+
+    std::unique_ptr<Ui::TfrPersonAddress> ui;
+    int regionCode_ = 0;
+};

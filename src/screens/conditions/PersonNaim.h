@@ -1,0 +1,49 @@
+#pragma once
+
+#include "screens/MyFrame.h"
+
+#include <memory>
+
+namespace Ui {
+class TfrPersonNaim;
+}
+
+// The taxpayer's name page: name, INN, birth, identity document and citizenship. A 4-NDFL
+// return shows name, INN, OKATO and phone only.
+class TfrPersonNaim : public TThinkingFrame {
+    Q_OBJECT
+
+public:
+    enum Position : quint16 {
+        PosSurName = 1,
+        PosFirstName = 2,
+        PosPatronymic = 3,
+        PosINN = 4,
+        PosDocType = 5,
+        PosDocSerial = 6,
+        PosDocIssueDate = 7,
+        PosDocIssuedBy = 8,
+        PosBirthPlace = 9,
+        PosOKATO = 10
+    };
+
+    TfrPersonNaim(QWidget* owner, DeclarationField* declarationRef);
+    ~TfrPersonNaim() override;
+
+    void Store() override;
+    quint16 Check() override;
+    void ShowPosition(quint16 position) override;
+
+    // The kind of document chosen on the page (stored by Store).
+    int DocTypeCode() const { return docTypeCode_; }
+
+private:
+    void Fill();
+    void PickDocType();
+    void PickCountry();
+    // The document's fields are open to input once a kind is chosen.
+    void OpenDocumentFields();
+
+    std::unique_ptr<Ui::TfrPersonNaim> ui;
+    int docTypeCode_ = 0;
+};
