@@ -7,9 +7,6 @@ TTablePicker::TTablePicker(QWidget* owner, const QString& caption, const QString
     : TCodeListPicker(owner, caption, listName, {QStringLiteral("Код"), nameHeader}) {
     for (const TCodeName& row : rows)
         AddRow(CodeText(row.Code), QString::fromUtf8(row.Name));
-    // The longest names do not fit the column; the hint shows them whole.
-    for (int i = 0; i < List()->topLevelItemCount(); ++i)
-        List()->topLevelItem(i)->setToolTip(1, List()->topLevelItem(i)->text(1));
     // The name column takes the rest of the list's width (about 570), so no sideways scrolling appears.
     List()->setColumnWidth(0, 60);
     resize(662, 271);
