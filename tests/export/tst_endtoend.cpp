@@ -2,6 +2,7 @@
 // checked-in document. The amounts are those of the worked example of an employee buying a flat:
 // income 600 000, withheld 78 000, a flat for 3 000 000 registered in 2010 (ceiling 2 000 000):
 // 600 000 deducted now, 1 400 000 carried over, base 0, tax 0, refund 78 000.
+#include "computation/WorkedExamples.h"
 #include "export/XmlExport.h"
 #include "storage/CodePage.h"
 #include "storage/NewDeclaration.h"
@@ -13,13 +14,11 @@
 
 namespace {
 
-Money Rub(const char* text) {
-    Money m;
-    Money::FromText(QString::fromLatin1(text), QLatin1Char('.'), m);
-    return m;
-}
-
+// The worked example's employee and flat, with the taxpayer's and the employer's particulars that the
+// document carries.
 void EmployeeWithAFlat(mTDeclaration& d) {
+    WorkedExample::Employee(d);
+    WorkedExample::FlatBoughtIn2010(d);
     d.InspectionCode = QStringLiteral("7705");
     d.SignDate = DateValue::FromYmd(2011, 3, 15);
     mTPersonInformation& p = d.Person;
@@ -41,43 +40,20 @@ void EmployeeWithAFlat(mTDeclaration& d) {
     p.Street = QStringLiteral("Дубининская ул");
     p.House = QStringLiteral("11");
     p.Flat = QStringLiteral("42");
-    p.OKATO = QStringLiteral("45286555000");
     p.HomePhone = QStringLiteral("4951234567");
 
-    d.StandardDeduction.GrantStandard = 0;
-    mTThirteenPercent* employer = d.IncomeSources13.At(d.IncomeSources13.Add());
+    mTThirteenPercent* employer = d.IncomeSources13.At(0);
     employer->SourceINN = QStringLiteral("7705034202");
     employer->SourceKPP = QStringLiteral("770501001");
-    employer->SourceOKATO = QStringLiteral("45293594000");
     employer->SourceName = QStringLiteral("ООО \"Вектор\"");
-    employer->TaxWithheld = Rub("78000");
-    employer->TaxableIncome = Rub("600000");
-    employer->TaxComputed = Rub("78000");
-    for (quint16 month = 1; month <= 12; ++month) {
-        mTSourseIncome line;
-        line.IncomeCode = 2000;
-        line.IncomeAmount = Rub("50000");
-        line.Month = month;
-        employer->AddLine(line);
-    }
 
     mTConstructionDeduct& flat = d.PropertyDeduction;
-    flat.GrantProperty = 1;
-    flat.ObjectKind = 2;
-    flat.OwnershipKind = 1;
-    flat.TaxpayerSign = 1;
     flat.ObjPostIndex = QStringLiteral("115054");
     flat.ObjRegionCode = QStringLiteral("77");
     flat.ObjCity = QStringLiteral("Москва");
     flat.ObjStreet = QStringLiteral("Дубининская ул");
     flat.ObjHouse = QStringLiteral("11");
     flat.ObjFlat = QStringLiteral("42");
-    flat.DwellingRegDate = DateValue::FromYmd(2010, 4, 20);
-    flat.ActDate = DateValue::FromYmd(2010, 3, 30);
-    flat.FirstUseYear = DateValue::FromYmd(2010, 1, 1);
-    flat.ObjectCost = Rub("3000000");
-    flat.ShareNumerator = 1;
-    flat.ShareDenominator = 1;
 }
 
 } // namespace

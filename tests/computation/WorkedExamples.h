@@ -1,0 +1,51 @@
+#pragma once
+
+// The declarations of the worked examples: shared by the computation's worked examples and the
+// end-to-end export of the same return.
+
+#include "computation/DeclarationBuilder.h"
+
+namespace WorkedExample {
+
+inline const QString kPerson = QStringLiteral("45286555000");
+inline const QString kEmployer = QStringLiteral("45293594000");
+
+// A resident employee paid 50 000 a month, 600 000 in the year, from which the employer
+// withheld 78 000. Standard deductions are not claimed.
+inline void Employee(mTDeclaration& declaration) {
+    declaration.Person.OKATO = kPerson;
+    declaration.StandardDeduction.GrantStandard = 0;
+    mTThirteenPercent& employer = AddSource13(declaration.IncomeSources13, kEmployer,
+                                              {{2000, "50000", 0, "0", 1},
+                                               {2000, "50000", 0, "0", 2},
+                                               {2000, "50000", 0, "0", 3},
+                                               {2000, "50000", 0, "0", 4},
+                                               {2000, "50000", 0, "0", 5},
+                                               {2000, "50000", 0, "0", 6},
+                                               {2000, "50000", 0, "0", 7},
+                                               {2000, "50000", 0, "0", 8},
+                                               {2000, "50000", 0, "0", 9},
+                                               {2000, "50000", 0, "0", 10},
+                                               {2000, "50000", 0, "0", 11},
+                                               {2000, "50000", 0, "0", 12}},
+                                              "78000");
+    employer.TaxableIncome = Rub("600000");
+    employer.TaxComputed = Rub("78000");
+}
+
+// A flat bought for 3 000 000, ownership registered in 2010, the whole of it.
+inline void FlatBoughtIn2010(mTDeclaration& declaration) {
+    mTConstructionDeduct& flat = declaration.PropertyDeduction;
+    flat.GrantProperty = 1;
+    flat.ObjectKind = 2;
+    flat.OwnershipKind = 1;
+    flat.TaxpayerSign = 1;
+    flat.DwellingRegDate = DateValue::FromYmd(2010, 4, 20);
+    flat.ActDate = DateValue::FromYmd(2010, 3, 30);
+    flat.FirstUseYear = DateValue::FromYmd(2010, 1, 1);
+    flat.ObjectCost = Rub("3000000");
+    flat.ShareNumerator = 1;
+    flat.ShareDenominator = 1;
+}
+
+} // namespace WorkedExample
