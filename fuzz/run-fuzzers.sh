@@ -4,11 +4,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 for target in build/fuzz/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus=fuzz/corpus-$name
   mkdir -p "$corpus"
   [ -d "fuzz/seeds/$name" ] && cp -n fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true
+  # The reference readers start from the files the program ships.
+  case "$name" in
+    fuzz_inspections) cp -n data/InspectionNumbers.xml "$corpus"/ ;;
+    fuzz_countries) cp -n data/Oksm.xml "$corpus"/ ;;
+    fuzz_okved) cp -n data/Sp_OKVED2.xml "$corpus"/ ;;
+    fuzz_currency_rates) cp -n data/CurrencyRates.xml "$corpus"/ ;;
+  esac
   echo "== $name ($seconds s)"
   "$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 2>&1 | tail -n 12
 done
