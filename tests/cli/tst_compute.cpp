@@ -1,4 +1,5 @@
 #include "storage/Declaration.h"
+#include "support/Samples.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,12 +20,6 @@ Run RunCli(const QStringList& args) {
     process.start(QStringLiteral(DUROVID_CLI), args);
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-Money Amount(const char* text) {
-    Money value;
-    Money::FromText(QString::fromLatin1(text), QLatin1Char('.'), value);
-    return value;
 }
 
 } // namespace
@@ -49,10 +44,10 @@ void TestComputeCommand::printsEveryResultObject() {
         source.SourceName = QStringLiteral("ООО «Ромашка»");
         mTSourseIncome line;
         line.IncomeCode = 2000;
-        line.IncomeAmount = Amount("150000.25");
+        line.IncomeAmount = Samples::M("150000.25");
         source.AddLine(line);
         declaration.SocialDeduction.GrantSocial = 1;
-        declaration.SocialDeduction.AddChildEducation(Amount("60000"));
+        declaration.SocialDeduction.AddChildEducation(Samples::M("60000"));
         declaration.SaveToFile(file);
     }
     const Run run = RunCli({QStringLiteral("compute"), file});

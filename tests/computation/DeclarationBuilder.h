@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/Samples.h"
+
 // Small declarations written in code for the computation tests.
 
 #include "computation/SvodSum.h"
@@ -28,9 +30,7 @@ template <class Sheet> QString DumpedField(Sheet& sheet, const QString& name) {
 
 // "1234.56" as money.
 inline Money Rub(const QString& text) {
-    Money value;
-    if (!Money::FromText(text, QLatin1Char('.'), value)) qFatal("bad amount %s", qPrintable(text));
-    return value;
+    return Samples::M(text);
 }
 
 struct LineSpec {

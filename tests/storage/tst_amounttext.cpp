@@ -1,5 +1,6 @@
 #include "storage/AmountText.h"
 #include "storage/CodePage.h"
+#include "support/Samples.h"
 
 #include <QTest>
 

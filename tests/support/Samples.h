@@ -6,10 +6,14 @@
 
 namespace Samples {
 
-inline Money M(const char* text) {
+// "1234.56" as money; a literal that is not an amount stops the test program.
+inline Money M(const QString& text) {
     Money m;
-    Money::FromText(QString::fromLatin1(text), QLatin1Char('.'), m);
+    if (!Money::FromText(text, QLatin1Char('.'), m)) qFatal("bad amount %s", qPrintable(text));
     return m;
+}
+inline Money M(const char* text) {
+    return M(QString::fromLatin1(text));
 }
 
 // Every field of the root and of every record set to a value other than its default; every list
