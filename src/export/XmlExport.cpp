@@ -4,9 +4,9 @@
 #include "export/ExportText.h"
 #include "storage/CodePage.h"
 #include "storage/Declaration.h"
+#include "storage/SaveFile.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <pugixml.hpp>
 #include <stdexcept>
 
@@ -73,10 +73,10 @@ QString FileName(const QString& identifier) {
     return name + QStringLiteral(".xml");
 }
 
-void SaveFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(file.errorString().toStdString());
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    SaveFile file(path);
+    file.SetRefuseSymbolicLink(true);
+    if (!file.Save(bytes)) throw std::runtime_error(file.ErrorString().toStdString());
 }
 
 } // namespace
@@ -118,7 +118,7 @@ QString XmlExport::Export(const QString& folder, const mTDeclaration& declaratio
         // The text is what the file would hold, so the print interface sees the same characters.
         if (mode != ExportToFile) return CodePage::FromCp1251(bytes);
         const QString fileName = FileName(identifier);
-        SaveFile(QDir(folder).filePath(fileName), bytes);
+        WriteFile(QDir(folder).filePath(fileName), bytes);
         return fileName;
     } catch (...) {
         Report(BuildFailed);

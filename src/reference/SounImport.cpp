@@ -2,9 +2,9 @@
 
 #include "reference/ReferenceXml.h"
 #include "storage/CodePage.h"
+#include "storage/SaveFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace SounImport {
@@ -66,10 +66,10 @@ bool Import(const QString& tablePath, const QString& outputPath, const QString& 
             QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, table.errorString()));
     const QByteArray document = BuildDocument(table, tablePath, date, version);
 
-    QSaveFile output(outputPath);
-    if (!output.open(QIODevice::WriteOnly) || output.write(document) != document.size() || !output.commit())
+    SaveFile output(outputPath);
+    if (!output.Save(document))
         throw ESounImport(
-            QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.errorString()));
+            QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.ErrorString()));
     return true;
 }
 

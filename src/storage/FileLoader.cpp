@@ -1,9 +1,9 @@
 #include "storage/FileLoader.h"
 
+#include "storage/SaveFile.h"
 #include "storage/StorageErrors.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <limits>
 
 #if defined(Q_OS_WIN)
@@ -93,7 +93,6 @@ void mTFileLoader::Commit() {
 #if defined(Q_OS_WIN)
     file_.close(); // Windows cannot replace a file that is still open
 #endif
-    QSaveFile out(FileName);
-    if (!out.open(QIODevice::WriteOnly) || out.write(buffer_) != buffer_.size() || !out.commit())
-        throw mEBadStorage(QStringLiteral("Ошибка записи файла: ") + FileName, 22);
+    SaveFile out(FileName);
+    if (!out.Save(buffer_)) throw mEBadStorage(QStringLiteral("Ошибка записи файла: ") + FileName, 22);
 }
