@@ -1,7 +1,7 @@
 #include "bench/Bench.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <cstdio>
 #include <memory>

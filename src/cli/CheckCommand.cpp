@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "checks/DeclarationCheck.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace {
 

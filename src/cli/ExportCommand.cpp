@@ -1,8 +1,8 @@
 #include "cli/CliCommand.h"
 
 #include "export/XmlExport.h"
+#include "records/Declaration.h"
 #include "storage/CodePage.h"
-#include "storage/Declaration.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 
-#include "storage/Declaration.h"
-#include "storage/NewDeclaration.h"
+#include "records/Declaration.h"
+#include "records/NewDeclaration.h"
 #include "storage/StorageErrors.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "computation/BudgetCodes.h"
 
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <algorithm>
 

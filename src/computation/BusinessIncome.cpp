@@ -1,7 +1,7 @@
 #include "computation/BusinessIncome.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 void kTSvodSumPrilV::LimitDeductionToIncome() {
     if (IncomeTotal < ProfessionalDeduction) ProfessionalDeduction = IncomeTotal;

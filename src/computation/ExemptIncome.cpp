@@ -2,8 +2,8 @@
 
 #include "computation/IncomeCodes.h"
 #include "computation/SvodSum.h"
+#include "records/Declaration.h"
 #include "storage/AmountText.h"
-#include "storage/Declaration.h"
 
 #include <algorithm>
 
@@ -62,14 +62,14 @@ void kTSvodSumPrilM::ComputeFarmEmployers(const mTDeclaration& declaration) {
     const auto& sources = declaration.ReturnKind == ReturnKind3NDFLNonResident ? declaration.IncomeSources13NR
                                                                                : declaration.IncomeSources13;
     for (const auto& source : sources) {
-        const bool paysInKind = std::any_of(source->Lines.begin(), source->Lines.end(), [](const auto& line) {
-            return line->IncomeCode == kFarmPayInKind;
-        });
+        const bool paysInKind =
+            std::any_of(source->Lines().begin(), source->Lines().end(),
+                        [](const auto& line) { return line->IncomeCode == kFarmPayInKind; });
         if (!paysInKind) continue;
         kTSvodSumPrilMFarmRow row;
         row.SourceINN = source->SourceINN;
         row.SourceKPP = source->SourceKPP;
-        for (const auto& line : source->Lines) {
+        for (const auto& line : source->Lines()) {
             if (!IsMonth(line->Month)) continue;
             const size_t m = line->Month - 1;
             if (line->IncomeCode == kFarmPayInKind) row.PayInKind[m] += line->IncomeAmount;
@@ -111,7 +111,7 @@ void kTSvodSumPrilM::ComputeExemptKinds(const mTDeclaration& declaration) {
     const bool foreign = declaration.IncomeKinds & IncomeForeign;
     if (declaration.IncomeSources13.Count() == 0 && !foreign) return;
     for (const auto& source : declaration.IncomeSources13)
-        for (const auto& line : source->Lines)
+        for (const auto& line : source->Lines())
             AddExemptIncome(line->IncomeCode, line->IncomeAmount, line->DeductionCode, line->DeductionAmount);
     if (foreign)
         for (const auto& income : declaration.CurrencyIncomes)
@@ -147,7 +147,7 @@ bool kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     // A prize line of a source that pays other income too is reported with its own amount only.
     for (int i = 0; i < declaration.IncomeSources13.Count(); ++i) {
         const mTThirteenPercent& source = *declaration.IncomeSources13.At(i);
-        for (const auto& line : source.Lines)
+        for (const auto& line : source.Lines())
             if (line->IncomeCode == IncomeCode::AdvertisingPrize && line->DeductionCode != 0)
                 addRow(source, i, line->IncomeAmount, line->DeductionAmount);
     }

@@ -3,8 +3,8 @@
 #include "computation/IncomeCodes.h"
 #include "computation/SvodSum.h"
 #include "computation/WholeRoubles.h"
+#include "records/Declaration.h"
 #include "storage/AmountText.h"
-#include "storage/Declaration.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 // One income with the deduction claimed against it: an income line of a Russian source, or a
 // foreign income record with its income in roubles.
@@ -16,7 +16,7 @@ struct IncomeItem {
 // then, while foreign income is declared, the foreign income records in list order.
 template <class Visit> void ForEachIncomeItem(const mTDeclaration& declaration, Visit&& visit) {
     for (const auto& source : declaration.IncomeSources13)
-        for (const auto& line : source->Lines)
+        for (const auto& line : source->Lines())
             visit(IncomeItem{line->IncomeCode, line->IncomeAmount, line->DeductionCode, line->DeductionAmount,
                              false});
     if (declaration.IncomeKinds & IncomeForeign)

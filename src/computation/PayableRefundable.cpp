@@ -3,7 +3,7 @@
 #include "computation/BudgetCodes.h"
 #include "computation/SvodSum.h"
 #include "computation/WholeRoubles.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #include "computation/ProfessionalDeduction.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ bool kTSvodSumPrilG::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     if (declaration.ReturnKind == ReturnKind3NDFL || nonResident) {
         const auto& sources = nonResident ? declaration.IncomeSources13NR : declaration.IncomeSources13;
         for (const auto& source : sources)
-            for (const auto& line : source->Lines)
+            for (const auto& line : source->Lines())
                 Add(line->IncomeCode, line->DeductionCode, line->IncomeAmount, line->DeductionAmount,
                     nonResident);
     }

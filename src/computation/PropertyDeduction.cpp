@@ -2,8 +2,8 @@
 
 #include "computation/PositivePart.h"
 #include "computation/SvodSum.h"
+#include "records/Declaration.h"
 #include "storage/AmountText.h"
-#include "storage/Declaration.h"
 
 #include <algorithm>
 #include <stdexcept>

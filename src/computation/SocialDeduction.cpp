@@ -1,7 +1,7 @@
 #include "computation/SocialDeduction.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <algorithm>
 

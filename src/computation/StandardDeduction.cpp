@@ -1,7 +1,7 @@
 #include "computation/StandardDeduction.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         bool anyLine = false;
         for (const auto& source : declaration.IncomeSources13) {
             if (source->StandardDeductionSource != 1) continue;
-            for (const auto& line : source->Lines) {
+            for (const auto& line : source->Lines()) {
                 if (line->Month < 1 || line->Month > 12) continue;
                 monthIncome_[line->Month - 1] += line->IncomeAmount - line->DeductionAmount;
                 deductionMonths_[line->Month - 1] = true;

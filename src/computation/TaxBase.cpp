@@ -4,7 +4,7 @@
 #include "computation/PositivePart.h"
 #include "computation/SvodSum.h"
 #include "computation/WholeRoubles.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "computation/SvodSum.h"
 #include "export/ExportText.h"
+#include "records/Declaration.h"
 #include "storage/CodePage.h"
-#include "storage/Declaration.h"
 #include "storage/SaveFile.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "print/PrintModule.h"
 
+#include "desktop/UserPrompts.h"
 #include "print/DeclarationExport.h"
 #include "print/PrintComponent.h"
-#include "shell/UserPrompts.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <QPrinter>
 

@@ -2,7 +2,7 @@
 
 #include "print/PrintComponent.h"
 #include "print/ReturnLabels.h"
-#include "shell/XmlElements.h"
+#include "print/XmlElements.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "shell/CoreServices.h"
 
 #include "checks/DeclarationCheck.h"
+#include "desktop/UserPrompts.h"
 #include "export/XmlExport.h"
 #include "print/DeclarationExport.h"
 #include "shell/Main.h"
-#include "shell/UserPrompts.h"
 
 #include <QApplication>
 

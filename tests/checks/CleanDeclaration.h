@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/Declaration.h"
-#include "storage/NewDeclaration.h"
+#include "records/Declaration.h"
+#include "records/NewDeclaration.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "checks/CleanDeclaration.h"
-#include "storage/Declaration.h"
-#include "storage/NewDeclaration.h"
+#include "records/Declaration.h"
+#include "records/NewDeclaration.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 #include "support/Samples.h"
 
 #include <QJsonDocument>

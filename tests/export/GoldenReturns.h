@@ -4,7 +4,7 @@
 // result objects here, not computed, so that the documents test the export alone.
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 #include "support/Samples.h"
 
 namespace GoldenReturns {

@@ -4,8 +4,8 @@
 // 600 000 deducted now, 1 400 000 carried over, base 0, tax 0, refund 78 000.
 #include "computation/WorkedExamples.h"
 #include "export/XmlExport.h"
+#include "records/NewDeclaration.h"
 #include "storage/CodePage.h"
-#include "storage/NewDeclaration.h"
 
 #include <QDir>
 #include <QFile>

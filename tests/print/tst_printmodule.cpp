@@ -4,7 +4,7 @@
 #include "print/FormPrinter.h"
 #include "print/PrintModule.h"
 #include "print/ReturnForm.h"
-#include "storage/NewDeclaration.h"
+#include "records/NewDeclaration.h"
 
 #include <QFile>
 #include <QPdfWriter>

@@ -5,14 +5,14 @@
 #include "controls/FlashButton.h"
 #include "controls/MaskedDocEdit.h"
 #include "controls/MaskedEdit.h"
+#include "pickers/TablePicker.h"
+#include "records/NewDeclaration.h"
 #include "screens/conditions/PersonAddress.h"
 #include "screens/conditions/PersonData.h"
 #include "screens/conditions/PersonNaim.h"
-#include "screens/conditions/TablePicker.h"
 #include "shell/CoreServices.h"
 #include "storage/DocumentStorage.h"
 #include "storage/FileLoader.h"
-#include "storage/NewDeclaration.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -51,7 +51,7 @@ class TestTaxpayerScreens : public QObject, MainWindowProbe {
     QTemporaryDir files;
     std::unique_ptr<ScriptedPrompts> prompts;
 
-    TfrPersonData* Screen() const { return qobject_cast<TfrPersonData*>(form->CurrentFrame); }
+    TfrPersonData* Screen() const { return qobject_cast<TfrPersonData*>(form->CurrentFrame()); }
 
     // Opens d (saved to a file) in a new main window and goes to the taxpayer's section.
     void OpenTaxpayer(mTDeclaration& d) {
@@ -119,7 +119,7 @@ private slots:
 
         Click("fbPersonAddress");
         QCOMPARE(modals.seen.size(), 2); // the two pickers, no check dialog
-        QCOMPARE(Screen()->CurrentPageKind(), TfrPersonData::AddressPage);
+        QCOMPARE(Screen()->CurrentPageKind(), PersonDataPage::Address);
         Type("mePostIndex", QStringLiteral("170100"));
         QString preselected;
         modals.Then(ModalScript::Inspect(preselected))
@@ -143,9 +143,9 @@ private slots:
         prompts->saveNames.enqueue(path);
         form->Action(QStringLiteral("acSave"))->trigger();
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         Type("meFlat", QStringLiteral("А"));
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
         prompts->answers.enqueue(QMessageBox::Yes);
         QVERIFY(form->close());
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Вы хотите сохранить декларацию?")});
@@ -155,11 +155,11 @@ private slots:
         form = std::make_unique<TFormMain>(QStringList{path});
         QVERIFY(ShowActive(form.get()));
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         QCOMPARE(Text("meInspectionNumber"), QStringLiteral("6952"));
         QVERIFY(form->SectionButton(Section::CurrencyIncome)->isEnabled());
         ClickSection(Section::PersonData);
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         QCOMPARE(Text("meSurName"), QStringLiteral("Иванов"));
         QCOMPARE(Text("meFirstName"), QStringLiteral("Иван"));
         QCOMPARE(Text("mePatronymic"), QStringLiteral("Иванович"));
@@ -185,12 +185,12 @@ private slots:
         QCOMPARE(Text("meOKATO"), QStringLiteral("28401000000"));
         QCOMPARE(Text("mePhone"), QStringLiteral("84822123456"));
         QVERIFY(W<QRadioButton>("rbStay")->isChecked());
-        const mTPersonInformation& p = form->Declaration->Person;
+        const mTPersonInformation& p = form->Declaration().Person;
         QCOMPARE(p.RegionCode, quint16(69));
         QCOMPARE(p.DocTypeCode, quint16(21));
         QCOMPARE(p.StayAddress, quint8(1));
         QCOMPARE(p.BirthDate, DateValue::FromYmd(1975, 5, 14));
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
     }
 
     void namePageChecks_data() {
@@ -277,16 +277,16 @@ private slots:
         QCOMPARE(modals.Messages(), messages);
         QCOMPARE(modals.unanswered, 0);
         if (position == 0) {
-            QCOMPARE(Screen()->CurrentPageKind(), TfrPersonData::AddressPage);
+            QCOMPARE(Screen()->CurrentPageKind(), PersonDataPage::Address);
             QVERIFY(W<TFlashButton>("fbPersonAddress")->Down());
             return;
         }
         QCOMPARE(modals.seen.first().title, QStringLiteral("Проверка: Сведения о декларанте"));
-        QCOMPARE(Screen()->CurrentPageKind(), TfrPersonData::NamePage);
+        QCOMPARE(Screen()->CurrentPageKind(), PersonDataPage::Name);
         QVERIFY(W<TFlashButton>("fbPersonName")->Down());
         QVERIFY(!W<TFlashButton>("fbPersonAddress")->Down());
         QCOMPARE(form->focusWidget(), W(qPrintable(focused)));
-        if (position == TfrPersonNaim::PosDocType) // the kind picker opened
+        if (position == PersonPosition::DocType) // the kind picker opened
             QCOMPARE(modals.seen.last().title, QStringLiteral("Справочник видов документов"));
     }
 
@@ -325,7 +325,7 @@ private slots:
         OpenTaxpayer(*d);
         Click("fbPersonAddress");
         // A fault of the name page is not asked about here.
-        form->Declaration->Person.SurName.clear();
+        form->Declaration().Person.SurName.clear();
 
         ModalScript modals;
         QString preselected;
@@ -333,7 +333,7 @@ private slots:
         ClickSection(Section::InitialData);
         QCOMPARE(modals.Messages(), messages);
         if (messages.isEmpty()) {
-            QCOMPARE(form->CurrentSectionButton, form->SectionButton(Section::InitialData));
+            QCOMPARE(form->CurrentSectionButton(), form->SectionButton(Section::InitialData));
             return;
         }
         QVERIFY(form->SectionButton(Section::PersonData)->Down());
@@ -348,20 +348,20 @@ private slots:
         modals.Then(ModalScript::Pick(QStringLiteral("21")));
         Click("bnDocType"); // the kind already shown: nothing changes
         QCOMPARE(Text("meDocSerial"), QStringLiteral("28 03 123456"));
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         modals.Then(ModalScript::Pick(QStringLiteral("24")));
         Click("bnDocType");
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
         QCOMPARE(W<QLabel>("pnDocType")->text(), QStringLiteral("Удостоверение личности военнослужащего РФ"));
         QVERIFY(Text("meDocSerial").isEmpty() && Text("meDocIssuedBy").isEmpty());
         QCOMPARE(W<TDatePicker>("dtDocIssueDate")->date(), QDate(1990, 1, 1));
         QCOMPARE(W<TMaskedDocEdit>("meDocSerial")->EditType(), 4);
         modals.Then(ModalScript::Click(QStringLiteral("bnNo")));
         Click("bnDocType");
-        QCOMPARE(Screen()->CurrentPageKind(), TfrPersonData::NamePage);
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->Person.DocTypeCode, quint16(24));
-        QCOMPARE(form->Declaration->Person.DocIssueDate, DateValue::FromYmd(1990, 1, 1));
+        QCOMPARE(Screen()->CurrentPageKind(), PersonDataPage::Name);
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().Person.DocTypeCode, quint16(24));
+        QCOMPARE(form->Declaration().Person.DocIssueDate, DateValue::FromYmd(1990, 1, 1));
     }
 
     void documentNumberFormat_data() {
@@ -388,7 +388,7 @@ private slots:
         modals.Then(ModalScript::Pick(TTablePicker::CodeText(kind)));
         Click("bnDocType");
         QCOMPARE(W<TMaskedDocEdit>("meDocSerial")->EditType(), picked);
-        form->CurrentFrame->Store();
+        form->CurrentFrame()->Store();
         form->SwitchSection(Section::InitialData);
         ClickSection(Section::PersonData);
         QCOMPARE(W<TMaskedDocEdit>("meDocSerial")->EditType(), stored);
@@ -403,11 +403,11 @@ private slots:
         Click("bnCountry");
         QCOMPARE(Text("meCountryCode"), QStringLiteral("804"));
         QCOMPARE(Text("meCountryName"), QStringLiteral("УКРАИНА"));
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
         Click("rbStateless");
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->Person.CountryCode, QStringLiteral("804"));
-        QCOMPARE(form->Declaration->Person.CitizenshipSign, QStringLiteral("2"));
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().Person.CountryCode, QStringLiteral("804"));
+        QCOMPARE(form->Declaration().Person.CitizenshipSign, QStringLiteral("2"));
     }
 
     void fourNdflShowsNameInnOkatoAndPhone() {
@@ -449,8 +449,9 @@ private slots:
         OpenTaxpayer(*d);
         Click(page == 0 ? "fbPersonAddress" : "fbPersonName");
         ClickSection(Section::InitialData);
-        TFormMain::SetDeclarationRules(
-            [=](mTDeclaration&, ICheckAnswerer&) { return quint32(section) | (quint32(position) << 16); });
+        TFormMain::SetDeclarationRules([=](const mTDeclaration&, ICheckAnswerer&) {
+            return CheckResult{CheckSection(section), quint16(position)};
+        });
         QCOMPARE(form->CheckAndShow(), 1);
         QVERIFY(Screen());
         QVERIFY(form->SectionButton(Section::PersonData)->Down());
@@ -458,8 +459,9 @@ private slots:
         QVERIFY(W<TFlashButton>(page == 0 ? "fbPersonName" : "fbPersonAddress")->Down());
         QCOMPARE(form->focusWidget(), W(qPrintable(focused)));
         // Already on the taxpayer's screen: the other page is shown in place.
-        TFormMain::SetDeclarationRules([=](mTDeclaration&, ICheckAnswerer&) {
-            return quint32(section == 2 ? 3 : 2) | (quint32(section == 2 ? 5 : 1) << 16);
+        TFormMain::SetDeclarationRules([=](const mTDeclaration&, ICheckAnswerer&) {
+            return section == 2 ? CheckResult{CheckSection::Address, 5}
+                                : CheckResult{CheckSection::Person, 1};
         });
         QCOMPARE(form->CheckAndShow(), 1);
         QCOMPARE(int(Screen()->CurrentPageKind()), 1 - page);
@@ -569,9 +571,9 @@ private slots:
         d->Person.DocIssueDate = future;
         OpenTaxpayer(*d);
         QCOMPARE(W<TDatePicker>("dtDocIssueDate")->date(), QDate::currentDate());
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->Person.DocIssueDate, future);
-        QVERIFY(form->Saved);
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().Person.DocIssueDate, future);
+        QVERIFY(form->Saved());
     }
 };
 

@@ -2,9 +2,9 @@
 
 #include "checks/CheckAnswerer.h"
 #include "print/DeclarationExport.h"
+#include "records/NewDeclaration.h"
 #include "shell/CoreServices.h"
 #include "shell/Main.h"
-#include "storage/NewDeclaration.h"
 
 #include <QApplication>
 #include <QDir>

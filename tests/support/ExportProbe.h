@@ -4,7 +4,7 @@
 
 #include "computation/SvodSum.h"
 #include "export/XmlExport.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <QStringList>
 #include <memory>

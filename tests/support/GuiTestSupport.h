@@ -3,8 +3,8 @@
 // What the desktop-program tests share: settings and data folders of their own, scripted answers to
 // every modal question, and screenshots on request.
 
-#include "shell/ProgramDir.h"
-#include "shell/UserPrompts.h"
+#include "desktop/ProgramDir.h"
+#include "desktop/UserPrompts.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 // Declarations built in code for tests, fuzz seeds and benchmarks.
 
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace Samples {
 

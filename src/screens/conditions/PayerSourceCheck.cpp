@@ -1,6 +1,6 @@
 #include "screens/conditions/PayerSourceCheck.h"
 
-#include "checks/dialogs/CheckError.h"
+#include "dialogs/CheckError.h"
 #include "screens/ScreenCheck.h"
 
 quint16 CheckPayerSource(QWidget* owner, const QString& title, PayerKind kind, const QString& name,
