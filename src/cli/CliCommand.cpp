@@ -38,10 +38,8 @@ bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration) {
     try {
         declaration.LoadFromFile(fileName);
         return true;
-    } catch (const mEPrivBase& e) {
-        CliError(e.Message());
-    } catch (const EConvertError&) {
-        CliError(StorageText::DamagedFile);
+    } catch (const std::exception& e) {
+        CliError(StorageFailureMessage(e));
     }
     return false;
 }

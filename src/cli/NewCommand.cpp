@@ -11,8 +11,8 @@ int New(const QStringList& args) {
     auto declaration = CreateNewDeclaration();
     try {
         declaration->SaveToFile(args[0]);
-    } catch (const mEPrivBase& e) {
-        CliError(e.Message());
+    } catch (const std::exception& e) {
+        CliError(StorageFailureMessage(e));
         return ExitError;
     }
     return ExitOk;

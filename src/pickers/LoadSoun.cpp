@@ -52,15 +52,11 @@ void TfmLoadSoun::RunImport() {
         prompts.Message(this, QMessageBox::Information, QStringLiteral("Укажите путь к файлу soun1.dbf"));
         return;
     }
-    bool imported = false;
-    try {
-        QDir().mkpath(UserDataDir());
-        imported = SounImport::Import(ui->edSoun1->text().trimmed(), OutputFile(),
-                                      QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
-                                      QStringLiteral("00"));
-    } catch (...) {
-        imported = false;
-    }
+    QDir().mkpath(UserDataDir());
+    SounImport import;
+    const bool imported =
+        import.Import(ui->edSoun1->text().trimmed(), OutputFile(),
+                      QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")), QStringLiteral("00"));
     if (imported) emit Imported(OutputFile());
     prompts.Message(this, imported ? QMessageBox::Information : QMessageBox::Critical,
                     imported

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QtEndian>
 
-namespace SounImport {
-
 namespace {
 
 constexpr int HeaderLength = 32;
@@ -22,31 +20,34 @@ QString Field(const QByteArray& record, int first, int length) {
     return text.trimmed();
 }
 
-[[noreturn]] void ReadError(const QString& tablePath) {
-    throw ESounImport(QStringLiteral("Error read file:") + tablePath);
-}
-
 } // namespace
 
-QByteArray BuildDocument(QIODevice& table, const QString& tablePath, const QString& date,
-                         const QString& version) {
-    pugi::xml_document document;
-    pugi::xml_node root = document.append_child("Inspections");
+bool SounImport::Fail(const QString& reason) {
+    errorString_ = reason;
+    return false;
+}
+
+bool SounImport::BuildDocument(QIODevice& table, const QString& tablePath, const QString& date,
+                               const QString& version, QByteArray& document) {
+    errorString_.clear();
+    const QString readError = QStringLiteral("Error read file:") + tablePath;
+    pugi::xml_document xml;
+    pugi::xml_node root = xml.append_child("Inspections");
     root.append_attribute("Version").set_value(version.toUtf8().constData());
     root.append_attribute("Date").set_value(date.toUtf8().constData());
 
     const QByteArray header = table.read(HeaderLength);
-    if (header.size() < HeaderLength) ReadError(tablePath);
+    if (header.size() < HeaderLength) return Fail(readError);
     quint32 count = qFromLittleEndian<quint32>(header.constData() + 4);
     const quint16 headerLength = qFromLittleEndian<quint16>(header.constData() + 8);
     // A header that points past the end of the table is damage, not an empty directory: replacing
     // the old file with an empty one would lose every tax office.
-    if (!table.isSequential() && headerLength > table.size()) ReadError(tablePath);
-    if (!table.seek(headerLength)) ReadError(tablePath);
+    if (!table.isSequential() && headerLength > table.size()) return Fail(readError);
+    if (!table.seek(headerLength)) return Fail(readError);
 
     for (; count > 0 && !table.atEnd(); --count) {
         const QByteArray record = table.read(RecordLength);
-        if (record.size() < RecordLength) ReadError(tablePath);
+        if (record.size() < RecordLength) return Fail(readError);
         const QString code = Field(record, 1, 4);
         const bool office = code.mid(2, 2) != QLatin1String("00") && Field(record, 7, 30).isEmpty() &&
                             Field(record, 411, 1) == QLatin1String("1") && Field(record, 934, 10).isEmpty();
@@ -55,22 +56,19 @@ QByteArray BuildDocument(QIODevice& table, const QString& tablePath, const QStri
         inspection.append_attribute("Code").set_value(code.toUtf8().constData());
         inspection.text().set(Field(record, 161, 250).toUtf8().constData());
     }
-    return ReferenceXml::SerializeCp1251(document);
-}
-
-bool Import(const QString& tablePath, const QString& outputPath, const QString& date,
-            const QString& version) {
-    QFile table(tablePath);
-    if (!table.open(QIODevice::ReadOnly))
-        throw ESounImport(
-            QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, table.errorString()));
-    const QByteArray document = BuildDocument(table, tablePath, date, version);
-
-    SaveFile output(outputPath);
-    if (!output.Save(document))
-        throw ESounImport(
-            QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.ErrorString()));
+    document = ReferenceXml::SerializeCp1251(xml);
     return true;
 }
 
-} // namespace SounImport
+bool SounImport::Import(const QString& tablePath, const QString& outputPath, const QString& date,
+                        const QString& version) {
+    QFile table(tablePath);
+    if (!table.open(QIODevice::ReadOnly))
+        return Fail(QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, table.errorString()));
+    QByteArray document;
+    if (!BuildDocument(table, tablePath, date, version, document)) return false;
+    SaveFile output(outputPath);
+    if (!output.Save(document))
+        return Fail(QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.ErrorString()));
+    return true;
+}

@@ -8,9 +8,10 @@
 #include "desktop/ProgramDir.h"
 #include "desktop/UserPrompts.h"
 #include "dialogs/CheckAllError.h"
+#include "export/XmlExport.h"
 #include "pickers/CountryPicker.h"
 #include "pickers/InspectionPicker.h"
-#include "print/DeclarationExport.h"
+#include "print/PrintComponent.h"
 #include "records/NewDeclaration.h"
 #include "reference/CodeNameList.h"
 #include "reference/CurrencyRates.h"
@@ -35,13 +36,12 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <optional>
-#include <stdexcept>
 
 namespace {
 
-TFormMain::DeclarationRules& Rules() {
-    static TFormMain::DeclarationRules rules;
-    return rules;
+CoreServices& CoresOwnServices() {
+    static CoreServices services;
+    return services;
 }
 
 struct SectionButtonPlace {
@@ -96,7 +96,8 @@ private:
 
 } // namespace
 
-TFormMain::TFormMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
+TFormMain::TFormMain(const QStringList& arguments, CoreServices* services, QWidget* parent)
+    : QMainWindow(parent), services_(services ? *services : CoresOwnServices()) {
     InitGuiResources();
     setObjectName(QStringLiteral("FormMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -284,20 +285,14 @@ void TFormMain::LoadCommandLineFile(const QStringList& arguments) {
 
 bool TFormMain::LoadDeclaration(const QString& fileName) {
     declaration_ = std::make_unique<mTDeclaration>();
-    QString message;
     try {
         declaration_->LoadFromFile(fileName);
         return true;
-    } catch (const EConvertError&) {
-        message = StorageText::DamagedFile;
-    } catch (const mEPrivBase& e) {
+    } catch (const std::exception& e) {
         // Besides the damaged or unreadable file, a missing stream is reported the same way, so the
         // user learns why the declaration is empty.
-        message = e.Message();
-    } catch (const std::exception& e) {
-        message = QString::fromUtf8(e.what());
+        UserPrompts::Current().Message(this, QMessageBox::Critical, StorageFailureMessage(e));
     }
-    UserPrompts::Current().Message(this, QMessageBox::Critical, message);
     return false;
 }
 
@@ -426,18 +421,11 @@ bool TFormMain::event(QEvent* event) {
 }
 
 void TFormMain::Guarded(const std::function<void()>& command) {
-    QString message;
     try {
         command();
-        return;
-    } catch (const mEPrivBase& e) {
-        message = e.Message();
-    } catch (const EConvertError&) {
-        message = StorageText::DamagedFile;
     } catch (const std::exception& e) {
-        message = QString::fromUtf8(e.what());
+        UserPrompts::Current().Message(this, QMessageBox::Critical, StorageFailureMessage(e));
     }
-    UserPrompts::Current().Message(this, QMessageBox::Critical, message);
 }
 
 // --- Document commands -------------------------------------------------------------------------
@@ -513,8 +501,25 @@ void TFormMain::Print() {
 }
 
 void TFormMain::RunPrintModule(PrintMode mode) {
-    ::RunPrintModule(mode,
-                     PrintRun{this, declaration_.get(), ProgramDir(), [this] { return CheckAndShow(); }});
+    PrintRun run;
+    run.Owner = this;
+    run.Declaration = declaration_.get();
+    run.ProgramDir = ProgramDir();
+    run.CheckAndShow = [this] { return CheckAndShow(); };
+    run.ExportText = [this](QString& text, QString& error) {
+        const ExportOutcome outcome = services_.Export(ProgramDir(), *declaration_, ExportToText);
+        ShowExportWarnings(outcome);
+        text = outcome.Result;
+        error = outcome.ErrorString;
+        return outcome.Exported;
+    };
+    run.CreateComponent = [this] { return services_.CreatePrintComponent(); };
+    ::RunPrintModule(mode, run);
+}
+
+void TFormMain::ShowExportWarnings(const ExportOutcome& outcome) {
+    for (const QString& warning : outcome.Warnings)
+        UserPrompts::Current().Message(this, QMessageBox::Warning, warning);
 }
 
 void TFormMain::ExportXml() {
@@ -524,11 +529,12 @@ void TFormMain::ExportXml() {
     if (folder.isEmpty()) return;
     if (!folder.endsWith(QDir::separator()) && !folder.endsWith(QLatin1Char('/')))
         folder += QDir::separator();
-    const QString written = DeclarationExport::Run(folder, *declaration_, DeclarationExport::WriteFile);
+    const ExportOutcome outcome = services_.Export(folder, *declaration_, ExportToFile);
+    ShowExportWarnings(outcome);
+    if (!outcome.Exported) UserPrompts::Current().Message(this, QMessageBox::Warning, outcome.ErrorString);
     UserPrompts::Current().Message(this, QMessageBox::Information,
-                                   written == QLatin1String("ERROR")
-                                       ? QStringLiteral("Ошибка записи. Файл не сформирован.")
-                                       : QStringLiteral("Сформирован файл ") + written);
+                                   outcome.Exported ? QStringLiteral("Сформирован файл ") + outcome.Result
+                                                    : QStringLiteral("Ошибка записи. Файл не сформирован."));
 }
 
 void TFormMain::Help() {
@@ -542,18 +548,10 @@ void TFormMain::About() {
 
 // --- Checks ------------------------------------------------------------------------------------
 
-TFormMain::DeclarationRules TFormMain::SetDeclarationRules(DeclarationRules rules) {
-    DeclarationRules previous = std::move(Rules());
-    Rules() = std::move(rules);
-    return previous;
-}
-
 CheckResult TFormMain::CheckDeclaration() {
-    // Never "clean" by default: a build without the rules must not let a faulty return through.
-    if (!Rules()) throw std::runtime_error("Проверка декларации недоступна в этой сборке программы.");
-    if (answerer_) return Rules()(*declaration_, *answerer_);
+    if (answerer_) return services_.CheckDeclaration(*declaration_, *answerer_);
     TfmCheckAllError dialog(this);
-    return Rules()(*declaration_, dialog);
+    return services_.CheckDeclaration(*declaration_, dialog);
 }
 
 int TFormMain::CheckAndShow() {

@@ -4,6 +4,7 @@
 #include "checks/Sections.h"
 #include "desktop/ScreenHost.h"
 #include "print/PrintModule.h"
+#include "shell/CoreServices.h"
 
 #include <QMainWindow>
 #include <array>
@@ -24,14 +25,11 @@ class TFormMain : public QMainWindow, public ScreenHost {
     Q_OBJECT
 
 public:
-    // The rules of the whole-declaration check: they report each fault to the answerer and return the
-    // result. The program installs the real rules at start-up; tests may install their own.
-    using DeclarationRules =
-        std::function<CheckResult(const mTDeclaration& declaration, ICheckAnswerer& answerer)>;
-
     // Creates the window and does all start-up work; arguments are the command line without the
-    // program's name.
-    explicit TFormMain(const QStringList& arguments, QWidget* parent = nullptr);
+    // program's name. The window runs the check, the export and printing through services (not owned;
+    // nullptr: the core's own).
+    explicit TFormMain(const QStringList& arguments, CoreServices* services = nullptr,
+                       QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // True when the tax-office reference could not be read: the program must end.
@@ -59,8 +57,6 @@ public:
     // 0: clean; 1: a fault was reported and shown; 2: the user cancelled.
     int CheckAndShow();
 
-    // Installs the rules; returns the previous ones. Without rules the check cannot run and raises an error.
-    static DeclarationRules SetDeclarationRules(DeclarationRules rules);
     // Answers faults instead of the dialog (not owned); nullptr brings the dialog back.
     void SetCheckAnswerer(ICheckAnswerer* answerer) { answerer_ = answerer; }
 
@@ -111,10 +107,13 @@ private:
     CheckResult CheckDeclaration();
     void NavigateToFault(const CheckResult& fault);
     void RunPrintModule(PrintMode mode);
+    // Shows what an export has to tell although it went on.
+    void ShowExportWarnings(const ExportOutcome& outcome);
     void Release();
     // Runs a command; an error it raises is shown by the program's general error handler.
     void Guarded(const std::function<void()>& command);
 
+    CoreServices& services_;
     DeclarationField declaration_;
     QString documentFileName_;
     TThinkingFrame* currentFrame_ = nullptr;

@@ -71,7 +71,7 @@ private slots:
             Cli({declaration, QStringLiteral("--out"), dir.filePath(QStringLiteral("no/such/folder"))});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.out, QByteArray());
-        QVERIFY(run.err.contains(QStringLiteral("Ошибка в выгрузке.").toUtf8()));
+        QVERIFY(run.err.contains(QStringLiteral("Не удалось записать файл ").toUtf8()));
         QVERIFY(run.err.contains(QStringLiteral("Ошибка записи. Файл не сформирован.").toUtf8()));
     }
 

@@ -74,12 +74,11 @@ private Q_SLOTS:
         loaded.LoadFromFile(file);
 
         XmlExport exporter;
-        QStringList messages;
-        exporter.SetMessageSink([&messages](const QString& m) { messages << m; });
         exporter.SetFixedDate(QDate(2011, 3, 15));
         exporter.SetFixedGuid(QUuid(QStringLiteral("{6f1c3a2e-9b7d-4e21-8a5f-0c2d4b6e8f10}")));
-        const QString name = exporter.Export(dir.path() + QDir::separator(), loaded, ExportToFile);
-        QVERIFY(messages.isEmpty());
+        QVERIFY(exporter.Export(dir.path() + QDir::separator(), loaded, ExportToFile));
+        QVERIFY(exporter.Warnings().isEmpty());
+        const QString name = exporter.Result();
         QCOMPARE(name,
                  QStringLiteral(
                      "NO_NDFL3_7705_7705_500100732259_20110315_6F1C3A2E-9B7D-4E21-8A5F-0C2D4B6E8F10.xml"));

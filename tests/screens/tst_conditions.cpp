@@ -26,7 +26,7 @@ class TestConditionsScreen : public QObject, MainWindowProbe {
     void OpenSaved(mTDeclaration& d) {
         const QString path = files.filePath(QStringLiteral("given.kv0"));
         d.SaveToFile(path);
-        form = std::make_unique<TFormMain>(QStringList{path});
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
     }
     // The conditions screen stored and the declaration saved, then opened again in a new window.
@@ -35,7 +35,7 @@ class TestConditionsScreen : public QObject, MainWindowProbe {
         prompts->saveNames.enqueue(path);
         form->Save();
         QVERIFY(form->Saved());
-        form = std::make_unique<TFormMain>(QStringList{path});
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
     }
 
@@ -46,7 +46,7 @@ private slots:
     }
     void init() {
         prompts = std::make_unique<ScriptedPrompts>();
-        form = std::make_unique<TFormMain>(QStringList{});
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
     }
     void cleanup() {
@@ -337,11 +337,11 @@ private slots:
         modals.Then(ModalScript::Click(QStringLiteral("bnSkipAll")));
         QTest::mouseClick(form->SectionButton(Section::PersonData), Qt::LeftButton);
         QCOMPARE(form->CurrentSectionButton(), form->SectionButton(Section::PersonData));
-        TFormMain::SetDeclarationRules([](const mTDeclaration&, ICheckAnswerer&) {
+        services.check = ([](const mTDeclaration&, ICheckAnswerer&) {
             return CheckResult{CheckSection::Conditions, 5};
         });
         QCOMPARE(form->CheckAndShow(), 1);
-        TFormMain::SetDeclarationRules({});
+        services.check = {};
         QVERIFY(qobject_cast<TfrInitialData*>(form->CurrentFrame()));
         QVERIFY(form->SectionButton(Section::InitialData)->Down());
         QCOMPARE(form->focusWidget(), W("meRepresentativeOrg"));
@@ -350,7 +350,7 @@ private slots:
     void withoutPickerTheCodeCannotBeChosen() {
         QFile::rename(env.ProgramFile(QStringLiteral("InspectionNumbers.xml")),
                       env.ProgramFile(QStringLiteral("away.xml")));
-        form = std::make_unique<TFormMain>(QStringList{});
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
         QFile::rename(env.ProgramFile(QStringLiteral("away.xml")),
                       env.ProgramFile(QStringLiteral("InspectionNumbers.xml")));
         QVERIFY(ShowActive(form.get()));

@@ -10,7 +10,6 @@
 #include "screens/conditions/PersonAddress.h"
 #include "screens/conditions/PersonData.h"
 #include "screens/conditions/PersonNaim.h"
-#include "shell/CoreServices.h"
 #include "storage/DocumentStorage.h"
 #include "storage/FileLoader.h"
 
@@ -57,7 +56,7 @@ class TestTaxpayerScreens : public QObject, MainWindowProbe {
     void OpenTaxpayer(mTDeclaration& d) {
         const QString path = files.filePath(QStringLiteral("given.kv0"));
         d.SaveToFile(path);
-        form = std::make_unique<TFormMain>(QStringList{path});
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ClickSection(Section::PersonData);
         QVERIFY(Screen());
@@ -77,7 +76,7 @@ private slots:
     }
     void init() { prompts = std::make_unique<ScriptedPrompts>(); }
     void cleanup() {
-        TFormMain::SetDeclarationRules({});
+        services.check = {};
         form.reset();
         prompts.reset();
     }
@@ -85,7 +84,7 @@ private slots:
     // A new user creates a declaration, fills the conditions and the taxpayer, saves, closes the program
     // and opens the file again: everything is there.
     void newUserFillsSavesAndReopens() {
-        form = std::make_unique<TFormMain>(QStringList{});
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Durovid 2010"));
         ModalScript modals;
@@ -152,7 +151,7 @@ private slots:
         QCOMPARE(prompts->saveDialogs, 1); // the name was known: no second save dialog
         QCOMPARE(modals.unanswered, 0);
 
-        form = std::make_unique<TFormMain>(QStringList{path});
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
         QVERIFY(form->Saved());
@@ -449,7 +448,7 @@ private slots:
         OpenTaxpayer(*d);
         Click(page == 0 ? "fbPersonAddress" : "fbPersonName");
         ClickSection(Section::InitialData);
-        TFormMain::SetDeclarationRules([=](const mTDeclaration&, ICheckAnswerer&) {
+        services.check = ([=](const mTDeclaration&, ICheckAnswerer&) {
             return CheckResult{CheckSection(section), quint16(position)};
         });
         QCOMPARE(form->CheckAndShow(), 1);
@@ -459,7 +458,7 @@ private slots:
         QVERIFY(W<TFlashButton>(page == 0 ? "fbPersonName" : "fbPersonAddress")->Down());
         QCOMPARE(form->focusWidget(), W(qPrintable(focused)));
         // Already on the taxpayer's screen: the other page is shown in place.
-        TFormMain::SetDeclarationRules([=](const mTDeclaration&, ICheckAnswerer&) {
+        services.check = ([=](const mTDeclaration&, ICheckAnswerer&) {
             return section == 2 ? CheckResult{CheckSection::Address, 5}
                                 : CheckResult{CheckSection::Person, 1};
         });
@@ -492,8 +491,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, message);
         QFETCH(QString, focused);
-        InstallCoreServices();
-        auto d = WithPerson();
+        auto d = WithPerson(); // the core's own rules
         d->SetIncomeKinds(0);
         if (fault == QLatin1String("signer"))
             d->SignerKind = 1, d->RepresentativeDocument = QStringLiteral("x");
@@ -539,7 +537,7 @@ private slots:
             person.SaveToStorage(s);
             loader.Commit();
         }
-        form = std::make_unique<TFormMain>(QStringList{});
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         prompts->openNames.enqueue(path);
         form->Action(QStringLiteral("acOpen"))->trigger();

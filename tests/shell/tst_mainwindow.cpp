@@ -6,7 +6,6 @@
 #include "controls/ModificationNotice.h"
 #include "desktop/HelpWindow.h"
 #include "dialogs/CheckAllError.h"
-#include "print/DeclarationExport.h"
 #include "records/NewDeclaration.h"
 #include "screens/SectionScreens.h"
 #include "shell/Main.h"
@@ -82,6 +81,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     IsolatedEnvironment env;
+    FakeCoreServices services;
     std::unique_ptr<ScriptedPrompts> prompts;
     QTemporaryDir files;
 
@@ -115,8 +115,7 @@ private slots:
             SectionScreens::Register(Section(i), [i](QWidget* owner, ScreenHost& host) {
                 return new RecordingFrame(owner, host, QStringLiteral("S%1").arg(i));
             });
-        TFormMain::SetDeclarationRules(&CheckDeclaration);
-        DeclarationExport::Install({});
+        services = FakeCoreServices();
         for (const QString& name : {ReferenceFileName::Inspections, ReferenceFileName::Countries,
                                     ReferenceFileName::Okved, ReferenceFileName::CurrencyRates}) {
             QFile::remove(env.ProgramFile(name));
@@ -148,7 +147,7 @@ private slots:
         QFETCH(bool, opens);
         const QString path = SavedDeclaration(QStringLiteral("given.kv0"));
         arguments.replaceInStrings(QStringLiteral("FILE"), path);
-        TFormMain window(arguments);
+        TFormMain window(arguments, &services);
         QCOMPARE(window.DocumentFileName(), opens ? path : QString());
         QCOMPARE(window.windowTitle(), opens ? QStringLiteral("given.kv0 - Durovid 2010") : Untitled);
         QCOMPARE(window.Declaration().InspectionCode, opens ? QStringLiteral("7701") : QString());
@@ -176,7 +175,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(content);
         }
-        TFormMain window({path});
+        TFormMain window({path}, &services);
         QCOMPARE(prompts->messages.size(), 1);
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
         if (!message.isEmpty()) QCOMPARE(prompts->messages[0].text, message);
@@ -213,7 +212,7 @@ private slots:
         QFETCH(bool, maximised);
         for (auto it = stored.begin(); it != stored.end(); ++it)
             SetStored({{it.key(), it.value()}});
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QCOMPARE(window.isMaximized(), maximised);
         const QRect normal = maximised ? window.normalGeometry() : QRect(window.pos(), window.size());
@@ -223,7 +222,7 @@ private slots:
 
     void closingWritesPlacement() {
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             window.ShowPlaced(1280, 1024);
             window.move(33, 44);
             window.resize(900, 650);
@@ -235,19 +234,19 @@ private slots:
         QCOMPARE(Stored("wHeight").toInt(), 650);
         QCOMPARE(Stored("FullScreen").toBool(), false);
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             window.ShowPlaced(1280, 1024);
             window.showMaximized();
             QVERIFY(window.close());
         }
         QCOMPARE(Stored("FullScreen").toBool(), true);
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QVERIFY(window.isMaximized());
     }
 
     void sizeLimits() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         window.resize(700, 500);
         QCOMPARE(window.size(), QSize(800, 571));
@@ -258,7 +257,7 @@ private slots:
     void toolbarSettings() {
         SetStored({{"TextLabels", false}, {"ShowStdToolbar", true}});
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             window.ShowPlaced(1280, 1024);
             auto* newButton =
                 qobject_cast<QToolButton*>(window.ToolBar()->widgetForAction(window.ToolBar()->actions()[0]));
@@ -273,7 +272,7 @@ private slots:
             QCOMPARE(Stored("ShowStdToolbar").toBool(), false);
             QVERIFY(!window.ToolBar()->isVisible());
         }
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QVERIFY(!window.ToolBar()->isVisible());
         QVERIFY(!window.Action(QStringLiteral("acStdToolbar"))->isChecked());
@@ -289,7 +288,7 @@ private slots:
     }
 
     void sectionButtons() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         const QStringList captions{"Задание условий",         "Сведения о декларанте",
                                    "Доходы, полученные в РФ", "Доходы за пределами РФ",
                                    "Предприниматели",         "Вычеты",
@@ -319,7 +318,7 @@ private slots:
         QFETCH(int, incomeKinds);
         QFETCH(int, returnKind);
         QFETCH(QString, enabled);
-        TFormMain window({});
+        TFormMain window({}, &services);
         auto declaration = CreateNewDeclaration();
         declaration->SetIncomeKinds(quint8(incomeKinds));
         declaration->ReturnKind = quint8(returnKind);
@@ -331,7 +330,7 @@ private slots:
     }
 
     void modificationNotice() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         QVERIFY(window.Saved());
         window.SetLoading(true);
         SendModificationNotice(window.CurrentFrame());
@@ -342,7 +341,7 @@ private slots:
     }
 
     void sectionSwitch() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         TThinkingFrame* conditions = window.CurrentFrame();
         RecordingFrame::refuse = 3;
@@ -371,7 +370,7 @@ private slots:
     void emptySectionsShowTheirNames() {
         for (int i = 0; i < SectionCount; ++i)
             SectionScreens::Register(Section(i), {});
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QTest::mouseClick(window.SectionButton(Section::RussianIncome), Qt::LeftButton);
         auto* title = window.CurrentFrame()->findChild<QLabel*>(QStringLiteral("lbSectionTitle"));
@@ -399,7 +398,7 @@ private slots:
         QFETCH(bool, written);
         const QString target = saveName.isEmpty() ? QString() : files.filePath(saveName);
         if (!target.isEmpty()) QFile::remove(target);
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.Declaration().InspectionCode = QStringLiteral("1234");
         window.NotifyModified();
         window.SwitchSection(Section::PersonData);
@@ -428,7 +427,7 @@ private slots:
 
     void openCommand() {
         const QString path = SavedDeclaration(QStringLiteral("open.kv0"), QStringLiteral("5005"));
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.NotifyModified();
         // No to the question, then the file dialog cancelled: an empty new declaration.
         prompts->answers.enqueue(QMessageBox::No);
@@ -459,7 +458,7 @@ private slots:
     void saveRenamesOlderExtension() {
         const QString old = SavedDeclaration(QStringLiteral("last-year.kv9"));
         const QByteArray oldBytes = Bytes(old);
-        TFormMain window({old});
+        TFormMain window({old}, &services);
         window.Declaration().InspectionCode = QStringLiteral("7702");
         window.NotifyModified();
         window.Action(QStringLiteral("acSave"))->trigger();
@@ -482,7 +481,7 @@ private slots:
         QCOMPARE(RecordingFrame::log, QStringList{QStringLiteral("S0:Store")});
 
         // Cancelled dialogs change nothing.
-        TFormMain untitled({});
+        TFormMain untitled({}, &services);
         untitled.NotifyModified();
         untitled.Action(QStringLiteral("acSave"))->trigger();
         untitled.Action(QStringLiteral("acSaveAs"))->trigger();
@@ -491,7 +490,7 @@ private slots:
     }
 
     void saveErrorKeepsUnsaved() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.NotifyModified();
         prompts->saveNames.enqueue(files.filePath(QStringLiteral("no-such-folder/x.kv0")));
         window.Action(QStringLiteral("acSave"))->trigger();
@@ -501,7 +500,7 @@ private slots:
     }
 
     void checkCommand() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         ScriptedAnswerer answerer;
         window.SetCheckAnswerer(&answerer);
         window.ShowDeclaration(CleanDeclaration());
@@ -521,14 +520,15 @@ private slots:
         QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame()), Section::InitialData);
     }
 
-    // A build without the rules must not call a declaration clean.
-    void checkWithoutRulesIsAnError() {
-        TFormMain::SetDeclarationRules({});
-        TFormMain window({});
+    // A check that cannot run must not call a declaration clean: its error is shown instead.
+    void failingCheckIsAnError() {
+        services.check = [](const mTDeclaration&, ICheckAnswerer&) -> CheckResult {
+            throw std::runtime_error("Проверка декларации недоступна.");
+        };
+        TFormMain window({}, &services);
         window.ShowDeclaration(CleanDeclaration());
         window.Action(QStringLiteral("acCheck"))->trigger();
-        QCOMPARE(prompts->Texts(),
-                 QStringList{QStringLiteral("Проверка декларации недоступна в этой сборке программы.")});
+        QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации недоступна.")});
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
     }
 
@@ -554,7 +554,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, section);
         QFETCH(QString, call);
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         auto declaration = CleanDeclaration();
         mutate(*declaration);
@@ -642,7 +642,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(int, section);
         QFETCH(QString, call);
-        TFormMain window({});
+        TFormMain window({}, &services);
         auto declaration = CleanDeclaration();
         mutate(*declaration);
         window.ShowDeclaration(std::move(declaration));
@@ -677,9 +677,9 @@ private slots:
         QFETCH(int, sectionCode);
         QFETCH(int, section);
         QFETCH(QString, call);
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.SwitchSection(Section::Nalog);
-        TFormMain::SetDeclarationRules([sectionCode](const mTDeclaration&, ICheckAnswerer& a) {
+        services.check = ([sectionCode](const mTDeclaration&, ICheckAnswerer& a) {
             a.Ask(QStringLiteral("Раздел"), QStringLiteral("Ошибка"));
             return CheckResult{CheckSection(sectionCode), 3};
         });
@@ -698,14 +698,14 @@ private slots:
     }
 
     void exportCommand() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         QStringList calls;
-        QString result = QStringLiteral("NO_NDFL3_7701_7701_000000000000_20110101_X.xml");
-        DeclarationExport::Install([&](const QString& folder, mTDeclaration&, DeclarationExport::Mode mode) {
-            calls << QStringLiteral("%1|%2").arg(folder).arg(int(mode));
+        ExportOutcome outcome{true, QStringLiteral("NO_NDFL3_7701_7701_000000000000_20110101_X.xml"), {}, {}};
+        services.exportDocument = [&](const QString& folder, quint16 mode) {
+            calls << QStringLiteral("%1|%2").arg(folder).arg(mode);
             if (window.isEnabled()) calls << QStringLiteral("enabled during the export");
-            return result;
-        });
+            return outcome;
+        };
         // A fault answered with "Отмена": the dialog only, no folder dialog.
         ScriptedAnswerer answerer;
         window.SetCheckAnswerer(&answerer);
@@ -718,12 +718,18 @@ private slots:
         window.Action(QStringLiteral("acExport"))->trigger();
         QCOMPARE(prompts->folderCaption, QStringLiteral("Durovid 2010"));
         QCOMPARE(calls, QStringList{files.path() + QDir::separator() + QStringLiteral("|1")});
-        QCOMPARE(prompts->messages.last().text, QStringLiteral("Сформирован файл ") + result);
+        QCOMPARE(prompts->messages.last().text, QStringLiteral("Сформирован файл ") + outcome.Result);
         QCOMPARE(prompts->messages.last().icon, QMessageBox::Information);
 
-        result = QStringLiteral("ERROR");
+        // A failed export says why, then that no file was made; what the export tells although it went on
+        // comes first.
+        prompts->messages.clear();
+        outcome = {
+            false, QString(), QStringLiteral("Ошибка в выгрузке."), {QStringLiteral("Ошибка в рассчетах.")}};
         window.Action(QStringLiteral("acExport"))->trigger();
-        QCOMPARE(prompts->messages.last().text, QStringLiteral("Ошибка записи. Файл не сформирован."));
+        QCOMPARE(prompts->Texts(), (QStringList{"Ошибка в рассчетах.", "Ошибка в выгрузке.",
+                                                "Ошибка записи. Файл не сформирован."}));
+        QCOMPARE(prompts->messages[1].icon, QMessageBox::Warning);
 
         prompts->folder.clear();
         window.Action(QStringLiteral("acExport"))->trigger();
@@ -731,9 +737,9 @@ private slots:
         QVERIFY(window.isEnabled());
 
         // An export error: the general handler shows it and the window is usable again.
-        DeclarationExport::Install([](const QString&, mTDeclaration&, DeclarationExport::Mode) -> QString {
+        services.exportDocument = [](const QString&, quint16) -> ExportOutcome {
             throw std::runtime_error("сбой выгрузки");
-        });
+        };
         prompts->folder = files.path();
         window.Action(QStringLiteral("acExport"))->trigger();
         QCOMPARE(prompts->messages.last().text, QStringLiteral("сбой выгрузки"));
@@ -741,7 +747,7 @@ private slots:
     }
 
     void help() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_F1);
@@ -761,7 +767,7 @@ private slots:
     }
 
     void closingAsksToSave() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.show();
         window.NotifyModified();
         prompts->answers.enqueue(QMessageBox::Cancel);
@@ -777,7 +783,7 @@ private slots:
 
     void referenceFiles() {
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             QVERIFY(!window.InspectionPicker());
             QVERIFY(!window.CountryPicker());
             QVERIFY(!window.OkvedClassifier());
@@ -788,7 +794,7 @@ private slots:
                                     ReferenceFileName::Okved, ReferenceFileName::CurrencyRates})
             CopyDataFile(env, name);
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             QVERIFY(prompts->messages.isEmpty());
             QVERIFY(!!window.InspectionPicker());
             window.InspectionPicker()->Preselect(QStringLiteral("7701"));
@@ -811,7 +817,7 @@ private slots:
                    "\xC8\xED\xF1\xEF\xE5\xEA\xF6\xE8\xFF</Inspection></Inspections>");
         user.close();
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             QCOMPARE(window.InspectionPicker()->List()->topLevelItemCount(), 1);
             window.InspectionPicker()->Preselect(QStringLiteral("7701"));
             QCOMPARE(window.InspectionPicker()->Name(), QStringLiteral("Инспекция"));
@@ -823,7 +829,7 @@ private slots:
         countries.write("<Oksm><Country Code=\"643\">");
         countries.close();
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             QVERIFY(!window.StartFailed());
             QVERIFY(!window.CountryPicker());
             QVERIFY(prompts->messages.isEmpty());
@@ -831,7 +837,7 @@ private slots:
         QVERIFY(user.open(QIODevice::WriteOnly));
         user.write("<Inspections><Inspection Code=\"7701\">broken");
         user.close();
-        TFormMain window({});
+        TFormMain window({}, &services);
         QVERIFY(window.StartFailed());
         QCOMPARE(prompts->messages.size(), 1);
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
@@ -840,7 +846,7 @@ private slots:
     }
 
     void aboutBox() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QString caption;
         QTimer::singleShot(0, [&] {
