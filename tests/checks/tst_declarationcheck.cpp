@@ -1,7 +1,7 @@
-#include "checks/CleanDeclaration.h"
 #include "checks/DeclarationCheck.h"
 #include "records/Declaration.h"
 #include "records/NewDeclaration.h"
+#include "support/ValidDeclaration.h"
 
 #include <QTest>
 #include <functional>
@@ -84,7 +84,7 @@ class TestDeclarationCheck : public QObject {
 
 private Q_SLOTS:
     void cleanDeclarationPasses() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         Shown shown;
         const CheckResult result = shown.Run(*d);
         QVERIFY(shown.faults.isEmpty());
@@ -205,7 +205,7 @@ private Q_SLOTS:
             "document issued before birth",
             [](mTDeclaration& d) {
                 d.Person.DocTypeCode = 1;
-                d.Person.DocIssueDate = DateValue::FromYmd(1979, 1, 1);
+                d.Person.DocIssueDate = d.Person.BirthDate - 1;
             },
             2, person, "Дата выдачи документа не может быть меньше даты рождения", 7);
         const QString age14 =
@@ -533,7 +533,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(int, position);
 
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         mutate(*d);
         Shown shown;
         shown.answers = {CheckAnswer::Fix};
@@ -554,7 +554,7 @@ private Q_SLOTS:
     }
 
     void cancelGivesFFFF() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         d->Person.SurName.clear();
         Shown shown; // answers Cancel
         const CheckResult result = shown.Run(*d);
@@ -596,7 +596,7 @@ private Q_SLOTS:
         QFETCH(QList<CheckAnswer>, answers);
         QFETCH(QStringList, messages);
         QFETCH(int, position);
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         d->InspectionCode.clear();
         d->SignerKind = 2;
         d->RepresentativeDocument = QStringLiteral("Доверенность");
@@ -623,7 +623,7 @@ private Q_SLOTS:
     void income13ShowsTwoDialogs() {
         QFETCH(QList<CheckAnswer>, answers);
         QFETCH(int, position);
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         AddSource(*d, Money::FromUnits(100), Money::FromUnits(200));
         AddSource(*d, Money(), Money());
         d->SocialDeduction.GrantSocial = 1; // a later section that must not run
@@ -639,7 +639,7 @@ private Q_SLOTS:
 
     // The first section with a fault is the only one reported.
     void laterSectionsWaitForEarlierOnes() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         d->Person.RegionCode = 0;              // section 3
         AddCurrencyIncome(*d)->IncomeCode = 0; // section 7
         d->SocialDeduction.GrantSocial = 1;    // section 9
@@ -655,7 +655,7 @@ private Q_SLOTS:
     // Amounts loaded from a damaged file can be anything; sums must not overflow.
     void hugeAmountsDoNotOverflow() {
         constexpr Money huge = Money::FromRaw(std::numeric_limits<qint64>::max());
-        auto business = CleanDeclaration();
+        auto business = ValidDeclaration::Clean();
         mTBusinessNew* b = AddBusiness(*business);
         b->OtherExpenseParts.fill(huge);
         b->ExpensesOther = huge;
@@ -663,7 +663,7 @@ private Q_SLOTS:
         shown.Run(*business);
         QCOMPARE(shown.faults.size(), 1);
 
-        auto property = CleanDeclaration();
+        auto property = ValidDeclaration::Clean();
         GrantProperty(*property);
         property->PropertyDeduction.CarryOverCost = huge;
         property->PropertyDeduction.PriorAgentCost = huge;

@@ -1,6 +1,6 @@
-#include "checks/CleanDeclaration.h"
 #include "records/Declaration.h"
 #include "records/NewDeclaration.h"
+#include "support/ValidDeclaration.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,7 +55,7 @@ private Q_SLOTS:
     }
 
     void cleanDeclarationExitsZero() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         const Run r = Cli({"check", Save("clean.kv0", *d)});
         QCOMPARE(r.out, QString());
         QCOMPARE(r.exitCode, 0);

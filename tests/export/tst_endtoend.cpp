@@ -6,6 +6,7 @@
 #include "export/XmlExport.h"
 #include "records/NewDeclaration.h"
 #include "storage/CodePage.h"
+#include "support/ValidDeclaration.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,30 +18,19 @@ namespace {
 // The worked example's employee and flat, with the taxpayer's and the employer's particulars that the
 // document carries.
 void EmployeeWithAFlat(mTDeclaration& d) {
+    ValidDeclaration(d)
+        .Inspection(QStringLiteral("7705"))
+        .Name(QStringLiteral("Смирнова"), QStringLiteral("Анна"), QStringLiteral("Сергеевна"))
+        .Birth(DateValue::FromYmd(1980, 7, 9), QStringLiteral("г. Москва"))
+        .Passport(QStringLiteral("45 06 123456"), DateValue::FromYmd(2006, 2, 1),
+                  QStringLiteral("ОВД Замоскворечье г. Москвы"),
+                  QStringLiteral("Паспорт гражданина Российской Федерации"))
+        .Address(QStringLiteral("115054"), 77, QStringLiteral("Москва"), QStringLiteral("Дубининская ул"),
+                 QStringLiteral("11"), QString(), QStringLiteral("42"))
+        .Phone(QStringLiteral("4951234567"));
     WorkedExample::Employee(d);
     WorkedExample::FlatBoughtIn2010(d);
-    d.InspectionCode = QStringLiteral("7705");
     d.SignDate = DateValue::FromYmd(2011, 3, 15);
-    mTPersonInformation& p = d.Person;
-    p.SurName = QStringLiteral("Смирнова");
-    p.FirstName = QStringLiteral("Анна");
-    p.Patronymic = QStringLiteral("Сергеевна");
-    p.INN = QStringLiteral("500100732259");
-    p.DocTypeCode = 21;
-    p.DocTypeName = QStringLiteral("Паспорт гражданина Российской Федерации");
-    p.DocSerial = QStringLiteral("45 06 123456");
-    p.DocIssueDate = DateValue::FromYmd(2006, 2, 1);
-    p.BirthDate = DateValue::FromYmd(1980, 7, 9);
-    p.DocIssuedBy = QStringLiteral("ОВД Замоскворечье г. Москвы");
-    p.BirthPlace = QStringLiteral("г. Москва");
-    p.CitizenshipSign = QStringLiteral("1");
-    p.PostIndex = QStringLiteral("115054");
-    p.RegionCode = 77;
-    p.City = QStringLiteral("Москва");
-    p.Street = QStringLiteral("Дубининская ул");
-    p.House = QStringLiteral("11");
-    p.Flat = QStringLiteral("42");
-    p.HomePhone = QStringLiteral("4951234567");
 
     mTThirteenPercent* employer = d.IncomeSources13.At(0);
     employer->SourceINN = QStringLiteral("7705034202");

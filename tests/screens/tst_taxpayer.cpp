@@ -1,4 +1,5 @@
 #include "support/ScreenTestSupport.h"
+#include "support/ValidDeclaration.h"
 
 #include "checks/IdentifierChecks.h"
 #include "controls/DatePicker.h"
@@ -19,27 +20,6 @@
 namespace {
 
 const QString ValidInn = QStringLiteral("695012345651");
-
-// A taxpayer whose name page passes every rule.
-void FillValidPerson(mTPersonInformation& p) {
-    p.SurName = QStringLiteral("Иванов");
-    p.FirstName = QStringLiteral("Иван");
-    p.Patronymic = QStringLiteral("Иванович");
-    p.INN = ValidInn;
-    p.BirthDate = DateValue::FromYmd(1975, 5, 14);
-    p.BirthPlace = QStringLiteral("г. Тверь");
-    p.DocTypeCode = 21;
-    p.DocTypeName = QStringLiteral("Паспорт гражданина РФ");
-    p.DocSerial = QStringLiteral("28 03 123456");
-    p.DocIssueDate = DateValue::FromYmd(2005, 6, 1);
-    p.DocIssuedBy = QStringLiteral("ОВД Центрального района г. Твери");
-    p.CitizenshipSign = QStringLiteral("1");
-    p.RegionCode = 69;
-    p.RegionName = QStringLiteral("Тверская область");
-    p.City = QStringLiteral("Тверь");
-    p.Street = QStringLiteral("Советская");
-    p.OKATO = QStringLiteral("28401000000");
-}
 
 } // namespace
 
@@ -62,10 +42,7 @@ class TestTaxpayerScreens : public QObject, MainWindowProbe {
         QVERIFY(Screen());
     }
     std::unique_ptr<mTDeclaration> WithPerson() {
-        auto d = CreateNewDeclaration();
-        d->InspectionCode = QStringLiteral("6952");
-        FillValidPerson(d->Person);
-        return d;
+        return ValidDeclaration().Inspection(QStringLiteral("6952")).Take();
     }
 
 private slots:
@@ -346,7 +323,7 @@ private slots:
         ModalScript modals;
         modals.Then(ModalScript::Pick(QStringLiteral("21")));
         Click("bnDocType"); // the kind already shown: nothing changes
-        QCOMPARE(Text("meDocSerial"), QStringLiteral("28 03 123456"));
+        QCOMPARE(Text("meDocSerial"), d->Person.DocSerial);
         QVERIFY(form->Saved());
         modals.Then(ModalScript::Pick(QStringLiteral("24")));
         Click("bnDocType");
@@ -524,8 +501,8 @@ private slots:
 
     // A declaration of an earlier year opens with its taxpayer, and is saved as this year's file.
     void earlierYearFileShowsItsTaxpayer() {
-        mTPersonInformation person;
-        FillValidPerson(person);
+        mTPersonInformation person = ValidDeclaration().Person();
+        person.RegionName = QStringLiteral("Москва");
         const QString path = files.filePath(QStringLiteral("ivanov.kv9"));
         QFile::remove(path);
         {
@@ -549,17 +526,17 @@ private slots:
         modals.Then(ModalScript::Click(QStringLiteral("bnSkipAll")));
         ClickSection(Section::PersonData);
         QCOMPARE(Text("meSurName"), QStringLiteral("Иванов"));
-        QCOMPARE(Text("meINN"), ValidInn);
-        QCOMPARE(Text("meDocSerial"), QStringLiteral("28 03 123456"));
+        QCOMPARE(Text("meINN"), person.INN);
+        QCOMPARE(Text("meDocSerial"), QStringLiteral("45 03 123456"));
         Click("fbPersonAddress");
-        QCOMPARE(W<QLabel>("pnRegion")->text(), QStringLiteral("Тверская область"));
-        QCOMPARE(Text("meOKATO"), QStringLiteral("28401000000"));
+        QCOMPARE(W<QLabel>("pnRegion")->text(), QStringLiteral("Москва"));
+        QCOMPARE(Text("meOKATO"), person.OKATO);
         form->Action(QStringLiteral("acSave"))->trigger();
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
         mTDeclaration reread;
         reread.LoadFromFile(files.filePath(QStringLiteral("ivanov.kv0")));
         QCOMPARE(reread.Person.SurName, QStringLiteral("Иванов"));
-        QCOMPARE(reread.Person.Street, QStringLiteral("Советская"));
+        QCOMPARE(reread.Person.Street, QStringLiteral("Арбат"));
     }
 
     // A stored date the picker cannot show (after today) is kept as it was unless the user changes it.

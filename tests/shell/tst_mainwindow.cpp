@@ -1,6 +1,5 @@
 #include "support/GuiTestSupport.h"
 
-#include "checks/CleanDeclaration.h"
 #include "checks/DeclarationCheck.h"
 #include "controls/FlashButton.h"
 #include "controls/ModificationNotice.h"
@@ -10,6 +9,7 @@
 #include "screens/SectionScreens.h"
 #include "shell/Main.h"
 #include "storage/StorageErrors.h"
+#include "support/ValidDeclaration.h"
 
 #include "pickers/CountryPicker.h"
 #include "pickers/InspectionPicker.h"
@@ -503,7 +503,7 @@ private slots:
         TFormMain window({}, &services);
         ScriptedAnswerer answerer;
         window.SetCheckAnswerer(&answerer);
-        window.ShowDeclaration(CleanDeclaration());
+        window.ShowDeclaration(ValidDeclaration::Clean());
         window.Action(QStringLiteral("acCheck"))->trigger();
         QVERIFY(answerer.asked.isEmpty());
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации завершена успешно")});
@@ -526,7 +526,7 @@ private slots:
             throw std::runtime_error("Проверка декларации недоступна.");
         };
         TFormMain window({}, &services);
-        window.ShowDeclaration(CleanDeclaration());
+        window.ShowDeclaration(ValidDeclaration::Clean());
         window.Action(QStringLiteral("acCheck"))->trigger();
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации недоступна.")});
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
@@ -556,7 +556,7 @@ private slots:
         QFETCH(QString, call);
         TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
-        auto declaration = CleanDeclaration();
+        auto declaration = ValidDeclaration::Clean();
         mutate(*declaration);
         window.ShowDeclaration(std::move(declaration));
         window.SwitchSection(Section::Nalog);
@@ -643,7 +643,7 @@ private slots:
         QFETCH(int, section);
         QFETCH(QString, call);
         TFormMain window({}, &services);
-        auto declaration = CleanDeclaration();
+        auto declaration = ValidDeclaration::Clean();
         mutate(*declaration);
         window.ShowDeclaration(std::move(declaration));
         window.SwitchSection(Section::Nalog);
@@ -712,7 +712,7 @@ private slots:
         window.Action(QStringLiteral("acExport"))->trigger();
         QCOMPARE(answerer.asked, QStringList{QStringLiteral("Задание условий: Не введен номер инспекции")});
         QCOMPARE(prompts->folderDialogs, 0);
-        window.ShowDeclaration(CleanDeclaration());
+        window.ShowDeclaration(ValidDeclaration::Clean());
 
         prompts->folder = files.path();
         window.Action(QStringLiteral("acExport"))->trigger();
