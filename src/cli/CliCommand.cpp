@@ -4,6 +4,7 @@
 #include "storage/Declaration.h"
 #include "storage/StorageErrors.h"
 
+#include <QDate>
 #include <cstdio>
 
 std::vector<CliCommand>& CliCommands() {
@@ -33,6 +34,13 @@ int CliUsage(const QString& command) {
         if (c.name == command)
             CliError(QStringLiteral("Использование: durovid-cli %1 %2").arg(c.name, c.usage));
     return ExitError;
+}
+
+bool CliParseDate(const QString& text, QDate& date) {
+    date = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
+    if (date.isValid()) return true;
+    CliError(QStringLiteral("Неправильная дата: %1 (нужна дд.мм.гггг)").arg(text));
+    return false;
 }
 
 bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QCoreApplication;
+class QDate;
 class mTDeclaration;
 
 // Subcommands of durovid-cli register themselves, one file each.
@@ -34,6 +35,9 @@ void CliOut(const QString& text);
 void CliError(const QString& text);
 // Prints the usage of one command on stderr and returns ExitError.
 int CliUsage(const QString& command);
+
+// Reads a date "dd.mm.yyyy" of the command line; false after a message when it is not one.
+bool CliParseDate(const QString& text, QDate& date);
 
 // Loads a declaration file; on failure prints the message on stderr and returns false.
 bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration);

@@ -1,4 +1,5 @@
 #include "checks/CleanDeclaration.h"
+#include "cli/CliRun.h"
 #include "storage/Declaration.h"
 #include "storage/NewDeclaration.h"
 
@@ -17,23 +18,13 @@ class TestPrintCommand : public QObject {
     QTemporaryDir dir;
     static inline QTemporaryDir runtime; // the session folder a desktop would give; Qt warns without one
 
-    struct Run {
-        int exitCode;
-        QString out;
-        QString err;
-    };
-
+    using Run = CliRun;
     static Run Cli(const QStringList& args) {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY")); // as on a server
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(DUROVID_CLI), args);
-        p.waitForFinished(120000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return RunCli(args, env);
     }
 
     QString Save(const QString& name, mTDeclaration& d) {

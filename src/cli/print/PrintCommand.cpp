@@ -30,11 +30,8 @@ bool ParseArguments(const QStringList& args, PrintArguments& out) {
         if (a == QLatin1String("--pdf") && hasValue) {
             out.pdf = args[++i];
         } else if (a == QLatin1String("--date") && hasValue) {
-            const QDate date = QDate::fromString(args[++i], QStringLiteral("dd.MM.yyyy"));
-            if (!date.isValid()) {
-                CliError(QStringLiteral("Неправильная дата: %1 (нужна дд.мм.гггг)").arg(args[i]));
-                return false;
-            }
+            QDate date;
+            if (!CliParseDate(args[++i], date)) return false;
             out.date = date;
         } else if (a == QLatin1String("--no-check")) {
             out.check = false;

@@ -7,19 +7,12 @@ using namespace FormFields;
 
 namespace {
 
-// An income and the deduction or expenses against it, on one line under the caption of the item.
+// An income and the deduction or expenses against it, under the caption of the item.
 std::vector<FormLine> PairItem(const char* item, const char* caption, const char* incomeCode,
                                const char* income, const char* deductionCode, const char* deductionCaption,
                                const char* deduction) {
-    return {{.Item = item, .Note = caption},
-            {.Fields = {Kopecks(incomeCode, "Сумма дохода", income, true),
-                        Kopecks(deductionCode, deductionCaption, deduction, true)}}};
-}
-
-template <class... Parts> std::vector<FormLine> Lines(Parts&&... parts) {
-    std::vector<FormLine> lines;
-    (lines.insert(lines.end(), parts.begin(), parts.end()), ...);
-    return lines;
+    return TwoAmounts(item, caption, Kopecks(incomeCode, "Сумма дохода", income, true),
+                      Kopecks(deductionCode, deductionCaption, deduction, true));
 }
 
 // One pension or insurance contract of sheet Ж3.
@@ -64,7 +57,7 @@ const FormSheet& SheetD() {
                                   "Признак источника дохода (1 - источник в Российской Федерации, 2 - "
                                   "источник за пределами Российской Федерации)",
                                   "@ПрИст")}}},
-        .Body = {{.Lines = Lines(
+        .Body = {{.Lines = Join(
                       PairItem("1",
                                "Доходы, полученные по договорам гражданско-правового характера на выполнение "
                                "работ (оказание услуг)",
@@ -111,7 +104,7 @@ const FormSheet& SheetE() {
         .Body =
             {
                 {.When = "ВычЖилИмущ",
-                 .Lines = Lines(
+                 .Lines = Join(
                      std::vector<FormLine>{{.Heading =
                                                 "1. Жилые дома, квартиры, комнаты, включая приватизированные "
                                                 "жилые помещения, дачи, садовые домики или земельные участки "
@@ -132,7 +125,7 @@ const FormSheet& SheetE() {
                      PairItem("1.5", "Итого по п. 1", "090", "ВычЖилИмущ@ДохИстИтог", "100",
                               "Сумма имущественного налогового вычета", "ВычЖилИмущ@ВычИмущИтог"))},
                 {.When = "ВычИноеИмущ",
-                 .Lines = Lines(
+                 .Lines = Join(
                      std::vector<FormLine>{{.Heading = "2. Иное имущество, находившееся в собственности "
                                                        "налогоплательщика менее трех лет"}},
                      PairItem("2.1", "Сумма дохода от продажи и сумма налогового вычета", "110",
@@ -147,11 +140,11 @@ const FormSheet& SheetE() {
                               "Сумма имущественного налогового вычета", "ВычИноеИмущ@ВычИнИмущИтог"))},
                 {.When = "ВычИзтИмущ",
                  .Lines =
-                     Lines(std::vector<FormLine>{{.Heading = "3. Имущество, изъятое для государственных или "
-                                                             "муниципальных нужд"}},
-                           PairItem("3.1", "Сумма дохода и сумма налогового вычета", "170",
-                                    "ВычИзтИмущ/СумИзтИмущ@ДохВсехИст", "180", "Сумма налогового вычета",
-                                    "ВычИзтИмущ/СумИзтИмущ@НалВычет"))},
+                     Join(std::vector<FormLine>{{.Heading = "3. Имущество, изъятое для государственных или "
+                                                            "муниципальных нужд"}},
+                          PairItem("3.1", "Сумма дохода и сумма налогового вычета", "170",
+                                   "ВычИзтИмущ/СумИзтИмущ@ДохВсехИст", "180", "Сумма налогового вычета",
+                                   "ВычИзтИмущ/СумИзтИмущ@НалВычет"))},
                 {.Lines = {{.Item = "4",
                             .Fields = {Kopecks("190", "Общая сумма имущественных налоговых вычетов",
                                                "@ВычетОбщ")}}}},
@@ -195,11 +188,11 @@ const FormSheet& SheetZh1() {
                                           "218 Налогового "
                                           "кодекса Российской Федерации (руб.)"},
                               {.Item = "2.1",
-                               .Fields =
-                                   {Roubles("150",
-                                            "Сумма стандартного налогового вычета по подпункту 1 пункта 1 "
-                                            "статьи 218 Кодекса (3000 руб. x кол-во мес.)",
-                                            "РасчВычСтанд@ВычСтанд218.1.1")}},
+                               .Fields = {Roubles(
+                                   "150",
+                                   "Сумма стандартного налогового вычета по подпункту 1 пункта 1 "
+                                   "статьи 218 Кодекса (3000 руб. x кол-во мес.)",
+                                   "РасчВычСтанд@ВычСтанд218.1.1")}},
                               {.Item = "2.2",
                                .Fields =
                                    {Roubles("160",

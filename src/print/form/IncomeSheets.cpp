@@ -12,18 +12,21 @@ constexpr const char* SourceInn = "ИстЮЛ@ИННЮЛ|ИстФЛИн@ИННФ
 constexpr const char* SourceKpp = "ИстЮЛ@КПП";
 constexpr const char* SourceName = "ИстЮЛ@Наим|ИстФЛИн@ФИОИн";
 
-// An income and the part of it exempt from tax, on one line under the caption of the item.
+// An income and the part of it exempt from tax, under the caption of the item.
 std::vector<FormLine> ExemptItem(const char* item, const char* caption, const char* incomeCode,
                                  const char* income, const char* exemptCode, const char* exempt) {
-    return {{.Item = item, .Note = caption},
-            {.Fields = {Kopecks(incomeCode, "Сумма полученного дохода", income, true),
-                        Kopecks(exemptCode, "Сумма дохода, не подлежащая налогообложению", exempt, true)}}};
+    return TwoAmounts(item, caption, Kopecks(incomeCode, "Сумма полученного дохода", income, true),
+                      Kopecks(exemptCode, "Сумма дохода, не подлежащая налогообложению", exempt, true));
 }
 
-template <class... Parts> std::vector<FormLine> Lines(Parts&&... parts) {
-    std::vector<FormLine> lines;
-    (lines.insert(lines.end(), parts.begin(), parts.end()), ...);
-    return lines;
+// The payer of an income: ИНН, КПП, the OKATO code where the sheet has one, and the name.
+std::vector<FormLine> Payer(const char* innCode, const char* kppCode, const char* okatoCode,
+                            const char* nameCode) {
+    FormLine codes{.Fields = {Code(innCode, "ИНН", SourceInn, 12), Code(kppCode, "КПП", SourceKpp, 9)}};
+    if (*okatoCode) codes.Fields.push_back(Code(okatoCode, "Код по ОКАТО", "@ОКАТО", 11));
+    return {{.Heading = "1. Источник выплаты дохода"},
+            codes,
+            {.Fields = {TextAbove(nameCode, "Наименование источника выплаты дохода", SourceName, 40, 2)}}};
 }
 
 } // namespace
@@ -40,19 +43,15 @@ const FormSheet& SheetA() {
         .Body =
             {
                 {.Repeat = "РасчДохНал",
-                 .Lines =
-                     {
-                         {.Heading = "1. Источник выплаты дохода"},
-                         {.Fields = {Code("010", "ИНН", SourceInn, 12), Code("020", "КПП", SourceKpp, 9),
-                                     Code("030", "Код по ОКАТО", "@ОКАТО", 11)}},
-                         {.Fields = {TextAbove("040", "Наименование источника выплаты дохода", SourceName, 40,
-                                               2)}},
+                 .Lines = Join(
+                     Payer("010", "020", "030", "040"),
+                     std::vector<FormLine>{
                          {.Fields = {Kopecks("050", "Сумма дохода (руб. коп.)", "@Доход", true),
                                      Kopecks("060", "Сумма облагаемого дохода (руб. коп.)", "@ДоходОбл",
                                              true)}},
                          {.Fields = {Roubles("070", "Сумма налога исчисленная (руб.)", "@НалИсчисл", true),
                                      Roubles("080", "Сумма налога удержанная (руб.)", "@НалУдерж", true)}},
-                     }},
+                     })},
                 {.Lines =
                      {
                          {.Heading = "2. Итого по всем источникам выплаты"},
@@ -64,9 +63,10 @@ const FormSheet& SheetA() {
                          {.Item = "2.4",
                           .Fields = {Roubles("120", "Общая сумма налога удержанная", "@НалУдержИт")}},
                          {.Item = "2.5",
-                          .Fields = {Roubles(
-                              "130", "Сумма налога, уплаченная в виде фиксированных авансовых платежей",
-                              "@НалУплФАП")}},
+                          .Fields =
+                              {Roubles("130",
+                                       "Сумма налога, уплаченная в виде фиксированных авансовых платежей",
+                                       "@НалУплФАП")}},
                      }},
             },
     };
@@ -215,7 +215,7 @@ const FormSheet& SheetG1() {
         .Element = "НДФЛ3/ИтогУплВозв/СведДохВыч/ДоходОсвПрев",
         .Body =
             {
-                {.Lines = Lines(
+                {.Lines = Join(
                      std::vector<FormLine>{{.Heading = "1. Доходы, не подлежащие налогообложению"}},
                      ExemptItem(
                          "1.1",
@@ -301,16 +301,11 @@ const FormSheet& SheetG2() {
         .Body =
             {
                 {.Repeat = "СвДоход",
-                 .Lines =
-                     {
-                         {.Heading = "1. Источник выплаты дохода"},
-                         {.Fields = {Code("010", "ИНН", SourceInn, 12), Code("020", "КПП", SourceKpp, 9)}},
-                         {.Fields = {TextAbove("030", "Наименование источника выплаты дохода", SourceName, 40,
-                                               2)}},
-                         {.Fields = {Kopecks("040", "Сумма дохода", "@Доход", true),
-                                     Kopecks("050", "Сумма дохода, не подлежащая налогообложению",
-                                             "@ДоходНеНал", true)}},
-                     }},
+                 .Lines = Join(Payer("010", "020", "", "030"),
+                               std::vector<FormLine>{
+                                   {.Fields = {Kopecks("040", "Сумма дохода", "@Доход", true),
+                                               Kopecks("050", "Сумма дохода, не подлежащая налогообложению",
+                                                       "@ДоходНеНал", true)}}})},
                 {.Lines = {{.Item = "2",
                             .Fields = {Kopecks("060", "Общая сумма дохода, не подлежащая налогообложению",
                                                "@ДоходНеНалОбщ")}}}},
@@ -328,17 +323,12 @@ const FormSheet& SheetG3() {
         .Body =
             {
                 {.Repeat = "РасчНалогУдЛ",
-                 .Lines =
-                     {
-                         {.Heading = "1. Источник выплаты дохода"},
-                         {.Fields = {Code("010", "ИНН", SourceInn, 12), Code("020", "КПП", SourceKpp, 9),
-                                     Code("030", "Код по ОКАТО", "@ОКАТО", 11)}},
-                         {.Fields = {TextAbove("040", "Наименование источника выплаты дохода", SourceName, 40,
-                                               2)}},
+                 .Lines = Join(
+                     Payer("010", "020", "030", "040"),
+                     std::vector<FormLine>{
                          {.Fields = {Kopecks("050", "Сумма дохода в виде материальной выгоды (руб. коп.)",
                                              "@Доход", true),
-                                     Roubles("060", "Сумма налога удержанная (руб.)", "@НалогУдЛ", true)}},
-                     }},
+                                     Roubles("060", "Сумма налога удержанная (руб.)", "@НалогУдЛ", true)}}})},
                 {.Lines = {{.Item = "2",
                             .Fields = {Roubles("070",
                                                "Общая сумма налога, удержанная налоговыми агентами (руб.)",

@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QVarLengthArray>
 
 namespace G = PageGeometry;
 
@@ -49,18 +50,20 @@ void PaintCells(QPainter& painter, const Fonts& fonts, const PageCells& group, d
     const double top = group.At.y() * mm;
     const double w = G::CellWidth * mm;
     const double h = G::CellHeight * mm;
-    painter.setPen(Pen(0.15, mm, QColor(90, 90, 90)));
+    QVarLengthArray<QRectF, 40> frames;
     for (qsizetype i = 0; i < cells.Chars.size(); ++i)
-        painter.drawRect(QRectF(left + double(i) * w, top, w, h));
-    painter.setPen(Qt::black);
+        frames.append(QRectF(left + double(i) * w, top, w, h));
+    painter.setPen(Pen(0.15, mm, QColor(90, 90, 90)));
+    painter.drawRects(frames.constData(), int(frames.size()));
+    // The font is monospaced: every character sits in the middle of its cell. One run of text per
+    // character keeps the text of a PDF in reading order for whoever extracts it.
     painter.setFont(fonts.Font(TextRole::Value));
-    // The font is monospaced: every character sits in the middle of its cell.
+    painter.setPen(Qt::black);
+    const double x = left + (w - fonts.ValueAdvance()) / 2;
     const double baseline = top + (h + fonts.ValueCapHeight()) / 2;
-    const int written = std::min<int>(cells.DashFrom, int(cells.Chars.size()));
-    for (int i = 0; i < written; ++i)
+    for (int i = 0; i < cells.DashFrom; ++i)
         if (cells.Chars[i] != u' ')
-            painter.drawText(QPointF(left + double(i) * w + (w - fonts.ValueAdvance()) / 2, baseline),
-                             QString(cells.Chars[i]));
+            painter.drawText(QPointF(x + double(i) * w, baseline), QString(cells.Chars[i]));
     if (cells.DashFrom < cells.Chars.size()) {
         painter.setPen(Pen(0.3, mm));
         const double y = top + h / 2;

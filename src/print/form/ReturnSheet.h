@@ -117,4 +117,17 @@ constexpr FormField Count(const char* caption, const char* source, int cells, co
     return {"", caption, source, Fill::Code, cells, 1, 0, false, suffix, key};
 }
 
+// Lines of several parts in one list.
+template <class... Parts> std::vector<FormLine> Join(Parts&&... parts) {
+    std::vector<FormLine> lines;
+    (lines.insert(lines.end(), parts.begin(), parts.end()), ...);
+    return lines;
+}
+
+// An item of the act whose caption has a line of its own, with two amounts side by side under it.
+inline std::vector<FormLine> TwoAmounts(const char* item, const char* caption, const FormField& first,
+                                        const FormField& second) {
+    return {{.Item = item, .Note = caption}, {.Fields = {first, second}}};
+}
+
 } // namespace FormFields
