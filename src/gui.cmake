@@ -6,11 +6,12 @@ file(GLOB_RECURSE GUI_FORMS CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/print/*.ui ${CMAKE_SOURCE_DIR}/src/reference/pickers/*.ui
   ${CMAKE_SOURCE_DIR}/src/checks/dialogs/*.ui)
 list(FILTER GUI_SOURCES EXCLUDE REGEX "/shell/main\\.cpp$")
+list(FILTER GUI_SOURCES EXCLUDE REGEX "/print/form/") # the durovid-print library
 
 add_library(durovid-gui STATIC ${GUI_SOURCES} ${GUI_FORMS} ${CMAKE_SOURCE_DIR}/src/resources/gui.qrc)
 set_target_properties(durovid-gui PROPERTIES AUTOUIC_SEARCH_PATHS
   "${CMAKE_SOURCE_DIR}/src/shell;${CMAKE_SOURCE_DIR}/src/checks/dialogs;${CMAKE_SOURCE_DIR}/src/reference/pickers;${CMAKE_SOURCE_DIR}/src/print")
-target_link_libraries(durovid-gui PUBLIC durovid-core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(durovid-gui PUBLIC durovid-core durovid-print Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
 
 add_executable(durovid ${CMAKE_SOURCE_DIR}/src/shell/main.cpp)
 target_link_libraries(durovid PRIVATE durovid-gui)

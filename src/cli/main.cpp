@@ -21,8 +21,15 @@ void PrintHelp() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // A command that draws (print) needs its own application object, made before anything else.
+    const CliCommand* chosen = nullptr;
+    if (argc > 1)
+        for (const CliCommand& c : CliCommands())
+            if (c.name == QString::fromLocal8Bit(argv[1])) chosen = &c;
+    const std::unique_ptr<QCoreApplication> app = chosen && chosen->application
+                                                      ? chosen->application(argc, argv)
+                                                      : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") ||
         args[0] == QLatin1String("help")) {
         PrintHelp();

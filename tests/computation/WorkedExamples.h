@@ -48,4 +48,11 @@ inline void FlatBoughtIn2010(mTDeclaration& declaration) {
     flat.ShareDenominator = 1;
 }
 
+// A car owned for less than three years sold to a private buyer for 400 000; no other income.
+inline void CarSoldWithinThreeYears(mTDeclaration& declaration) {
+    declaration.Person.OKATO = kPerson;
+    declaration.StandardDeduction.GrantStandard = 0;
+    AddSource13(declaration.IncomeSources13, {}, {{1520, "400000", 906, "400000", 5}});
+}
+
 } // namespace WorkedExample

@@ -68,11 +68,8 @@ void TestWorkedExamples::employeeBuysAFlat() {
 }
 
 void TestWorkedExamples::carSoldWithinThreeYears() {
-    // A car owned for less than three years sold to a private buyer for 400 000; no other income.
     mTDeclaration declaration;
-    declaration.Person.OKATO = kPerson;
-    declaration.StandardDeduction.GrantStandard = 0;
-    AddSource13(declaration.IncomeSources13, {}, {{1520, "400000", 906, "400000", 5}});
+    CarSoldWithinThreeYears(declaration);
     kTSvodSum sum;
     QVERIFY(sum.Compute(declaration));
 
