@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -36,8 +37,16 @@ int main(int argc, char** argv) {
         return args.isEmpty() ? ExitError : ExitOk;
     }
     const QString name = args.takeFirst();
-    for (const CliCommand& c : CliCommands())
-        if (c.name == name) return c.run(args);
+    for (const CliCommand& c : CliCommands()) {
+        if (c.name != name) continue;
+        // A file too big for the memory at hand ends the command with a message, never with an abort.
+        try {
+            return c.run(args);
+        } catch (const std::bad_alloc&) {
+            CliError(QStringLiteral("Недостаточно памяти для выполнения команды %1").arg(name));
+            return ExitError;
+        }
+    }
     CliError(QStringLiteral("Неизвестная команда: %1. Список команд: durovid-cli --help").arg(name));
     return ExitError;
 }

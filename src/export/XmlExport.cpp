@@ -73,10 +73,17 @@ QString FileName(const QString& identifier) {
     return name + QStringLiteral(".xml");
 }
 
+// A file that could not be written: the user can act on the reason (a folder without write
+// permission, a full disk), so it is shown as it is and not as a fault of the program.
+struct WriteFailure {
+    QString message;
+};
+
 void WriteFile(const QString& path, const QByteArray& bytes) {
     SaveFile file(path);
     file.SetRefuseSymbolicLink(true);
-    if (!file.Save(bytes)) throw std::runtime_error(file.ErrorString().toStdString());
+    if (!file.Save(bytes))
+        throw WriteFailure{QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.ErrorString())};
 }
 
 } // namespace
@@ -120,6 +127,9 @@ QString XmlExport::Export(const QString& folder, const mTDeclaration& declaratio
         const QString fileName = FileName(identifier);
         WriteFile(QDir(folder).filePath(fileName), bytes);
         return fileName;
+    } catch (const WriteFailure& failure) {
+        Report(failure.message);
+        return ErrorResult;
     } catch (...) {
         Report(BuildFailed);
         return ErrorResult;

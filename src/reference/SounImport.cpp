@@ -2,6 +2,7 @@
 
 #include "reference/ReferenceXml.h"
 #include "storage/CodePage.h"
+#include "storage/RegularFile.h"
 #include "storage/SaveFile.h"
 
 #include <QFile>
@@ -26,6 +27,24 @@ QString Field(const QByteArray& record, int first, int length) {
     throw ESounImport(QStringLiteral("Error read file:") + tablePath);
 }
 
+// A dBASE header is 32 bytes, one 32-byte descriptor per field and the terminator 0x0D (a Visual FoxPro
+// table adds 263 bytes behind it). A header length that disagrees with its descriptors is damage: taken
+// at its word, it would have the records read from the wrong place, and the import could silently find
+// no tax office at all.
+bool HeaderLengthFits(QIODevice& table, quint16 headerLength) {
+    constexpr int DescriptorLength = 32;
+    constexpr char Terminator = 0x0D;
+    constexpr int BacklinkLength = 263;
+    if (headerLength < HeaderLength + 1) return false;
+    const QByteArray descriptors = table.read(headerLength - HeaderLength);
+    for (qsizetype at = 0; at < descriptors.size(); at += DescriptorLength) {
+        if (descriptors[at] != Terminator) continue;
+        const qsizetype implied = HeaderLength + at + 1;
+        return at > 0 && (headerLength == implied || headerLength == implied + BacklinkLength);
+    }
+    return false;
+}
+
 } // namespace
 
 QByteArray BuildDocument(QIODevice& table, const QString& tablePath, const QString& date,
@@ -42,6 +61,11 @@ QByteArray BuildDocument(QIODevice& table, const QString& tablePath, const QStri
     // A header that points past the end of the table is damage, not an empty directory: replacing
     // the old file with an empty one would lose every tax office.
     if (!table.isSequential() && headerLength > table.size()) ReadError(tablePath);
+    if (!HeaderLengthFits(table, headerLength))
+        throw ESounImport(QStringLiteral("Таблица %1 повреждена: длина заголовка (%2) не соответствует "
+                                         "описанию полей")
+                              .arg(tablePath)
+                              .arg(headerLength));
     if (!table.seek(headerLength)) ReadError(tablePath);
 
     for (; count > 0 && !table.atEnd(); --count) {
@@ -55,15 +79,19 @@ QByteArray BuildDocument(QIODevice& table, const QString& tablePath, const QStri
         inspection.append_attribute("Code").set_value(code.toUtf8().constData());
         inspection.text().set(Field(record, 161, 250).toUtf8().constData());
     }
+    // The new file replaces the whole list: one without a single tax office would leave the picker empty.
+    if (!root.child("Inspection"))
+        throw ESounImport(
+            QStringLiteral("В таблице %1 нет ни одной инспекции, справочник не изменён").arg(tablePath));
     return ReferenceXml::SerializeCp1251(document);
 }
 
 bool Import(const QString& tablePath, const QString& outputPath, const QString& date,
             const QString& version) {
-    QFile table(tablePath);
-    if (!table.open(QIODevice::ReadOnly))
-        throw ESounImport(
-            QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, table.errorString()));
+    QFile table;
+    QString reason;
+    if (!RegularFile::Open(table, tablePath, QIODevice::ReadOnly, reason))
+        throw ESounImport(QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, reason));
     const QByteArray document = BuildDocument(table, tablePath, date, version);
 
     SaveFile output(outputPath);
