@@ -5,7 +5,8 @@
 #include <algorithm>
 
 bool PaidUnder(const mTNalog& payment, std::span<const QLatin1String> codes) {
-    return std::any_of(codes.begin(), codes.end(), [&](QLatin1String code) { return payment.PaymentKBK == code; });
+    return std::any_of(codes.begin(), codes.end(),
+                       [&](QLatin1String code) { return payment.PaymentKBK == code; });
 }
 
 Money NoticePayments(const mTDeclaration& declaration, std::span<const QLatin1String> codes) {

@@ -25,15 +25,15 @@ template <class Visit> void ForEachIncomeItem(const mTDeclaration& declaration, 
         const mTThirteenPercent& source = *declaration.IncomeSources13.At(s);
         for (int l = 0; l < source.LineCount(); ++l) {
             const mTSourseIncome& line = *source.Line(l);
-            visit(IncomeItem{line.IncomeCode, line.IncomeAmount, line.DeductionCode, line.DeductionAmount, false,
-                             s, l});
+            visit(IncomeItem{line.IncomeCode, line.IncomeAmount, line.DeductionCode, line.DeductionAmount,
+                             false, s, l});
         }
     }
     if (declaration.IncomeKinds & IncomeForeign)
         for (int r = 0; r < declaration.CurrencyIncomes.Count(); ++r) {
             const mTCurrencyIncome& record = *declaration.CurrencyIncomes.At(r);
-            visit(IncomeItem{record.IncomeCode, record.IncomeRoubles, record.DeductionCode, record.DeductionAmount,
-                             true, r, -1});
+            visit(IncomeItem{record.IncomeCode, record.IncomeRoubles, record.DeductionCode,
+                             record.DeductionAmount, true, r, -1});
         }
 }
 

@@ -45,7 +45,8 @@ bool kTSvodSumList6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     if (!list1.Refundable.IsZero()) DistributeRefund(declaration, sum);
     if (!list1.Payable.IsZero()) SplitPayment(declaration, sum);
     if (list1.Refundable.IsZero() && list1.Payable.IsZero() && !list1.IncomeTotal.IsZero())
-        Place(Part::NothingDue, 13, {}, CategoryCode(declaration), personOkato, kNothingDue, Money(), Money());
+        Place(Part::NothingDue, 13, {}, CategoryCode(declaration), personOkato, kNothingDue, Money(),
+              Money());
 
     // The other rates: a refund to the OKATO of the rate's tax agents, a payment as a person's.
     const auto settle = [&](int rate, const auto& sheet, const QString& refundOkato) {
@@ -56,7 +57,8 @@ bool kTSvodSumList6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
             Place(Part::Payment, rate, {}, BudgetCode::OtherPersons, personOkato, kToPay, sheet.Payable,
                   sheet.Payable);
         if (sheet.Refundable.IsZero() && sheet.Payable.IsZero() && !sheet.IncomeTotal.IsZero())
-            Place(Part::NothingDue, rate, {}, BudgetCode::OtherPersons, personOkato, kNothingDue, Money(), Money());
+            Place(Part::NothingDue, rate, {}, BudgetCode::OtherPersons, personOkato, kNothingDue, Money(),
+                  Money());
     };
     settle(35, sum.List3, sum.Okato35);
     settle(30, sum.List2, sum.Okato13);
@@ -65,12 +67,14 @@ bool kTSvodSumList6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
 
     // The return always names the code it is filed under.
     if (Rows.empty())
-        Place(Part::NothingDue, 13, {}, CategoryCode(declaration), personOkato, kNothingDue, Money(), Money());
+        Place(Part::NothingDue, 13, {}, CategoryCode(declaration), personOkato, kNothingDue, Money(),
+              Money());
     return true;
 }
 
-void kTSvodSumList6::Place(kTSvodSumList6Part::Origin from, int rate, std::optional<size_t> row, QLatin1String kbk,
-                           const QString& okato, QLatin1String paySign, Money offered, Money part, qint32 source) {
+void kTSvodSumList6::Place(kTSvodSumList6Part::Origin from, int rate, std::optional<size_t> row,
+                           QLatin1String kbk, const QString& okato, QLatin1String paySign, Money offered,
+                           Money part, qint32 source) {
     if (row) {
         Rows[*row].Amount += part;
     } else {
@@ -99,7 +103,8 @@ void kTSvodSumList6::DistributeRefund(const mTDeclaration& declaration, const kT
         declaration.PracticeSum1 > zero)
         advance += declaration.PracticeSum1;
     if (advance > zero)
-        Place(Part::Advances, 13, {}, BudgetCode::Entrepreneurs, personOkato, kToRefund, advance, rest.Take(advance));
+        Place(Part::Advances, 13, {}, BudgetCode::Entrepreneurs, personOkato, kToRefund, advance,
+              rest.Take(advance));
 
     const auto& sources = declaration.ReturnKind == ReturnKind3NDFLNonResident ? declaration.IncomeSources13NR
                                                                                : declaration.IncomeSources13;
@@ -155,6 +160,7 @@ void kTSvodSumList6::SplitPayment(const mTDeclaration& declaration, const kTSvod
     }
     if (rest.Positive()) {
         const Money left = rest.Left();
-        Place(Part::PaymentRest, 13, {}, BudgetCode::OtherPersons, personOkato, kToPay, left, rest.Take(left));
+        Place(Part::PaymentRest, 13, {}, BudgetCode::OtherPersons, personOkato, kToPay, left,
+              rest.Take(left));
     }
 }

@@ -63,7 +63,8 @@ bool kTSvodSumPrilG::Compute(const mTDeclaration& declaration, kTSvodSum&) {
             const mTThirteenPercent& source = *sources.At(s);
             for (int l = 0; l < source.LineCount(); ++l) {
                 const mTSourseIncome& line = *source.Line(l);
-                Add({line.IncomeCode, line.IncomeAmount, line.DeductionCode, line.DeductionAmount, false, s, l},
+                Add({line.IncomeCode, line.IncomeAmount, line.DeductionCode, line.DeductionAmount, false, s,
+                     l},
                     nonResident);
             }
         }
@@ -77,7 +78,8 @@ bool kTSvodSumPrilG_In::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     if (declaration.IncomeKinds & IncomeForeign)
         for (int r = 0; r < declaration.CurrencyIncomes.Count(); ++r) {
             const mTCurrencyIncome& income = *declaration.CurrencyIncomes.At(r);
-            Add({income.IncomeCode, income.IncomeRoubles, income.DeductionCode, income.DeductionAmount, true, r});
+            Add({income.IncomeCode, income.IncomeRoubles, income.DeductionCode, income.DeductionAmount, true,
+                 r});
         }
     Finish();
     return true;

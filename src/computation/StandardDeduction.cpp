@@ -99,8 +99,9 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
             month.Deduction400 = Money::FromUnits(400);
 
         if (record.ChildKind == 0 || m >= childStop) continue;
-        const bool single = record.ChildKind == kChildOrdinary ||
-                            (record.ChildKind == kChildByMonth && record.ChildKindByMonth[m] != kMonthSingleParent);
+        const bool single =
+            record.ChildKind == kChildOrdinary ||
+            (record.ChildKind == kChildByMonth && record.ChildKindByMonth[m] != kMonthSingleParent);
         month.Children = record.ChildrenConstant == 1 ? record.ChildrenCount : record.ChildrenByMonth[m];
         month.Disabled = record.DisabledConstant == 1 ? record.DisabledCount : record.DisabledByMonth[m];
         if (single) {

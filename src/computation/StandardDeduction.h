@@ -76,7 +76,8 @@ private:
     std::array<kTSvodSumPrilE1Month, 12> months_{};
 };
 
-template <class Visit> void kTSvodSumPrilE1::ForEachMonthLine(const mTDeclaration& declaration, Visit&& visit) {
+template <class Visit>
+void kTSvodSumPrilE1::ForEachMonthLine(const mTDeclaration& declaration, Visit&& visit) {
     for (int s = 0; s < declaration.IncomeSources13.Count(); ++s) {
         const mTThirteenPercent& source = *declaration.IncomeSources13.At(s);
         if (source.StandardDeductionSource != 1) continue;
