@@ -1,28 +1,26 @@
 #include "computation/SvodSum.h"
 #include "computation/WorkedExamples.h"
 #include "storage/NewDeclaration.h"
+#include "support/CliProcess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
+// The console's output as text.
 struct Run {
     int exitCode;
     QString out;
     QString err;
 };
 
-Run RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(DUROVID_CLI), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+Run RunText(const QStringList& args) {
+    const CliRun run = RunCli(args);
+    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
 }
 
 // The employee with a flat: all of the 78 000 withheld comes back.
@@ -60,7 +58,7 @@ private slots:
 
 void TestExplainCommand::textForTheTaxpayer() {
     QTemporaryDir dir;
-    const Run run = RunCli({QStringLiteral("explain"), SavedFlat(dir)});
+    const Run run = RunText({QStringLiteral("explain"), SavedFlat(dir)});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     const QStringList lines = run.out.split(QLatin1Char('\n'));
@@ -78,7 +76,7 @@ void TestExplainCommand::textForTheTaxpayer() {
 
 void TestExplainCommand::jsonWithStableKeys() {
     QTemporaryDir dir;
-    const Run run = RunCli({QStringLiteral("explain"), SavedFlat(dir), QStringLiteral("--json")});
+    const Run run = RunText({QStringLiteral("explain"), SavedFlat(dir), QStringLiteral("--json")});
     QCOMPARE(run.exitCode, 0);
     QJsonParseError error;
     const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
@@ -115,9 +113,9 @@ void TestExplainCommand::jsonWithStableKeys() {
 
 void TestExplainCommand::usageAndFileErrors() {
     QTemporaryDir dir;
-    QCOMPARE(RunCli({QStringLiteral("explain")}).exitCode, 2);
-    QCOMPARE(RunCli({QStringLiteral("explain"), SavedFlat(dir), QStringLiteral("--xml")}).exitCode, 2);
-    const Run missing = RunCli({QStringLiteral("explain"), QStringLiteral("/nonexistent/decl.kv0")});
+    QCOMPARE(RunText({QStringLiteral("explain")}).exitCode, 2);
+    QCOMPARE(RunText({QStringLiteral("explain"), SavedFlat(dir), QStringLiteral("--xml")}).exitCode, 2);
+    const Run missing = RunText({QStringLiteral("explain"), QStringLiteral("/nonexistent/decl.kv0")});
     QCOMPARE(missing.exitCode, 2);
     QVERIFY(missing.out.isEmpty());
     QVERIFY(!missing.err.isEmpty());
@@ -127,7 +125,7 @@ void TestExplainCommand::failedComputationExitsWithFaults() {
     // A damaged file with a share of 1/0 stops the computation: the message goes to stderr and what
     // was computed before the failure is still explained.
     QTemporaryDir dir;
-    const Run run = RunCli({QStringLiteral("explain"), SavedFlat(dir, 0)});
+    const Run run = RunText({QStringLiteral("explain"), SavedFlat(dir, 0)});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err.trimmed(), kTSvodSum::FailureMessage);
     QVERIFY(run.out.startsWith(QStringLiteral("Расчёт налога на доходы физических лиц за 2010 год")));
