@@ -8,6 +8,7 @@
 #include "export/GoldenReturns.h"
 #include "support/Samples.h"
 
+#include <QSet>
 #include <QtTest>
 #include <functional>
 
@@ -118,6 +119,19 @@ void SalesAndSecurities(mTDeclaration& d) {
     d.SecuritiesDeduction.PriorLossSecurities = Rub("5000");
 }
 
+// Futures on shares at a loss set against a gain on shares (after an earlier loss on shares no longer
+// traded), and a refund larger than all the agents withheld: the fixed advances come back too.
+void FuturesLossAndFixedAdvances(mTDeclaration& d) {
+    d.Person.OKATO = kPerson;
+    d.StandardDeduction.GrantStandard = 0;
+    AddSource13(d.IncomeSources13, kEmployer, {{2000, "100000", 0, "0", 1}}, "13000");
+    AddSource13(d.IncomeSources13, {},
+                {{1530, "100000", 201, "90000"}, {1536, "1000", 201, "3000"}, {1532, "5000", 201, "15000"}});
+    d.FixedAdvancePayments = Rub("5000");
+    d.SocialDeduction.GrantSocial = 1;
+    d.SocialDeduction.Treatment = Rub("100000");
+}
+
 // A flat in shared ownership bought in 2007 with prior deductions, deductions at work and interest
 // carried over, a social deduction with every limit at work and a refund shared by advances, two
 // agents under one OKATO and notice payments.
@@ -215,6 +229,7 @@ const Fixture kFixtures[] = {
     {"exempt income of every kind", ExemptIncomeOfEveryKind},
     {"sales and securities", SalesAndSecurities},
     {"housing, social deductions and a shared refund", HousingSocialAndRefund},
+    {"futures loss and fixed advances", FuturesLossAndFixedAdvances},
     {"business income by month", BusinessMonths},
     {"golden resident", GoldenResident},
     {"golden non-resident", GoldenNonResident},
@@ -237,6 +252,7 @@ class TestExplanation : public QObject {
 private slots:
     void everyStepAddsUp_data();
     void everyStepAddsUp();
+    void fixturesReachEveryKindOfStep();
     void workedExamples_data();
     void workedExamples();
     void thresholdsAndAllocationAreNamed();
@@ -259,6 +275,61 @@ void TestExplanation::everyStepAddsUp() {
     QVERIFY(explanation.Computed);
     QVERIFY(explanation.Error.isEmpty());
     QVERIFY(explanation.StepCount() > 0);
+}
+
+void TestExplanation::fixturesReachEveryKindOfStep() {
+    // The walk above proves only the steps the fixtures make: together they make every kind.
+    QSet<int> ops;
+    QSet<QString> titles;
+    for (const Fixture& fixture : kFixtures) {
+        mTDeclaration declaration;
+        fixture.build(declaration);
+        const Explanation e = ExplainDeclaration(declaration);
+        for (Explanation::StepId id = 0; id < e.StepCount(); ++id) {
+            ops.insert(int(e.Step(id).Op));
+            titles.insert(e.Step(id).Title.section(QLatin1Char(':'), 0, 0));
+        }
+    }
+    for (ExplainOp op :
+         {ExplainOp::Group, ExplainOp::Sum, ExplainOp::Smaller, ExplainOp::Percent, ExplainOp::Times,
+          ExplainOp::Fraction, ExplainOp::WithinPercent, ExplainOp::AllOrNothing})
+        QVERIFY2(ops.contains(int(op)), qPrintable(QString::number(int(op))));
+    const QStringList expected = {
+        QStringLiteral("Возврат авансовых платежей"),
+        QStringLiteral("Налог, удержанный агентом"),
+        QStringLiteral("Уплачено по уведомлениям с КБК 18210102021011000110"),
+        QStringLiteral("Уплачено по уведомлениям с КБК 18210102022011000110"),
+        QStringLiteral("Остаток возврата"),
+        QStringLiteral("Налог с доходов от предпринимательской деятельности"),
+        QStringLiteral("Остаток к уплате"),
+        QStringLiteral("Убыток по бумагам с кодом 1536, зачтённый в доход по бумагам с кодом 1530"),
+        QStringLiteral("Убыток по бумагам с кодом 1530, зачтённый в доход по срочным сделкам с кодом 1532"),
+        QStringLiteral("Убыток по срочным сделкам с кодом 1532, зачтённый в доход по бумагам с кодом 1530"),
+        QStringLiteral(
+            "Убыток по срочным сделкам с кодом 1535, зачтённый в доход по срочным сделкам с кодом 1532"),
+        QStringLiteral("Оплата труда сельскохозяйственной продукцией"),
+        QStringLiteral("Объекты, проданные целиком"),
+        QStringLiteral("Проданные доли"),
+        QStringLiteral("Расходы на приобретение по документам"),
+        QStringLiteral("Выкупная стоимость изъятого имущества"),
+        QStringLiteral("Договоры гражданско-правового характера"),
+        QStringLiteral("Профессиональные налоговые вычеты по доходам из-за рубежа"),
+        QStringLiteral("Благотворительность"),
+        QStringLiteral("Обучение ребёнка 2"),
+        QStringLiteral("Предел с учётом вычетов у работодателя"),
+        QStringLiteral("Предел по доле"),
+        QStringLiteral("Вычет процентов в этой декларации"),
+        QStringLiteral("Налог, удержанный с не облагаемой материальной выгоды"),
+        QStringLiteral("Зачёт налога, уплаченного за рубежом"),
+        QStringLiteral("Фиксированные авансовые платежи"),
+        QStringLiteral("Налог по ставке 9 %"),
+        QStringLiteral("Налог по ставке 15 %"),
+        QStringLiteral("Ни к уплате, ни к возврату"),
+    };
+    QStringList missing;
+    for (const QString& title : expected)
+        if (!titles.contains(title)) missing << title;
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
 }
 
 void TestExplanation::workedExamples_data() {
