@@ -41,10 +41,6 @@ std::span<const ExplainTerm> ExplanationBuilder::OpenTerms() const {
     return std::span(pending_).subspan(size_t(open.firstPending));
 }
 
-qint32 ExplanationBuilder::TermCount() const {
-    return qint32(OpenTerms().size());
-}
-
 void ExplanationBuilder::Add(const QString& label, Money amount, bool minus) {
     ExplainTerm& term = NewTerm();
     term.Label = label;

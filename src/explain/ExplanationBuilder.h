@@ -17,8 +17,6 @@ public:
 
     StepId Open(const QString& title, ExplainOp op = ExplainOp::Sum);
     ExplainStep& Current() { return out_.steps_[size_t(open_.back().step)]; }
-    StepId CurrentId() const { return open_.back().step; }
-    bool IsOpen() const { return !open_.empty(); }
 
     // A figure fixed by law (a limit, a rate) or one without a record of its own.
     void Add(const QString& label, Money amount, bool minus = false);
@@ -26,7 +24,6 @@ public:
     void Add(const QString& label, const RecordRef& record, Money amount, bool minus = false);
     // The amount of a closed step; without a label the formula names it by the step's title.
     void AddStep(StepId step, bool minus = false, const QString& label = {});
-    qint32 TermCount() const;
     qint32 ChildCountOfOpen() const { return open_.back().children; }
 
     StepId Close(Money amount);

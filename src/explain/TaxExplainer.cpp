@@ -12,9 +12,9 @@ TaxExplainer::TaxExplainer(const mTDeclaration& declaration, const kTSvodSum& su
 
 void TaxExplainer::Build() {
     // Every source and record gives a step or two and a few inputs; every income line an input or two.
-    size_t records = size_t(d_.IncomeSources13NR.Count() + d_.IncomeSources35.Count() +
-                            d_.IncomeSources30.Count() + d_.CurrencyIncomes.Count() +
-                            d_.BusinessIncomes.Count() + d_.PracticeIncomes.Count() + d_.TaxPayments.Count());
+    size_t records =
+        size_t(d_.IncomeSources35.Count() + d_.IncomeSources30.Count() + d_.CurrencyIncomes.Count() +
+               d_.BusinessIncomes.Count() + d_.PracticeIncomes.Count() + d_.TaxPayments.Count());
     size_t lines = 0;
     for (const auto* list : {&d_.IncomeSources13, &d_.IncomeSources13NR})
         for (const auto& source : *list) {
