@@ -2,13 +2,14 @@
 #   cmake -DSOURCE_DIR=<repository> -P cmake/CheckLayers.cmake
 #
 # Folders of one line form a layer; a folder may include its own layer and the layers before it. The
-# core runs from storage to export/explain; the console program and the desktop program each stand on
-# the core, and neither may include the other.
+# core runs from storage to export/explain, with the printed form (Qt Gui, no widgets) on top; the
+# console program and the desktop program each stand on the core, and neither may include the other.
 set(CORE_LAYERS
   "storage"
   "records"
   "computation reference checks"
-  "export explain")
+  "export explain"
+  "form")
 set(GUI_LAYERS
   "desktop"
   "controls pickers dialogs print"

@@ -1,6 +1,6 @@
 # Sourced by ./run and ./test: makes sure the Debian packages the build needs are installed.
 DUROVID_PACKAGES=(g++ clang cmake ninja-build qt6-base-dev libpugixml-dev libgl-dev
-  qt6-image-formats-plugins fonts-dejavu-core libxml2-utils)
+  qt6-image-formats-plugins fonts-dejavu-core libxml2-utils poppler-utils)
 
 durovid_missing_packages() {
   local missing=() p

@@ -1,8 +1,10 @@
 #include "cli/CliCommand.h"
 
+#include "checks/DeclarationCheck.h"
 #include "records/Declaration.h"
 #include "storage/StorageErrors.h"
 
+#include <QDate>
 #include <cstdio>
 
 std::vector<CliCommand>& CliCommands() {
@@ -34,6 +36,13 @@ int CliUsage(const QString& command) {
     return ExitError;
 }
 
+bool CliParseDate(const QString& text, QDate& date) {
+    date = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
+    if (date.isValid()) return true;
+    CliError(QStringLiteral("Неправильная дата: %1 (нужна дд.мм.гггг)").arg(text));
+    return false;
+}
+
 bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration) {
     try {
         declaration.LoadFromFile(fileName);
@@ -42,4 +51,28 @@ bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration) {
         CliError(StorageFailureMessage(e));
     }
     return false;
+}
+
+namespace {
+
+class WritingAnswerer : public ICheckAnswerer {
+public:
+    explicit WritingAnswerer(const std::function<void(const QString&)>& write) : write_(write) {}
+    CheckAnswer Answer(const CheckFault& fault) override {
+        faulty = true;
+        write_(QStringLiteral("%1: %2 (position %3)").arg(fault.Title, fault.Message).arg(fault.Position));
+        return CheckAnswer::Cancel;
+    }
+    bool faulty = false;
+
+private:
+    const std::function<void(const QString&)>& write_;
+};
+
+} // namespace
+
+bool CliCheckDeclaration(const mTDeclaration& declaration, const std::function<void(const QString&)>& write) {
+    WritingAnswerer answerer(write);
+    CheckDeclaration(declaration, answerer);
+    return !answerer.faulty;
 }

@@ -3,8 +3,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
+class QCoreApplication;
+class QDate;
 class mTDeclaration;
 
 // Subcommands of durovid-cli register themselves, one file each.
@@ -13,6 +16,8 @@ struct CliCommand {
     QString usage;       // arguments, e.g. "FILE"
     QString description; // one line, Russian
     std::function<int(const QStringList& args)> run;
+    // The application object the command needs; empty: a plain QCoreApplication.
+    std::function<std::unique_ptr<QCoreApplication>(int& argc, char** argv)> application = {};
 };
 
 std::vector<CliCommand>& CliCommands();
@@ -31,5 +36,12 @@ void CliError(const QString& text);
 // Prints the usage of one command on stderr and returns ExitError.
 int CliUsage(const QString& command);
 
+// Reads a date "dd.mm.yyyy" of the command line; false after a message when it is not one.
+bool CliParseDate(const QString& text, QDate& date);
+
 // Loads a declaration file; on failure prints the message on stderr and returns false.
 bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration);
+
+// Runs the whole-declaration check; the console cannot fix a fault, so each one is written with
+// `write` and answered "Отмена". True when nothing is to be fixed.
+bool CliCheckDeclaration(const mTDeclaration& declaration, const std::function<void(const QString&)>& write);

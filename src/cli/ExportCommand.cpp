@@ -28,11 +28,8 @@ bool ParseArguments(const QStringList& args, ExportArguments& out) {
             out.folder = args[++i];
             out.outGiven = true;
         } else if (a == QLatin1String("--date") && hasValue) {
-            const QDate date = QDate::fromString(args[++i], QStringLiteral("dd.MM.yyyy"));
-            if (!date.isValid()) {
-                CliError(QStringLiteral("Неправильная дата: %1 (нужна дд.мм.гггг)").arg(args[i]));
-                return false;
-            }
+            QDate date;
+            if (!CliParseDate(args[++i], date)) return false;
             out.date = date;
         } else if (a == QLatin1String("--guid") && hasValue) {
             const QUuid guid = QUuid::fromString(args[++i]);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -21,16 +22,31 @@ void PrintHelp() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // A command that draws (print) needs its own application object, made before anything else.
+    const CliCommand* chosen = nullptr;
+    if (argc > 1)
+        for (const CliCommand& c : CliCommands())
+            if (c.name == QString::fromLocal8Bit(argv[1])) chosen = &c;
+    const std::unique_ptr<QCoreApplication> app = chosen && chosen->application
+                                                      ? chosen->application(argc, argv)
+                                                      : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") ||
         args[0] == QLatin1String("help")) {
         PrintHelp();
         return args.isEmpty() ? ExitError : ExitOk;
     }
     const QString name = args.takeFirst();
-    for (const CliCommand& c : CliCommands())
-        if (c.name == name) return c.run(args);
+    for (const CliCommand& c : CliCommands()) {
+        if (c.name != name) continue;
+        // A file too big for the memory at hand ends the command with a message, never with an abort.
+        try {
+            return c.run(args);
+        } catch (const std::bad_alloc&) {
+            CliError(QStringLiteral("Недостаточно памяти для выполнения команды %1").arg(name));
+            return ExitError;
+        }
+    }
     CliError(QStringLiteral("Неизвестная команда: %1. Список команд: durovid-cli --help").arg(name));
     return ExitError;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "computation/SvodSum.h"
 #include "export/ExportGroups.h"
 
 #include <QDate>
@@ -31,8 +32,7 @@ class XmlExport {
 public:
     using Computation = std::function<void(mTDeclaration&, kTSvodSum&)>;
 
-    static inline const QString ComputationFailed =
-        QStringLiteral("Ошибка в рассчетах. Пожалуйста, свяжитесь с разработчиками через службу поддержки");
+    static inline const QString ComputationFailed = kTSvodSum::FailureMessage;
     static inline const QString BuildFailed =
         QStringLiteral("Ошибка в выгрузке. Пожалуйста, свяжитесь с разработчиками через службу поддержки");
 

@@ -1,9 +1,20 @@
 #include "print/FormPrinter.h"
 
-#include "print/ReturnForm.h"
+#include "print/ReturnPreview.h"
+#include "form/ReturnLayout.h"
+#include "form/ReturnPainter.h"
 
-#include <QPrintPreviewDialog>
 #include <QPrinter>
+
+namespace {
+
+ReturnLayout Laid(const QString& xml) {
+    ReturnLayout layout;
+    if (!layout.Lay(xml)) throw PrintComponentError(layout.ErrorString());
+    return layout;
+}
+
+} // namespace
 
 void TFormPrinter::SetPrintTiffParam(const QString& name, const QString& value) {
     params_[name] = value;
@@ -14,20 +25,12 @@ void TFormPrinter::SetPrintTiffFolder(const QString& folder) {
 }
 
 void TFormPrinter::PreviewData(const QString& xml, QWidget* owner) {
-    const ReturnForm form = ReturnForm::FromXml(xml, params_.value(InspectionNameParam));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    QPrintPreviewDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Просмотр декларации - Durovid 2010"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&form](QPrinter* target) { form.Render(*target); });
-    dialog.resize(900, 700);
+    TfmReturnPreview dialog(Laid(xml).Pages(), owner);
     dialog.exec();
 }
 
 void TFormPrinter::PrintData(const QString& xml, const QString&, const QString& printerName, int) {
-    const ReturnForm form = ReturnForm::FromXml(xml, params_.value(InspectionNameParam));
+    const ReturnLayout layout = Laid(xml);
     QPrinter printer(QPrinter::HighResolution);
     const QString pdf = params_.value(PdfFileParam);
     if (!pdf.isEmpty()) {
@@ -38,9 +41,8 @@ void TFormPrinter::PrintData(const QString& xml, const QString&, const QString& 
         if (!printer.isValid() || printer.outputFormat() != QPrinter::NativeFormat)
             throw PrintComponentError(QStringLiteral("Принтер \"%1\" недоступен.").arg(printerName));
     }
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCopyCount(1);
-    printer.setDocName(form.FormTitle);
-    form.Render(printer);
+    printer.setDocName(layout.Title());
+    QString error;
+    if (!ReturnPainter::Paint(printer, layout.Pages(), &error)) throw PrintComponentError(error);
 }

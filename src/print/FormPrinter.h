@@ -4,8 +4,8 @@
 
 #include <QMap>
 
-// The program's own print component: the return laid out by ReturnForm, shown in a print preview
-// or printed on a printer or into a PDF file.
+// The program's own print component: the return laid out on the pages of the approved form, shown in
+// the preview or printed on a printer or into a PDF file.
 class TFormPrinter : public TPrintComponent {
 public:
     void SetPrintTiffParam(const QString& name, const QString& value) override;

@@ -1,13 +1,13 @@
 #include "records/BusinessNew.h"
 
 template <class IO> void mTBusinessNew::Fields(IO& io, int index) {
-    io.Stream(QStringLiteral("@BusinessIncome") + Index3(index));
+    io.Stream(StreamName("@BusinessIncome", index));
     io.Str("ActivityKind", ActivityKind);
     io.Str("OKVED", OKVED);
     io.Amount("Income", Income);
     io.Byte("HasDocumentedExpenses", HasDocumentedExpenses);
     if (io.Take(HasDocumentedExpenses == 1)) {
-        io.Stream(QStringLiteral("@BusinessExpense") + Index3(index));
+        io.Stream(StreamName("@BusinessExpense", index));
         io.Amount("ExpensesTotal", ExpensesTotal);
         io.Amount("ExpensesMaterial", ExpensesMaterial);
         io.Amount("ExpensesDepreciation", ExpensesDepreciation);

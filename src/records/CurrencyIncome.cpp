@@ -27,7 +27,7 @@ void mTCurrencyIncome::SetTaxCurrency(Money amount) {
 }
 
 template <class IO> void mTCurrencyIncome::Fields(IO& io, int index) {
-    io.Stream(QStringLiteral("@CurrencyIncome") + Index3(index));
+    io.Stream(StreamName("@CurrencyIncome", index));
     io.Int("TaxRate", TaxRate);
     io.Int("IncomeCode", IncomeCode);
     io.Str("IncomeCodeName", IncomeCodeName);

@@ -1,8 +1,44 @@
 #include "records/Declaration.h"
 
+#include "records/ListLimits.h"
 #include "storage/FileLoader.h"
 
+#include <limits>
+#include <new>
+
 namespace {
+
+// The first list beyond what the file can name or count, as the message that names it.
+QString ListBeyondItsLimit(const mTDeclaration& d) {
+    using ListLimits::List;
+    const std::pair<List, int> lists[] = {
+        {List::IncomeSources13, d.IncomeSources13.Count()},
+        {List::IncomeSources13NR, d.IncomeSources13NR.Count()},
+        {List::IncomeSources35, d.IncomeSources35.Count()},
+        {List::IncomeSources30, d.IncomeSources30.Count()},
+        {List::CurrencyIncomes, d.CurrencyIncomes.Count()},
+        {List::BusinessIncomes, d.BusinessIncomes.Count()},
+        {List::PracticeIncomes, d.PracticeIncomes.Count()},
+        {List::TaxPayments, d.TaxPayments.Count()},
+        {List::PensionContracts, d.SocialDeduction.PensionContractCount()},
+    };
+    for (const auto& [list, count] : lists)
+        if (count > ListLimits::MaxCount(list)) return ListLimits::FullMessage(list, d.ReturnKind);
+    for (const auto* sources : {&d.IncomeSources13, &d.IncomeSources13NR})
+        for (const auto& source : *sources)
+            if (source->LineCount() > ListLimits::MaxCount(List::IncomeLines))
+                return ListLimits::FullMessage(List::IncomeLines, d.ReturnKind);
+    return {};
+}
+
+// A declaration too big for the memory at hand is a storage failure with its message, not a crash.
+template <class Body> void WithinMemory(Body&& body) {
+    try {
+        body();
+    } catch (const std::bad_alloc&) {
+        throw mEMemoryAllocate(StorageText::OutOfMemory, 29);
+    }
+}
 
 // A record inside the root: saved, loaded, measured or dumped as a whole, with its own place codes.
 template <class IO, class R, class... Args> void Record(IO& io, const char* key, R& record, Args... args) {
@@ -148,14 +184,30 @@ quint32 mTDeclaration::StoredSize() {
     StorageSizer io;
     Fields(io);
     // Every container of this program ends with three zero bytes, which also end the stream search.
-    return mTDocumentStorage::HeaderSize + io.total + 3;
+    return quint32(
+        std::min<quint64>(mTDocumentStorage::HeaderSize + io.total + 3, std::numeric_limits<quint32>::max()));
 }
 
-void mTDeclaration::SaveToFile(const QString& fileName) {
+void mTDeclaration::SaveToFile(const QString& fileName, FileLock* lock) {
+    WithinMemory([&] { Save(fileName, lock); });
+}
+
+void mTDeclaration::Save(const QString& fileName, FileLock* lock) {
+    const auto refuse = [](const QString& message, quint16 code) {
+        mEBadStorage e(StorageText::NotSaved + message, code);
+        e.Place = 389;
+        throw e;
+    };
+    const QString overLimit = ListBeyondItsLimit(*this);
+    if (!overLimit.isEmpty()) refuse(overLimit, 28);
     const quint32 size = StoredSize();
+    if (size > mTFileLoader::MaxFileSize)
+        refuse(QStringLiteral("Файл декларации был бы больше %1 МБ.").arg(mTFileLoader::MaxFileSize >> 20),
+               24);
+
     std::unique_ptr<mTFileLoader> loader;
     try {
-        loader = std::make_unique<mTFileLoader>(fileName, size, false);
+        loader = std::make_unique<mTFileLoader>(fileName, size, false, lock);
     } catch (mEBadStorage& e) {
         e.Place = 389;
         throw;
@@ -165,13 +217,17 @@ void mTDeclaration::SaveToFile(const QString& fileName) {
     StorageWriter io(storage);
     Fields(io);
     Q_ASSERT(storage.Position() + 3 == size);
-    loader->Commit();
+    loader->Commit(lock);
 }
 
-void mTDeclaration::LoadFromFile(const QString& fileName) {
+void mTDeclaration::LoadFromFile(const QString& fileName, FileLock* lock) {
+    WithinMemory([&] { Load(fileName, lock); });
+}
+
+void mTDeclaration::Load(const QString& fileName, FileLock* lock) {
     std::unique_ptr<mTFileLoader> loader;
     try {
-        loader = std::make_unique<mTFileLoader>(fileName, 0, true);
+        loader = std::make_unique<mTFileLoader>(fileName, 0, true, lock);
     } catch (mEBadStorage& e) {
         e.Place = 390;
         throw;
@@ -188,10 +244,11 @@ void mTDeclaration::LoadFromFile(const QString& fileName) {
     if (storage.Signature() != CurrentSignature) {
         storage.OpenStream(QStringLiteral("@DeclInfo"));
         Person.LoadFromStorage(storage);
-        return;
+    } else {
+        StorageReader io(storage);
+        Fields(io);
     }
-    StorageReader io(storage);
-    Fields(io);
+    if (lock) loader->KeepLock(*lock);
 }
 
 QByteArray mTDeclaration::DumpJson() {

@@ -16,6 +16,8 @@
 
 #include <array>
 
+class FileLock;
+
 // Kinds of return.
 enum : quint8 { ReturnKind3NDFL = 0, ReturnKind3NDFLNonResident = 1, ReturnKind4NDFL = 2 };
 // Bits of IncomeKinds.
@@ -36,11 +38,17 @@ public:
     void SetSheetCount(qint32 value);
     void AddToSheetCount(qint32 value);
 
+    // The exact size of the file; UINT32_MAX when it would be larger than that.
     quint32 StoredSize();
-    // Replaces the file in one step; a failure leaves the previous file as it was.
-    void SaveToFile(const QString& fileName);
+    // Replaces the file in one step; a failure leaves the previous file as it was. A declaration that
+    // could not be loaded back (a list beyond ListLimits, a file beyond mTFileLoader::MaxFileSize) is
+    // refused with mEBadStorage and a message naming the reason. With lock: a lock held on this file is
+    // saved under, and afterwards lock holds the new file ("Сохранить как" moves it to the new name).
+    void SaveToFile(const QString& fileName, FileLock* lock = nullptr);
     // Loads into this freshly created root. Files of earlier years give the taxpayer only.
-    void LoadFromFile(const QString& fileName);
+    // With lock: after a successful load the file stays locked in it, so that no other program can
+    // open or overwrite it until the lock is released (a failed load leaves lock as it was).
+    void LoadFromFile(const QString& fileName, FileLock* lock = nullptr);
     // The whole declaration as JSON, field names as in the code.
     QByteArray DumpJson();
 
@@ -86,4 +94,8 @@ public:
     mTSocialDeduct SocialDeduction;
     mTConstructionDeduct PropertyDeduction;
     mTCBDeduct SecuritiesDeduction;
+
+private:
+    void Save(const QString& fileName, FileLock* lock);
+    void Load(const QString& fileName, FileLock* lock);
 };

@@ -1,7 +1,7 @@
 #include "records/Nalog.h"
 
 template <class IO> void mTNalog::Fields(IO& io, int index) {
-    io.Stream(QStringLiteral("@NalogSub") + Index3(index));
+    io.Stream(StreamName("@NalogSub", index));
     io.Str("PaymentNote", PaymentNote);
     io.Str("PaymentKBK", PaymentKBK);
     io.Amount("PaymentAmount", PaymentAmount);

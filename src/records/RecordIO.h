@@ -19,6 +19,7 @@ public:
     mTDocumentStorage& Storage() { return s; }
 
     void Stream(const QString& name) { s.CreateStream(name); }
+    void Stream(const StreamName& name) { s.CreateStream(name); }
     void Str(const char*, QString& v) { s.WriteString(v); }
     void Int(const char*, qint32& v) { s.WriteInteger(v); }
     template <class T> void Word(const char*, T& v) { s.WriteWord(static_cast<quint16>(v)); }
@@ -45,6 +46,7 @@ public:
     mTDocumentStorage& Storage() { return s; }
 
     void Stream(const QString& name) { s.OpenStream(name); }
+    void Stream(const StreamName& name) { s.OpenStream(name); }
     void Str(const char*, QString& v) { v = s.ReadString(); }
     void Int(const char*, qint32& v) { v = s.ReadInteger(); }
     template <class T> void Word(const char*, T& v) { v = static_cast<T>(s.ReadWord()); }
@@ -68,6 +70,7 @@ public:
     using Storage = mTDocumentStorage;
 
     void Stream(const QString& name) { total += Storage::SizeOfStream(name); }
+    void Stream(const StreamName& name) { total += 4 + quint64(name.Bytes().size()); }
     void Str(const char*, const QString& v) { total += Storage::SizeOfString(v); }
     void Int(const char*, const qint32& v) { total += Storage::SizeOfInteger(v); }
     template <class T> void Word(const char*, const T& v) {
@@ -85,7 +88,7 @@ public:
     void BeginItem() {}
     void EndItem() {}
 
-    quint32 total = 0;
+    quint64 total = 0;
 };
 
 // Writes the walked fields as indented UTF-8 JSON, keys in stored order.
@@ -95,6 +98,7 @@ public:
     static constexpr IoKind Kind = IoKind::Dump;
 
     void Stream(const QString&) {}
+    void Stream(const StreamName&) {}
     void Str(const char* key, const QString& v) {
         Key(key);
         out += Quote(v);
@@ -173,11 +177,6 @@ template <class Body> void WithPlace(quint16 place, Body&& body) {
         e.Place = place;
         throw;
     }
-}
-
-// "%.3d": at least three digits.
-inline QString Index3(int index) {
-    return QString::number(index).rightJustified(3, QLatin1Char('0'));
 }
 
 // Arrays of plain values: one stored value per element, one JSON array in the dump.

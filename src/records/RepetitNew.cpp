@@ -1,7 +1,7 @@
 #include "records/RepetitNew.h"
 
 template <class IO> void mTRepetitNew::Fields(IO& io, int index) {
-    io.Stream(QStringLiteral("@RepetitIncome") + Index3(index));
+    io.Stream(StreamName("@RepetitIncome", index));
     io.Str("PracticeName", PracticeName);
     AmountArray(io, "PracticeAmounts", PracticeAmounts);
 }

@@ -17,8 +17,7 @@ public:
 };
 
 template <class IO> void mTSourseIncome::Fields(IO& io, int sourceIndex, int lineIndex, bool nonResident) {
-    io.Stream((nonResident ? QStringLiteral("@SourseIncoNR") : QStringLiteral("@SourseIncome")) +
-              Index3(sourceIndex) + Index3(lineIndex));
+    io.Stream(StreamName(nonResident ? "@SourseIncoNR" : "@SourseIncome", sourceIndex, lineIndex));
     io.Int("IncomeCode", IncomeCode);
     io.Str("IncomeCodeName", IncomeCodeName);
     io.Amount("IncomeAmount", IncomeAmount);

@@ -1,5 +1,9 @@
 #include "records/ThirteenPercent.h"
 
+#include "records/ListLimits.h"
+
+#include <algorithm>
+
 namespace {
 constexpr quint32 kVersion1_1 = 65537; // files from 1.1 on hold the standard-deduction flag
 }
@@ -31,8 +35,7 @@ void mTThirteenPercent::SetMonthValue(int month, Money value) {
 }
 
 template <class IO> void mTThirteenPercent::Fields(IO& io, int index, bool nonResident) {
-    io.Stream((nonResident ? QStringLiteral("@ThirteenPerceNR") : QStringLiteral("@ThirteenPercent")) +
-              Index3(index));
+    io.Stream(StreamName(nonResident ? "@ThirteenPerceNR" : "@ThirteenPercent", index));
     bool hasFlag = true;
     if constexpr (IO::Kind == IoKind::Read) hasFlag = io.Storage().Version() >= kVersion1_1;
     if (hasFlag) io.Byte("StandardDeductionSource", StandardDeductionSource);

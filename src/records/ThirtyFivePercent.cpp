@@ -1,7 +1,7 @@
 #include "records/ThirtyFivePercent.h"
 
 template <class IO> void mTThirtyFivePercent::Fields(IO& io, int index, bool) {
-    io.Stream(QStringLiteral("@ThirtyFivePercent") + Index3(index));
+    io.Stream(StreamName("@ThirtyFivePercent", index));
     io.Int("IncomeCode", IncomeCode);
     io.Str("SourceINN", SourceINN);
     io.Str("SourceKPP", SourceKPP);

@@ -1,7 +1,7 @@
 #include "records/ThirtyPercent.h"
 
 template <class IO> void mTThirtyPercent::Fields(IO& io, int index, bool) {
-    io.Stream(QStringLiteral("@ThirtyPercent") + Index3(index));
+    io.Stream(StreamName("@ThirtyPercent", index));
     io.Int("IncomeCode", IncomeCode);
     io.Str("SourceINN", SourceINN);
     io.Str("SourceKPP", SourceKPP);

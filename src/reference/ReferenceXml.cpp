@@ -1,11 +1,13 @@
 #include "reference/ReferenceXml.h"
 
 #include "storage/CodePage.h"
+#include "storage/RegularFile.h"
 
 #include <QFile>
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <new>
 #include <string>
 
 namespace ReferenceXml {
@@ -60,38 +62,25 @@ constexpr unsigned kParseOptions = pugi::parse_escapes | pugi::parse_cdata;
 } // namespace
 
 bool ReadFile(const QString& fileName, QByteArray& bytes, QString& error) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Не удалось открыть файл %1: %2").arg(fileName, file.errorString());
+    QFile file;
+    QString reason;
+    if (!RegularFile::Open(file, fileName, QIODevice::ReadOnly, reason)) {
+        error = QStringLiteral("Не удалось открыть файл %1: %2").arg(fileName, reason);
         return false;
     }
-    if (!file.isSequential()) {
-        if (file.size() > MaxFileSize) {
-            error = QStringLiteral("Файл %1 слишком велик").arg(fileName);
-            return false;
-        }
+    if (file.size() > MaxFileSize) {
+        error = QStringLiteral("Файл %1 слишком велик").arg(fileName);
+        return false;
+    }
+    try {
         bytes = file.readAll();
-        if (bytes.size() == file.size()) return true;
-        error = QStringLiteral("Ошибка чтения файла %1: %2").arg(fileName, file.errorString());
+    } catch (const std::bad_alloc&) {
+        error = QStringLiteral("Недостаточно памяти для чтения файла %1").arg(fileName);
         return false;
     }
-    // A device or pipe reports no size, and may never end: read it in pieces up to the limit.
-    bytes.clear();
-    char chunk[65536];
-    for (;;) {
-        const qint64 n = file.read(chunk, sizeof chunk);
-        if (n < 0) {
-            error = QStringLiteral("Ошибка чтения файла %1: %2").arg(fileName, file.errorString());
-            return false;
-        }
-        if (n == 0) break;
-        if (bytes.size() + n > MaxFileSize) {
-            error = QStringLiteral("Файл %1 слишком велик").arg(fileName);
-            return false;
-        }
-        bytes.append(chunk, n);
-    }
-    return true;
+    if (bytes.size() == file.size()) return true;
+    error = QStringLiteral("Ошибка чтения файла %1: %2").arg(fileName, file.errorString());
+    return false;
 }
 
 bool Document::Parse(const QByteArray& bytes, QString& error) {

@@ -2,6 +2,7 @@
 
 #include "reference/ReferenceXml.h"
 #include "storage/CodePage.h"
+#include "storage/RegularFile.h"
 #include "storage/SaveFile.h"
 
 #include <QFile>
@@ -18,6 +19,24 @@ QString Field(const QByteArray& record, int first, int length) {
     for (QChar& c : text)
         if (c.unicode() < 0x20) c = QLatin1Char(' ');
     return text.trimmed();
+}
+
+// A dBASE header is 32 bytes, one 32-byte descriptor per field and the terminator 0x0D (a Visual FoxPro
+// table adds 263 bytes behind it). A header length that disagrees with its descriptors is damage: taken
+// at its word, it would have the records read from the wrong place, and the import could silently find
+// no tax office at all.
+bool HeaderLengthFits(QIODevice& table, quint16 headerLength) {
+    constexpr int DescriptorLength = 32;
+    constexpr char Terminator = 0x0D;
+    constexpr int BacklinkLength = 263;
+    if (headerLength < HeaderLength + 1) return false;
+    const QByteArray descriptors = table.read(headerLength - HeaderLength);
+    for (qsizetype at = 0; at < descriptors.size(); at += DescriptorLength) {
+        if (descriptors[at] != Terminator) continue;
+        const qsizetype implied = HeaderLength + at + 1;
+        return at > 0 && (headerLength == implied || headerLength == implied + BacklinkLength);
+    }
+    return false;
 }
 
 } // namespace
@@ -43,6 +62,11 @@ bool SounImport::BuildDocument(QIODevice& table, const QString& tablePath, const
     // A header that points past the end of the table is damage, not an empty directory: replacing
     // the old file with an empty one would lose every tax office.
     if (!table.isSequential() && headerLength > table.size()) return Fail(readError);
+    if (!HeaderLengthFits(table, headerLength))
+        return Fail(QStringLiteral("Таблица %1 повреждена: длина заголовка (%2) не соответствует "
+                                   "описанию полей")
+                        .arg(tablePath)
+                        .arg(headerLength));
     if (!table.seek(headerLength)) return Fail(readError);
 
     for (; count > 0 && !table.atEnd(); --count) {
@@ -56,15 +80,19 @@ bool SounImport::BuildDocument(QIODevice& table, const QString& tablePath, const
         inspection.append_attribute("Code").set_value(code.toUtf8().constData());
         inspection.text().set(Field(record, 161, 250).toUtf8().constData());
     }
+    // The new file replaces the whole list: one without a single tax office would leave the picker empty.
+    if (!root.child("Inspection"))
+        return Fail(QStringLiteral("В таблице %1 нет ни одной инспекции, справочник не изменён").arg(tablePath));
     document = ReferenceXml::SerializeCp1251(xml);
     return true;
 }
 
 bool SounImport::Import(const QString& tablePath, const QString& outputPath, const QString& date,
                         const QString& version) {
-    QFile table(tablePath);
-    if (!table.open(QIODevice::ReadOnly))
-        return Fail(QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, table.errorString()));
+    QFile table;
+    QString reason;
+    if (!RegularFile::Open(table, tablePath, QIODevice::ReadOnly, reason))
+        return Fail(QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, reason));
     QByteArray document;
     if (!BuildDocument(table, tablePath, date, version, document)) return false;
     SaveFile output(outputPath);

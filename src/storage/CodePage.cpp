@@ -63,14 +63,19 @@ QString Decode(const char* data, qsizetype size, const char16_t (&upper)[128]) {
     return text;
 }
 
-QByteArray Encode(const QString& text, const ReverseTable& reverse) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
+void Encode(const QString& text, const ReverseTable& reverse, char* out) {
+    const QChar* in = text.constData();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
+        const char16_t u = in[i].unicode();
         unsigned char b = reverse[u];
         if (b == 0 && u != 0) b = '?';
-        bytes[i] = static_cast<char>(b);
+        out[i] = static_cast<char>(b);
     }
+}
+
+QByteArray Encode(const QString& text, const ReverseTable& reverse) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    Encode(text, reverse, bytes.data());
     return bytes;
 }
 
@@ -86,6 +91,9 @@ QString FromCp1251(const char* data, qsizetype size) {
 }
 QByteArray ToCp1251(const QString& text) {
     return Encode(text, Reverse1251());
+}
+void ToCp1251(const QString& text, char* out) {
+    Encode(text, Reverse1251(), out);
 }
 QString FromCp866(const QByteArray& bytes) {
     return Decode(bytes.constData(), bytes.size(), kCp866);

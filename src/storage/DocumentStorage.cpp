@@ -5,7 +5,10 @@
 #include "storage/FileLoader.h"
 #include "storage/StorageErrors.h"
 
+#include <QHashFunctions>
+#include <QVarLengthArray>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -14,8 +17,20 @@ namespace {
 const QByteArray kSignatureBytes("DLSG");
 constexpr quint32 kDateTextVersion = 65538; // 1.2: dates stored as day numbers from here on
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A length field: exactly four decimal digits.
+bool ParseLength(const char* field, quint32& length) {
+    if (!IsDigit(field[0]) || !IsDigit(field[1]) || !IsDigit(field[2]) || !IsDigit(field[3])) return false;
+    length = quint32(field[0] - '0') * 1000 + quint32(field[1] - '0') * 100 + quint32(field[2] - '0') * 10 +
+             quint32(field[3] - '0');
+    return true;
+}
+
 // Optional blanks, optional sign, decimal digits. Bounded so that it never overflows.
-bool ParseWholeNumber(const QByteArray& text, qint64& out) {
+bool ParseWholeNumber(QByteArrayView text, qint64& out) {
     qsizetype i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -23,7 +38,7 @@ bool ParseWholeNumber(const QByteArray& text, qint64& out) {
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     const qsizetype firstDigit = i;
     qint64 value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
         value = value * 10 + (text[i] - '0');
         if (value > 0xFFFFFFFFLL) return false;
     }
@@ -33,14 +48,13 @@ bool ParseWholeNumber(const QByteArray& text, qint64& out) {
 }
 
 // A decimal number with the given separator: sign, digits, separator, digits, optional exponent.
-bool ParseDecimal(const QByteArray& text, char separator, double& out) {
-    QByteArray normalised = text.trimmed();
+bool ParseDecimal(QByteArrayView text, char separator, double& out) {
+    QByteArray normalised = text.toByteArray().trimmed();
     if (normalised.isEmpty()) return false;
     for (char& c : normalised) {
         if (c == separator)
             c = '.';
-        else if (c == '.' || !(std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '+' ||
-                               c == 'e' || c == 'E'))
+        else if (c == '.' || !(IsDigit(c) || c == '-' || c == '+' || c == 'e' || c == 'E'))
             return false;
     }
     bool ok = false;
@@ -50,9 +64,92 @@ bool ParseDecimal(const QByteArray& text, char separator, double& out) {
     return true;
 }
 
-EConvertError NotConvertible(const QByteArray& text, const char* what) {
-    return EConvertError(
-        QStringLiteral("'%1' не является %2").arg(CodePage::FromCp1251(text), QString::fromUtf8(what)));
+// The form every writer of this program produces, [-]digits[.digits]: read straight from the
+// buffer. Anything else takes the lenient way above.
+bool ParseStoredDecimal(QByteArrayView text, double& out) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const char* p = first + (first != last && *first == '-');
+    const char* digits = p;
+    while (p != last && IsDigit(*p))
+        ++p;
+    if (p == digits) return false;
+    if (p != last && *p == '.') {
+        const char* fraction = ++p;
+        while (p != last && IsDigit(*p))
+            ++p;
+        if (p == fraction) return false;
+    }
+    if (p != last) return false;
+    const auto result = std::from_chars(first, last, out);
+    return result.ec == std::errc() && result.ptr == last && std::isfinite(out);
+}
+
+// The same for amounts: [-]digits[.1 to 4 digits], exactly as Money::FromText would take it.
+bool ParseStoredMoney(QByteArrayView text, Money& out) {
+    qsizetype i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) ++i;
+    const qsizetype firstDigit = i;
+    quint64 whole = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        whole = whole * 10 + quint64(text[i] - '0');
+        if (whole > quint64(std::numeric_limits<qint64>::max() / Money::Scale)) return false;
+    }
+    if (i == firstDigit) return false;
+    qint64 fraction = 0;
+    int fractionDigits = 0;
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && IsDigit(text[i]) && fractionDigits < 4; ++i, ++fractionDigits)
+            fraction = fraction * 10 + (text[i] - '0');
+        if (fractionDigits == 0) return false;
+    }
+    if (i != text.size()) return false;
+    for (int k = fractionDigits; k < 4; ++k)
+        fraction *= 10;
+    const qint64 raw = qint64(whole) * Money::Scale + fraction;
+    out = Money::FromRaw(negative ? -raw : raw);
+    return true;
+}
+
+// Money in its stored form: shortest decimal, "." as the separator (as Money::ToText with ".").
+// Returns the length written into out, which holds at least 32 bytes.
+int MoneyText(Money value, char* out) {
+    const qint64 raw = value.Raw();
+    const bool negative = raw < 0;
+    const quint64 magnitude = negative ? quint64(0) - quint64(raw) : quint64(raw);
+    char* p = out;
+    if (negative) *p++ = '-';
+    p = std::to_chars(p, out + 32, magnitude / Money::Scale).ptr;
+    const quint64 fraction = magnitude % Money::Scale;
+    if (fraction != 0) {
+        *p++ = '.';
+        const char digits[4] = {char('0' + fraction / 1000), char('0' + fraction / 100 % 10),
+                                char('0' + fraction / 10 % 10), char('0' + fraction % 10)};
+        int count = 4;
+        while (digits[count - 1] == '0')
+            --count;
+        std::memcpy(p, digits, size_t(count));
+        p += count;
+    }
+    return int(p - out);
+}
+
+QByteArray DateText(TDateTime value) {
+    return ShortFloatText(value).toLatin1();
+}
+
+EConvertError NotConvertible(QByteArrayView text, const char* what) {
+    return EConvertError(QStringLiteral("'%1' не является %2")
+                             .arg(CodePage::FromCp1251(text.data(), text.size()), QString::fromUtf8(what)));
+}
+
+// Stream names are short; their windows-1251 bytes without a heap allocation.
+using NameBytes = QVarLengthArray<char, 64>;
+NameBytes EncodeName(const QString& name) {
+    NameBytes bytes(name.size());
+    CodePage::ToCp1251(name, bytes.data());
+    return bytes;
 }
 
 } // namespace
@@ -109,68 +206,87 @@ void mTDocumentStorage::CreateStream(const QString& name) {
     if (!initialised_) throw mEObjectAccess(StorageText::NotInitialised, 82);
     if (readOnly_) throw mEWriteStorage(StorageText::ReadOnly, 81);
     creatingStream_ = true;
-    WriteValue(CodePage::ToCp1251(name), {150, 151});
-    currentStream_ = name;
+    WriteString(name);
+    const NameBytes bytes = EncodeName(name);
+    SetCurrentStream(QByteArrayView(bytes.constData(), bytes.size()));
+    creatingStream_ = false;
+}
+
+void mTDocumentStorage::CreateStream(const StreamName& name) {
+    if (!initialised_) throw mEObjectAccess(StorageText::NotInitialised, 82);
+    if (readOnly_) throw mEWriteStorage(StorageText::ReadOnly, 81);
+    creatingStream_ = true;
+    const QByteArrayView bytes = name.Bytes();
+    WriteValue(bytes.data(), bytes.size(), {150, 151});
+    SetCurrentStream(bytes);
     creatingStream_ = false;
 }
 
 void mTDocumentStorage::OpenStream(const QString& name) {
+    const NameBytes bytes = EncodeName(name);
+    OpenStreamBytes(QByteArrayView(bytes.constData(), bytes.size()));
+}
+
+void mTDocumentStorage::OpenStream(const StreamName& name) {
+    OpenStreamBytes(name.Bytes());
+}
+
+void mTDocumentStorage::OpenStreamBytes(QByteArrayView name) {
     if (!initialised_) throw mEObjectAccess(StorageText::NotInitialised, 211);
-    const QByteArray bytes = CodePage::ToCp1251(name);
-    const qint64 found = FindStream(bytes);
+    const qint64 found = FindStream(name);
     if (found < 0) throw mEOpenStream(StorageText::NoSuchStream, 210);
-    position_ = static_cast<quint32>(found + bytes.size());
-    currentStream_ = name;
+    position_ = static_cast<quint32>(found);
+    SetCurrentStream(name);
 }
 
-namespace {
-constexpr qsizetype kIndexedNameLength = 32; // longer names are searched for directly
+void mTDocumentStorage::SetCurrentStream(QByteArrayView name) {
+    currentStream_.resize(name.size());
+    if (!name.isEmpty()) std::memcpy(currentStream_.data(), name.data(), size_t(name.size()));
 }
 
-qint64 mTDocumentStorage::FindStream(const QByteArray& name) {
-    if (searchEnd_ < 0) {
-        const void* zero = std::memchr(data_, 0, size_);
-        searchEnd_ = zero ? static_cast<const char*>(zero) - data_ : qint64(size_);
-    }
+QString mTDocumentStorage::CurrentStream() const {
+    return CodePage::FromCp1251(currentStream_.constData(), currentStream_.size());
+}
+
+// The offset just behind the stream's name, or -1.
+qint64 mTDocumentStorage::FindStream(QByteArrayView name) {
     if (name.isEmpty() || name.size() > MaxValueLength) return -1;
+    // Where the walk stands: the value there is the name itself.
+    quint32 length = 0;
+    if (quint64(position_) + 4 + quint64(name.size()) <= size_ && ParseLength(data_ + position_, length) &&
+        length == quint32(name.size()) &&
+        std::memcmp(data_ + position_ + 4, name.data(), size_t(length)) == 0)
+        return qint64(position_) + 4 + length;
+    if (!indexed_) IndexStreams();
+    const auto it = streams_.find(std::string_view(name.data(), size_t(name.size())));
+    return it == streams_.end() ? -1 : qint64(it->second);
+}
 
-    // A stream name is a whole stored value: its own length field stands right before it. Without
-    // this, "@SourseIncome1000000" (source 1000) would be found inside "@SourseIncome100000" followed
-    // by the next value's length digits, and a name typed into a text field could shadow a stream.
-    const QByteArray lengthField = QByteArray::number(name.size()).rightJustified(4, '0');
-    const auto isWholeValue = [this, &lengthField](qint64 at) {
-        return at >= 4 && std::memcmp(data_ + at - 4, lengthField.constData(), 4) == 0;
+void mTDocumentStorage::IndexStreams() {
+    indexed_ = true;
+    // Streams lie before the first zero byte: a container ends with zero bytes.
+    const void* zero = std::memchr(data_, 0, size_);
+    const quint32 end = zero ? quint32(static_cast<const char*>(zero) - data_) : size_;
+    const auto note = [this](quint32 at, quint32 length) {
+        if (length > 0 && data_[at] == '@')
+            streams_.emplace(std::string_view(data_ + at, length), at + length);
     };
-    const QByteArrayView haystack(data_, searchEnd_);
-    if (name[0] != '@' || name.size() > kIndexedNameLength) {
-        for (qsizetype at = haystack.indexOf(name); at >= 0; at = haystack.indexOf(name, at + 1))
-            if (isWholeValue(at)) return at;
-        return -1;
+    // Value by value, as a writer lays them out.
+    quint32 at = HeaderSize;
+    quint32 length = 0;
+    while (quint64(at) + 4 <= end && ParseLength(data_ + at, length) && quint64(at) + 4 + length <= end) {
+        note(at + 4, length);
+        at += 4 + length;
     }
-
-    const char* data = data_;
-    const qint64 end = searchEnd_;
-    // The bytes behind an offset, as far as the index looks.
-    const auto key = [data, end](quint32 at) {
-        return QByteArrayView(data + at, std::min<qint64>(kIndexedNameLength, end - at));
-    };
-    if (atSigns_.empty()) {
-        for (qsizetype at = haystack.indexOf('@'); at >= 0; at = haystack.indexOf('@', at + 1))
-            if (at >= 4) atSigns_.push_back(quint32(at));
-        std::sort(atSigns_.begin(), atSigns_.end(), [&key](quint32 a, quint32 b) { return key(a) < key(b); });
+    // From a place where the values no longer line up (older readers accept forms a walk cannot
+    // follow, such as a numeric value whose length says 0), a name is taken wherever it stands behind
+    // a length field that fits it.
+    for (quint32 p = std::max<quint32>(at, 4); p < end; ++p) {
+        const void* sign = std::memchr(data_ + p, '@', end - p);
+        if (!sign) break;
+        p = quint32(static_cast<const char*>(sign) - data_);
+        if (ParseLength(data_ + p - 4, length) && quint64(p) + length <= end) note(p, length);
     }
-    // Every run that begins with the name sorts into one range; the first occurrence is its smallest offset.
-    const QByteArrayView wanted(name);
-    const auto prefix = [&key, &wanted](quint32 at) {
-        const QByteArrayView k = key(at);
-        return k.first(std::min(k.size(), wanted.size()));
-    };
-    auto it = std::lower_bound(atSigns_.begin(), atSigns_.end(), wanted,
-                               [&prefix](quint32 at, QByteArrayView n) { return prefix(at) < n; });
-    qint64 first = -1;
-    for (; it != atSigns_.end() && prefix(*it) == wanted; ++it)
-        if ((first < 0 || *it < first) && isWholeValue(*it)) first = *it;
-    return first;
 }
 
 // ---- writing --------------------------------------------------------------------------------
@@ -194,63 +310,72 @@ void mTDocumentStorage::CheckWritable(WriteCodes codes) const {
     if (!initialised_) throw mEObjectAccess(StorageText::NotInitialised, codes.notInitialised);
 }
 
-void mTDocumentStorage::WriteValue(const QByteArray& text, WriteCodes codes) {
+// Writes the length field of a value of the given length and returns where its text goes.
+char* mTDocumentStorage::Reserve(qsizetype length, WriteCodes codes) {
     CheckWritable(codes);
-    if (text.size() > MaxValueLength)
+    if (length > MaxValueLength)
         throw mEBadStorage(
             QStringLiteral("Значение длиннее %1 байт не может быть записано в файл декларации.")
                 .arg(MaxValueLength),
             codes.readOnly);
-    if (qint64(position_) + 4 + text.size() > qint64(size_))
+    if (qint64(position_) + 4 + length > qint64(size_))
         throw mEMemoryAllocate(StorageText::OutOfMemory, codes.readOnly);
-    WriteField(QByteArray::number(text.size()), 4, '0');
-    if (text.isEmpty()) return;
-    std::memcpy(data_ + position_, text.constData(), size_t(text.size()));
-    position_ += quint32(text.size());
+    char* field = data_ + position_;
+    const auto n = unsigned(length);
+    field[0] = char('0' + n / 1000);
+    field[1] = char('0' + n / 100 % 10);
+    field[2] = char('0' + n / 10 % 10);
+    field[3] = char('0' + n % 10);
+    position_ += 4 + quint32(length);
+    return field + 4;
 }
 
-QByteArray mTDocumentStorage::IntegerText(qint32 value) {
-    return QByteArray::number(quint32(value));
-}
-QByteArray mTDocumentStorage::WordText(quint16 value) {
-    return QByteArray::number(value);
-}
-QByteArray mTDocumentStorage::ByteText(quint8 value) {
-    return QByteArray::number(value);
-}
-QByteArray mTDocumentStorage::MoneyText(Money value) {
-    return value.ToText(QLatin1Char('.')).toLatin1();
-}
-QByteArray mTDocumentStorage::DateText(TDateTime value) {
-    return ShortFloatText(value).toLatin1();
+void mTDocumentStorage::WriteValue(const char* text, qsizetype length, WriteCodes codes) {
+    char* out = Reserve(length, codes);
+    if (length > 0) std::memcpy(out, text, size_t(length));
 }
 
-quint32 mTDocumentStorage::SizeOfString(const QString& value) {
-    return 4 + quint32(value.size());
+quint32 mTDocumentStorage::SizeOfMoney(Money value) {
+    char text[32];
+    return 4 + quint32(MoneyText(value, text));
+}
+
+quint32 mTDocumentStorage::SizeOfDate(TDateTime value) {
+    return 4 + quint32(ShortFloatText(value).size());
 }
 
 bool mTDocumentStorage::WriteString(const QString& value) {
-    WriteValue(CodePage::ToCp1251(value), {150, 151});
+    char* text = Reserve(value.size(), {150, 151});
+    CodePage::ToCp1251(value, text);
+    // A zero byte ends a text when it is read back: such a text could not be loaded as it was saved.
+    if (std::memchr(text, 0, size_t(value.size())))
+        throw mEBadStorage(
+            QStringLiteral("Текст с символом с кодом 0 не может быть записан в файл декларации."), 150);
     return true;
 }
 bool mTDocumentStorage::WriteInteger(qint32 value) {
-    WriteValue(IntegerText(value), {160, 161});
+    char text[12];
+    WriteValue(text, std::to_chars(text, text + sizeof text, quint32(value)).ptr - text, {160, 161});
     return true;
 }
 bool mTDocumentStorage::WriteWord(quint16 value) {
-    WriteValue(WordText(value), {170, 171});
+    char text[6];
+    WriteValue(text, std::to_chars(text, text + sizeof text, value).ptr - text, {170, 171});
     return true;
 }
 bool mTDocumentStorage::WriteMoney(Money value) {
-    WriteValue(MoneyText(value), {180, 181});
+    char text[32];
+    WriteValue(text, MoneyText(value, text), {180, 181});
     return true;
 }
 bool mTDocumentStorage::WriteDate(TDateTime value) {
-    WriteValue(DateText(value), {190, 191});
+    const QByteArray text = DateText(value);
+    WriteValue(text.constData(), text.size(), {190, 191});
     return true;
 }
 bool mTDocumentStorage::WriteByte(quint8 value) {
-    WriteValue(ByteText(value), {200, 201});
+    char text[4];
+    WriteValue(text, std::to_chars(text, text + sizeof text, unsigned(value)).ptr - text, {200, 201});
     return true;
 }
 
@@ -263,30 +388,37 @@ QByteArray mTDocumentStorage::ReadRaw(quint32 count, quint16 boundsCode) {
     return bytes;
 }
 
-QByteArray mTDocumentStorage::ReadValue(ReadCodes codes, bool numeric) {
+// The next value's text, straight from the buffer (valid while the loader lives).
+QByteArrayView mTDocumentStorage::ReadValue(ReadCodes codes, bool numeric) {
     if (!initialised_) throw mEObjectAccess(StorageText::NotInitialised, codes.notInitialised);
-    const QByteArray lengthText = ReadRaw(4, codes.bounds);
     quint32 length = 0;
-    for (char c : lengthText) {
-        if (c < '0' || c > '9') throw mEBadStorage(StorageText::DamagedFile, codes.bounds);
-        length = length * 10 + quint32(c - '0');
-    }
+    if (quint64(position_) + 4 > size_ || !ParseLength(data_ + position_, length))
+        throw mEBadStorage(StorageText::DamagedFile, codes.bounds);
     if (numeric && length == 0) length = 1;
-    QByteArray text = ReadRaw(length, codes.bounds);
-    const qsizetype zero = text.indexOf('\0');
-    if (zero >= 0) text.truncate(zero);
-    return text;
+    if (quint64(position_) + 4 + length > size_) throw mEBadStorage(StorageText::DamagedFile, codes.bounds);
+    const char* text = data_ + position_ + 4;
+    position_ += 4 + length;
+    // A zero byte inside the text ends it.
+    const void* zero = std::memchr(text, 0, length);
+    return QByteArrayView(text, zero ? static_cast<const char*>(zero) - text : qsizetype(length));
 }
 
 qint64 mTDocumentStorage::ReadWholeNumber(ReadCodes codes, const char* what) {
-    const QByteArray text = ReadValue(codes, true);
+    const QByteArrayView text = ReadValue(codes, true);
     qint64 value = 0;
     if (!ParseWholeNumber(text, value) || value < -2147483648LL) throw NotConvertible(text, what);
     return value;
 }
 
 QString mTDocumentStorage::ReadString() {
-    return CodePage::FromCp1251(ReadValue({93, 91}, false));
+    const QByteArrayView text = ReadValue({93, 91}, false);
+    if (text.isEmpty()) return QString();
+    ReadText& slot = readTexts_[qHash(text) % readTexts_.size()];
+    if (slot.bytes != std::string_view(text.data(), size_t(text.size()))) {
+        slot.bytes = std::string_view(text.data(), size_t(text.size()));
+        slot.text = CodePage::FromCp1251(text.data(), text.size());
+    }
+    return slot.text;
 }
 
 qint32 mTDocumentStorage::ReadInteger() {
@@ -303,24 +435,26 @@ quint8 mTDocumentStorage::ReadByte() {
 }
 
 Money mTDocumentStorage::ReadMoney() {
-    const QByteArray text = ReadValue({122, 120}, true);
-    if (text == "a") return Money::FromUnits(-1);
-    const QString value = QString::fromLatin1(text);
+    const QByteArrayView text = ReadValue({122, 120}, true);
     Money money;
+    if (ParseStoredMoney(text, money)) return money;
+    if (text == QByteArrayView("a")) return Money::FromUnits(-1);
+    const QString value = QString::fromLatin1(text);
     if (Money::FromText(value, QLatin1Char('.'), money) || Money::FromText(value, QLatin1Char(','), money))
         return money;
     throw NotConvertible(text, "денежной суммой");
 }
 
 TDateTime mTDocumentStorage::ReadDate() {
-    const QByteArray text = ReadValue({132, 130}, true);
+    const QByteArrayView text = ReadValue({132, 130}, true);
     TDateTime value = 0;
     if (Version() < kDateTextVersion) {
         const QString dateText = QString::fromLatin1(text);
         if (DateValue::FromText(dateText, QLatin1Char('.'), value) ||
             DateValue::FromText(dateText, QLatin1Char(','), value))
             return value;
-    } else if (ParseDecimal(text, '.', value) || ParseDecimal(text, ',', value)) {
+    } else if (ParseStoredDecimal(text, value) || ParseDecimal(text, '.', value) ||
+               ParseDecimal(text, ',', value)) {
         return value;
     }
     throw NotConvertible(text, "датой");

@@ -2,16 +2,28 @@
 
 #include "storage/Date.h"
 #include "storage/Money.h"
+#include "storage/StreamName.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
-#include <vector>
+#include <QVarLengthArray>
+#include <array>
+#include <string_view>
+#include <unordered_map>
 
 class mTFileLoader;
 
 // Typed values and named streams over a loader's buffer. Every value is a four-digit decimal
-// length followed by that many bytes of windows-1251 text; a stream starts where its name is
-// written and is found again by searching the buffer for the name.
+// length followed by that many bytes of windows-1251 text; a stream starts where a value holding
+// its name is written.
+//
+// Reading follows the file's structure, never a text's content: a reader walks the values in the
+// order the writer wrote them, so the stream it opens next stands right at the reading position and
+// is taken from there. Only a stream that is not there (files of earlier years hold other values in
+// between; another writer may order its streams differently) is looked up, and then only among
+// whole values lying on the value boundaries. A text that equals a stream name or carries a length
+// prefix of its own is therefore read back as that text and never taken for a stream.
 class mTDocumentStorage {
 public:
     explicit mTDocumentStorage(mTFileLoader& loader);
@@ -21,7 +33,9 @@ public:
     void Reset();
 
     void CreateStream(const QString& name);
+    void CreateStream(const StreamName& name);
     void OpenStream(const QString& name);
+    void OpenStream(const StreamName& name);
 
     bool WriteString(const QString& value);
     bool WriteInteger(qint32 value);
@@ -42,26 +56,19 @@ public:
     // Lets a reader step back after a value that turned out not to be there (optional values of older files).
     void SetPosition(quint32 position) { position_ = position; }
     const QString& Signature() const { return signature_; }
-    const QString& CurrentStream() const { return currentStream_; }
+    QString CurrentStream() const;
     const QString& Reserved() const { return reserved_; }
     quint16 MajorVersion() const { return majorVersion_; }
     quint16 MinorVersion() const { return minorVersion_; }
     quint32 Version() const { return quint32(majorVersion_) * 65536u + minorVersion_; }
 
-    // Text forms of the values, shared by writing and by the size computations.
-    static QByteArray IntegerText(qint32 value);
-    static QByteArray WordText(quint16 value);
-    static QByteArray ByteText(quint8 value);
-    static QByteArray MoneyText(Money value);
-    static QByteArray DateText(TDateTime value);
-
     // Bytes a value or a stream name takes in the container, length field included.
-    static quint32 SizeOfString(const QString& value);
-    static quint32 SizeOfInteger(qint32 value) { return 4 + quint32(IntegerText(value).size()); }
-    static quint32 SizeOfWord(quint16 value) { return 4 + quint32(WordText(value).size()); }
-    static quint32 SizeOfByte(quint8 value) { return 4 + quint32(ByteText(value).size()); }
-    static quint32 SizeOfMoney(Money value) { return 4 + quint32(MoneyText(value).size()); }
-    static quint32 SizeOfDate(TDateTime value) { return 4 + quint32(DateText(value).size()); }
+    static quint32 SizeOfString(const QString& value) { return 4 + quint32(value.size()); }
+    static quint32 SizeOfInteger(qint32 value) { return 4 + DigitCount(quint32(value)); }
+    static quint32 SizeOfWord(quint16 value) { return 4 + DigitCount(value); }
+    static quint32 SizeOfByte(quint8 value) { return 4 + DigitCount(value); }
+    static quint32 SizeOfMoney(Money value);
+    static quint32 SizeOfDate(TDateTime value);
     static quint32 SizeOfStream(const QString& name) { return SizeOfString(name); }
 
     static constexpr quint32 HeaderSize = 60;
@@ -77,13 +84,24 @@ private:
         quint16 notInitialised;
     };
 
+    static quint32 DigitCount(quint32 value) {
+        quint32 digits = 1;
+        for (; value >= 10; value /= 10)
+            ++digits;
+        return digits;
+    }
+
     void CheckWritable(WriteCodes codes) const;
     void WriteField(const QByteArray& text, int width, char fill);
-    void WriteValue(const QByteArray& text, WriteCodes codes);
-    QByteArray ReadValue(ReadCodes codes, bool numeric);
+    char* Reserve(qsizetype length, WriteCodes codes);
+    void WriteValue(const char* text, qsizetype length, WriteCodes codes);
+    QByteArrayView ReadValue(ReadCodes codes, bool numeric);
     QByteArray ReadRaw(quint32 count, quint16 boundsCode);
     qint64 ReadWholeNumber(ReadCodes codes, const char* what);
-    qint64 FindStream(const QByteArray& name);
+    qint64 FindStream(QByteArrayView name);
+    void OpenStreamBytes(QByteArrayView name);
+    void SetCurrentStream(QByteArrayView name);
+    void IndexStreams();
 
     mTFileLoader& loader_;
     char* data_ = nullptr;
@@ -91,7 +109,7 @@ private:
     bool readOnly_ = false;
     quint32 position_ = 0;
     QString signature_;
-    QString currentStream_;
+    QVarLengthArray<char, 48> currentStream_; // windows-1251
     QString reserved_;
     quint16 majorVersion_ = 0;
     quint16 minorVersion_ = 0;
@@ -99,9 +117,17 @@ private:
     bool creatingStream_ = false;
     bool headerCreated_ = false;
 
-    // Stream search index: the offsets of every "@" before the first zero byte, sorted by the bytes
-    // that follow them, so that opening thousands of streams stays close to linear in the file size
-    // while costing four bytes per "@".
-    qint64 searchEnd_ = -1;
-    std::vector<quint32> atSigns_;
+    // Texts read lately, by a hash of their bytes. A declaration repeats many texts (the income code's
+    // name on every line, a payer's INN and KPP, a budget code): equal bytes give one shared string,
+    // which saves an allocation and the memory of a copy each time. The bytes lie in the loader's buffer.
+    struct ReadText {
+        std::string_view bytes;
+        QString text;
+    };
+    std::array<ReadText, 256> readTexts_;
+
+    // Streams not found at the reading position: offset behind each name, first occurrence only,
+    // built on first need. The keys point into the loader's buffer, which outlives the storage.
+    bool indexed_ = false;
+    std::unordered_map<std::string_view, quint32> streams_;
 };

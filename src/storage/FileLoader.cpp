@@ -1,48 +1,46 @@
 #include "storage/FileLoader.h"
 
+#include "storage/FileLock.h"
+#include "storage/RegularFile.h"
 #include "storage/SaveFile.h"
 #include "storage/StorageErrors.h"
 
 #include <QFileInfo>
-#include <limits>
-
-#if defined(Q_OS_WIN)
-#include <io.h>
-#include <windows.h>
-#else
-#include <sys/file.h>
-#endif
+#include <new>
 
 namespace {
-
-// Exclusive advisory lock: a second holder of the same file (another copy of the program)
-// is refused, like an exclusive share mode.
-bool LockExclusive(QFile& file) {
-#if defined(Q_OS_WIN)
-    HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
-    OVERLAPPED overlapped{};
-    return LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD,
-                      &overlapped) != 0;
-#else
-    return ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0;
-#endif
-}
 
 QString BusyMessage(const QString& fileName) {
     return StorageText::ReadError + fileName + QLatin1Char('\r') + StorageText::MaybeBusy;
 }
 
+QString WriteMessage(const QString& fileName, const QString& reason) {
+    return StorageText::WriteError + fileName + QLatin1Char('\r') + reason;
+}
+
 } // namespace
 
-mTFileLoader::mTFileLoader(const QString& fileName, quint32 size, bool readOnly)
+mTFileLoader::mTFileLoader(const QString& fileName, quint32 size, bool readOnly, const FileLock* held)
     : FileName(fileName), ReadOnly(readOnly), Size(size) {
-    file_.setFileName(fileName);
-    const bool exists = QFileInfo::exists(fileName);
+    underHeldLock_ = held && held->IsHeld() && held->FileName() == fileName;
+    const QFileInfo info(fileName);
+    const bool exists = info.exists() || info.isSymLink();
     if (readOnly && !exists) throw mEBadStorage(StorageText::ReadError + fileName, 20);
 
     if (exists) {
-        const QIODevice::OpenMode mode = readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite;
-        if (!file_.open(mode) || !LockExclusive(file_)) {
+        // Saving opens the old file too: to hold it while the new one is written, and because a file
+        // marked read-only must not be replaced.
+        QString reason;
+        if (!RegularFile::Open(file_, fileName, readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite,
+                               reason)) {
+            if (reason == RegularFile::NotRegularReason())
+                throw mEBadStorage(readOnly ? StorageText::ReadError + fileName + QLatin1Char('\r') + reason
+                                            : WriteMessage(fileName, reason),
+                                   23);
+            if (readOnly) throw mEBadStorage(BusyMessage(fileName), 21);
+            throw mEBadStorage(WriteMessage(fileName, reason), 22);
+        }
+        if (!underHeldLock_ && !FileLock::TryLock(file_.handle())) {
             file_.close();
             throw mEBadStorage(BusyMessage(fileName), 21);
         }
@@ -50,9 +48,11 @@ mTFileLoader::mTFileLoader(const QString& fileName, quint32 size, bool readOnly)
 
     if (readOnly && Size == 0) {
         const qint64 fileSize = file_.size();
-        if (fileSize > qint64(std::numeric_limits<quint32>::max()) - 1) {
+        if (fileSize > MaxFileSize) {
             Close();
-            throw mEMemoryAllocate(StorageText::NoMapping, 26);
+            throw mEBadStorage(StorageText::ReadError + fileName + QLatin1Char('\r') +
+                                   StorageText::TooLarge.arg(MaxFileSize >> 20),
+                               24);
         }
         Size = static_cast<quint32>(fileSize);
     }
@@ -83,16 +83,21 @@ mTFileLoader::~mTFileLoader() {
 }
 
 void mTFileLoader::Close() {
-    if (file_.isOpen()) file_.close(); // closing releases the lock
+    if (file_.isOpen()) file_.close(); // closing releases the loader's own lock
     buffer_.clear();
     open_ = false;
 }
 
-void mTFileLoader::Commit() {
+void mTFileLoader::KeepLock(FileLock& keep) {
+    if (underHeldLock_ || !file_.isOpen()) return;
+    if (!keep.Adopt(file_.handle(), FileName)) throw mEBadStorage(BusyMessage(FileName), 21);
+}
+
+void mTFileLoader::Commit(FileLock* keep) {
     if (ReadOnly || !open_) return;
 #if defined(Q_OS_WIN)
     file_.close(); // Windows cannot replace a file that is still open
 #endif
     SaveFile out(FileName);
-    if (!out.Save(buffer_)) throw mEBadStorage(QStringLiteral("Ошибка записи файла: ") + FileName, 22);
+    if (!out.Save(buffer_, keep)) throw mEBadStorage(WriteMessage(FileName, out.ErrorString()), 22);
 }

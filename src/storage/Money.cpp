@@ -22,7 +22,8 @@ QString Money::ToText(QChar separator) const {
     quint64 fraction = magnitude % Scale;
     if (fraction != 0) {
         QString digits = QString::number(fraction).rightJustified(4, QLatin1Char('0'));
-        while (digits.endsWith(QLatin1Char('0'))) digits.chop(1);
+        while (digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
         text += separator + digits;
     }
     return negative ? QLatin1Char('-') + text : text;
@@ -47,7 +48,8 @@ bool Money::FromText(const QString& input, QChar separator, Money& out) {
     qsizetype fractionStart = i, fractionEnd = i;
     if (i < text.size() && text[i] == separator) {
         fractionStart = ++i;
-        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) ++i;
+        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128)
+            ++i;
         fractionEnd = i;
     }
     const qsizetype fractionCount = fractionEnd - fractionStart;

@@ -44,9 +44,11 @@ public:
 private:
     static constexpr qint64 Saturate(qint64 a, qint64 b, bool subtract) {
         qint64 result = 0;
-        const bool overflow = subtract ? __builtin_sub_overflow(a, b, &result) : __builtin_add_overflow(a, b, &result);
+        const bool overflow =
+            subtract ? __builtin_sub_overflow(a, b, &result) : __builtin_add_overflow(a, b, &result);
         if (!overflow) return result;
-        return (subtract ? b < 0 : b > 0) ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min() + 1;
+        return (subtract ? b < 0 : b > 0) ? std::numeric_limits<qint64>::max()
+                                          : std::numeric_limits<qint64>::min() + 1;
     }
 
     qint64 raw_ = 0;

@@ -59,6 +59,10 @@ inline const QString ReadOnly = QStringLiteral("Попытка записи в �
 inline const QString OutOfMemory = QStringLiteral("Недостаточно свободной памяти.");
 inline const QString NoSuchStream = QStringLiteral("Попытка открытия несуществующего потока");
 inline const QString ReadError = QStringLiteral("Ошибка чтения файла: ");
+inline const QString WriteError = QStringLiteral("Ошибка записи файла: ");
+inline const QString TooLarge =
+    QStringLiteral("Файл больше %1 МБ: это не файл декларации, или он поврежден.");
+inline const QString NotSaved = QStringLiteral("Декларация не сохранена. ");
 inline const QString MaybeBusy = QStringLiteral("Возможно он занят, или с признаком 'read only'");
 inline const QString ZeroLength = QStringLiteral("Создаваемый фаил отображения не может быть нулевой длины.");
 inline const QString NoMapping = QStringLiteral("Не удается создать отображение файла.");

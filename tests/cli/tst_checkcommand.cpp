@@ -1,8 +1,8 @@
+#include "cli/CliRun.h"
 #include "records/Declaration.h"
 #include "records/NewDeclaration.h"
 #include "support/ValidDeclaration.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,19 +12,8 @@ class TestCheckCommand : public QObject {
 
     QTemporaryDir dir;
 
-    struct Run {
-        int exitCode;
-        QString out;
-        QString err;
-    };
-
-    static Run Cli(const QStringList& args) {
-        QProcess p;
-        p.start(QStringLiteral(DUROVID_CLI), args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
+    using Run = CliRun;
+    static Run Cli(const QStringList& args) { return RunCli(args); }
 
     QString Save(const QString& name, mTDeclaration& d) {
         const QString path = dir.filePath(name);

@@ -1,12 +1,15 @@
 #include "support/Samples.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 // durovid-cli as a user runs it.
 class TestCli : public QObject {
@@ -93,6 +96,36 @@ private Q_SLOTS:
         QVERIFY(dump.out.isEmpty());
         QCOMPARE(Cli({QStringLiteral("dump")}).exitCode, 2);
         QCOMPARE(Cli({QStringLiteral("nonsense")}).exitCode, 2);
+    }
+
+    // A FIFO named as a declaration or a table: every command ends at once with a message.
+    void aFifoIsRefusedByEveryCommand_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString notAFile = QStringLiteral("это не обычный файл (папка, канал или устройство)");
+        QTest::newRow("dump") << QStringList{"dump", "FIFO"} << "Ошибка чтения файла: FIFO\n" + notAFile;
+        QTest::newRow("export") << QStringList{"export", "FIFO", "--stdout"}
+                                << "Ошибка чтения файла: FIFO\n" + notAFile;
+        QTest::newRow("new over it") << QStringList{"new", "FIFO"}
+                                     << "Ошибка записи файла: FIFO\n" + notAFile;
+        QTest::newRow("import-soun") << QStringList{"import-soun", "FIFO", "out.xml"}
+                                     << "Не удалось открыть файл FIFO: " + notAFile;
+    }
+
+    void aFifoIsRefusedByEveryCommand() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        if (!QFileInfo::exists(fifo)) QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        args.replaceInStrings(QStringLiteral("FIFO"), fifo);
+        args.replaceInStrings(QStringLiteral("out.xml"), dir.filePath(QStringLiteral("out.xml")));
+        QElapsedTimer timer;
+        timer.start();
+        const Run run = Cli(args);
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(QString::fromUtf8(run.err).startsWith(message.replace(QStringLiteral("FIFO"), fifo)),
+                 run.err.constData());
     }
 };
 

@@ -1,12 +1,12 @@
 #include "reference/SounImport.h"
-#include "storage/CodePage.h"
 
+#include "support/SounTable.h"
 #include <QDate>
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 // durovid-cli import-soun TABLE OUT: the directory import from the console.
 class TestImportSounCommand : public QObject {
@@ -30,17 +30,11 @@ class TestImportSounCommand : public QObject {
     }
 
     static QByteArray Table(int records, int lastLength = SounImport::RecordLength) {
-        QByteArray table(32, ' ');
-        qToLittleEndian<quint32>(quint32(records), table.data() + 4);
-        qToLittleEndian<quint16>(32, table.data() + 8);
-        for (int i = 0; i < records; ++i) {
-            QByteArray r(SounImport::RecordLength, ' ');
-            r.replace(1, 4, QByteArray::number(7701 + i));
-            r.replace(161, 9, CodePage::ToCp866(QStringLiteral("Инспекция")));
-            r[411] = '1';
-            table += i + 1 == records ? r.left(lastLength) : r;
-        }
-        return table;
+        QList<QByteArray> rows;
+        for (int i = 0; i < records; ++i)
+            rows << SounTable::Record(QString::number(7701 + i), QStringLiteral("Инспекция"))
+                        .left(i + 1 == records ? lastLength : SounImport::RecordLength);
+        return SounTable::Table(rows);
     }
 
 private Q_SLOTS:

@@ -2,6 +2,7 @@
 #include "export/GoldenReturns.h"
 #include "storage/CodePage.h"
 #include "support/ExportProbe.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,13 +151,17 @@ void TestXmlExport::existingFileIsReplaced() {
 }
 
 void TestXmlExport::failedSaveLeavesNoFile_data() {
-    QTest::addColumn<bool>("nameTakenByFolder");
-    QTest::newRow("folder missing") << false;
-    QTest::newRow("name taken by a folder") << true;
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("folder missing") << "missing";
+    QTest::newRow("name taken by a folder") << "folder";
+    QTest::newRow("symbolic link planted under the name") << "link";
+    QTest::newRow("full disk") << "full";
 }
 
+// The message says which file could not be written and why; nothing is left under the name, and a
+// link planted there is not followed.
 void TestXmlExport::failedSaveLeavesNoFile() {
-    QFETCH(bool, nameTakenByFolder);
+    QFETCH(QString, obstacle);
     mTDeclaration d;
     kTSvodSum s;
     GoldenReturns::Representative(d, s);
@@ -165,21 +170,35 @@ void TestXmlExport::failedSaveLeavesNoFile() {
     const QString name =
         QStringLiteral("NO_NDFL3_7701_7701_500100732259_20110315_0F8FAD5B-D9CB-469F-A165-70867728950E.xml");
     QString folder = dir.filePath(QStringLiteral("missing/folder"));
-    if (nameTakenByFolder) {
+    const QString outside = dir.filePath(QStringLiteral("outside.txt"));
+    FullDisk disk;
+    if (obstacle == QLatin1String("folder")) {
         folder = Folder(QStringLiteral("taken"));
         QVERIFY(QDir(folder).mkdir(name));
+    } else if (obstacle == QLatin1String("link")) {
+        folder = Folder(QStringLiteral("linked"));
+        QFile target(outside);
+        QVERIFY(target.open(QIODevice::WriteOnly));
+        target.write("outside the folder");
+        target.close();
+        QVERIFY(QFile::link(outside, QDir(folder).filePath(name)));
+    } else if (obstacle == QLatin1String("full")) {
+        DUROVID_NEEDS_FULL_DISK(disk);
+        folder = disk.Path(QString());
+        disk.Fill();
     }
+    const QString path = QDir(folder).filePath(name);
 
     QVERIFY(!exporter.Export(folder, d, s, ExportToFile));
     QVERIFY(exporter.Result().isEmpty());
-    // The user learns which file could not be written and why.
-    QVERIFY2(exporter.ErrorString().startsWith(QStringLiteral("Не удалось записать файл ") +
-                                               QDir(folder).filePath(name) + QStringLiteral(": ")),
+    QVERIFY2(exporter.ErrorString().startsWith(QStringLiteral("Не удалось записать файл %1: ").arg(path)),
              qPrintable(exporter.ErrorString()));
     QVERIFY(exporter.Warnings().isEmpty());
-    QCOMPARE(QFileInfo(QDir(folder).filePath(name)).isFile(), false);
-    if (nameTakenByFolder)
+    QCOMPARE(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink(), false);
+    if (obstacle == QLatin1String("folder"))
         QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{name});
+    if (obstacle == QLatin1String("link")) QCOMPARE(ReadAll(outside), QByteArray("outside the folder"));
+    if (obstacle == QLatin1String("full")) QCOMPARE(disk.Files(), QStringList());
 }
 
 void TestXmlExport::computationFailureIsReportedAndExportGoesOn() {

@@ -2,11 +2,13 @@
 
 #include "print/FormPrinter.h"
 #include "print/PrintModule.h"
-#include "print/ReturnForm.h"
+#include "print/ReturnPreview.h"
+#include "form/ReturnLayout.h"
 #include "records/NewDeclaration.h"
 
 #include <QFile>
-#include <QPdfWriter>
+#include <QListWidget>
+#include <QPrintPreviewWidget>
 #include <QTest>
 
 namespace {
@@ -166,31 +168,26 @@ private slots:
         QCOMPARE(prompts->printDialogs, 0);
     }
 
-    void layoutFromTheExportText() {
-        const ReturnForm form =
-            ReturnForm::FromXml(SampleXml, QStringLiteral("ИФНС России № 1 по г. Москве"));
-        QCOMPARE(form.Taxpayer, QStringLiteral("ИВАНОВ ИВАН ИВАНОВИЧ, ИНН 500100732259"));
-        QCOMPARE(form.TaxOffice, QStringLiteral("7701 ИФНС России № 1 по г. Москве"));
-        QCOMPARE(form.FormTitle, QStringLiteral("Налоговая декларация по форме 3-НДФЛ за 2010 год"));
-        QStringList titles;
-        for (const ReturnForm::Sheet& s : form.Sheets)
-            titles << s.Title;
-        QCOMPARE(titles, (QStringList{"Титульный лист", "Расчет налоговой базы и суммы налога по ставке 13%",
-                                      "Лист А. Доходы от источников в Российской Федерации",
-                                      "Сумма налога, подлежащая уплате (доплате) или возврату"}));
-        // Every value of the document is on some sheet with its caption.
-        QStringList values;
-        for (const ReturnForm::Sheet& s : form.Sheets)
-            for (const ReturnForm::Row& r : s.Rows)
-                if (!r.Heading) values << r.Label + "=" + r.Value;
-        for (const char* expected :
-             {"Код налогового органа=7701", "Фамилия=ИВАНОВ", "Улица=ТВЕРСКАЯ", "ИНН=500100732259",
-              "Сумма налога исчисленная=15600", "Наименование источника выплаты=ООО РОМАШКА",
-              "Код бюджетной классификации=18210102021011000110"})
-            QVERIFY2(values.contains(QString::fromUtf8(expected)), expected);
-        QCOMPARE(values.size(), 33);
-        QVERIFY_THROWS_EXCEPTION(PrintComponentError,
-                                 ReturnForm::FromXml(QStringLiteral("ERROR"), QString()));
+    // The preview shows every page of the form, with a thumbnail of each to go to it.
+    void previewShowsEveryPage() {
+        ReturnLayout layout;
+        QVERIFY(layout.Lay(SampleXml));
+        TfmReturnPreview preview(layout.Pages(), &owner);
+        auto* thumbnails = preview.findChild<QListWidget*>(QStringLiteral("lwPages"));
+        QVERIFY(thumbnails);
+        QCOMPARE(size_t(thumbnails->count()), layout.Pages().size());
+        QCOMPARE(thumbnails->item(2)->text(), QStringLiteral("003 Раздел 1"));
+        QVERIFY(preview.findChild<QPrintPreviewWidget*>(QStringLiteral("pvReturn")));
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QCOMPARE(preview.Preview()->pageCount(), thumbnails->count());
+        thumbnails->setCurrentRow(2);
+        QCOMPARE(preview.Preview()->currentPage(), 3);
+        const QString shots = qEnvironmentVariable("DUROVID_SHOTS");
+        if (!shots.isEmpty()) preview.grab().save(QDir(shots).filePath(QStringLiteral("preview.png")));
+
+        TFormPrinter printer;
+        QVERIFY_THROWS_EXCEPTION(PrintComponentError, printer.PreviewData(QStringLiteral("ERROR"), &owner));
     }
 
     void printsIntoPdf() {
@@ -202,12 +199,6 @@ private slots:
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(4) == "%PDF");
-        const QString shots = qEnvironmentVariable("DUROVID_SHOTS");
-        if (!shots.isEmpty()) QFile::copy(pdf, QDir(shots).filePath(QStringLiteral("return.pdf")));
-
-        QPdfWriter writer(env.ProgramFile(QStringLiteral("pages.pdf")));
-        const ReturnForm form = ReturnForm::FromXml(SampleXml, QString());
-        QCOMPARE(form.Render(writer), form.Sheets.size());
     }
 };
 

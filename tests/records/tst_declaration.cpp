@@ -1,11 +1,20 @@
+#include "records/ListLimits.h"
 #include "records/Declaration.h"
-#include "records/NewDeclaration.h"
 #include "storage/FileLoader.h"
+#include "storage/FileLock.h"
+#include "records/NewDeclaration.h"
+#include "support/FullDisk.h"
 #include "support/Samples.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <sys/stat.h>
+
+using TextField = std::function<QString&(mTDeclaration&)>;
+Q_DECLARE_METATYPE(TextField)
 
 // The declaration root: its layout on disk, save/load round trips, files of earlier years, failures.
 class TestDeclaration : public QObject {
@@ -24,6 +33,23 @@ class TestDeclaration : public QObject {
     // A stored value: four-digit length, then the windows-1251 text.
     static QByteArray V(const QByteArray& text) {
         return QByteArray::number(text.size()).rightJustified(4, '0') + text;
+    }
+
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
+    // Runs body, which must raise mEBadStorage with the given code; returns its message.
+    template <class Body> static QString BadStorage(quint16 code, Body&& body) {
+        try {
+            body();
+        } catch (const mEBadStorage& e) {
+            if (e.Code != code) qWarning("code %d, message %s", e.Code, qPrintable(e.Message()));
+            return e.Code == code ? e.Message() : QString();
+        }
+        return {};
     }
 
 private Q_SLOTS:
@@ -118,6 +144,257 @@ private Q_SLOTS:
         QCOMPARE(loaded.IncomeSources13.At(1000)->SourceName, QStringLiteral("тысячный"));
         QCOMPARE(loaded.IncomeSources13.At(1001)->LineCount(), 10);
         QCOMPARE(loaded.TaxPayments.Count(), 1002);
+    }
+
+    // Texts that look like the file's own markers: whole stream names, forged length prefixes, names
+    // inside longer texts. Each loads back as exactly that text, and nothing else of the declaration moves.
+    void textsThatLookLikeStreams_data() {
+        QTest::addColumn<TextField>("field");
+        QTest::addColumn<QString>("text");
+        const QList<std::pair<const char*, TextField>> fields = {
+            {"street", [](mTDeclaration& d) -> QString& { return d.Person.Street; }},
+            {"city", [](mTDeclaration& d) -> QString& { return d.Person.City; }},
+            {"surname", [](mTDeclaration& d) -> QString& { return d.Person.SurName; }},
+            {"representative", [](mTDeclaration& d) -> QString& { return d.RepresentativeName; }},
+            {"source name", [](mTDeclaration& d) -> QString& { return d.IncomeSources13.At(0)->SourceName; }},
+            {"currency income code name",
+             [](mTDeclaration& d) -> QString& { return d.CurrencyIncomes.At(1)->IncomeCodeName; }},
+            {"payment note", [](mTDeclaration& d) -> QString& { return d.TaxPayments.At(0)->PaymentNote; }},
+            {"fund name",
+             [](mTDeclaration& d) -> QString& { return d.SocialDeduction.PensionContract(0)->FundName; }},
+            {"flat's street", [](mTDeclaration& d) -> QString& { return d.PropertyDeduction.ObjStreet; }},
+        };
+        const QStringList texts = {
+            QStringLiteral("@DeclInfo"),
+            QStringLiteral("@DeclInquiry"),
+            QStringLiteral("@Nalog"),
+            QStringLiteral("@NalogSub000"),
+            QStringLiteral("@PersonName"),
+            QStringLiteral("@PersonAddress"),
+            QStringLiteral("@Foreigner"),
+            QStringLiteral("@HomePhone"),
+            QStringLiteral("@ThirteenPercent000"),
+            QStringLiteral("@SourseIncome000000"),
+            QStringLiteral("@SourseIncoNR001002"),
+            QStringLiteral("@StandartDeduct"),
+            QStringLiteral("@SocialDeduct"),
+            QStringLiteral("@PensSub000"),
+            QStringLiteral("@CBDeduct"),
+            QStringLiteral("0012@NalogSub0000004EVIL00031820007999999"),
+            QStringLiteral("0006@Nalog00013"),
+            QStringLiteral("0011@PersonName0003abc"),
+            QStringLiteral("0012@DeclInquiry00010000100001000010"),
+            QStringLiteral("0009@DeclInfo"),
+            QStringLiteral("ул. @DeclInquiry"),
+            QStringLiteral("@Foreigner, дом 5"),
+            QStringLiteral("x@NalogSub001"),
+            QStringLiteral("0000"),
+            QStringLiteral("9999"),
+            QStringLiteral("a"),
+            QStringLiteral("@"),
+            QStringLiteral("0004@PersonAddress0001"),
+            QStringLiteral("@ConstructionDeduct0001"),
+            QStringLiteral("@DeclForeign@DeclBusiness@DeclRepetit"),
+            QStringLiteral("@CurrencyIncome000 @BusinessIncome001"),
+            QStringLiteral("00"),
+        };
+        // Every text in a field of its own, in turn, so that each field meets every kind of text.
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            for (int k = 0; k < 2; ++k) {
+                const auto& [name, field] = fields[(i * 2 + k) % fields.size()];
+                QTest::addRow("%s: %s", name, qPrintable(texts[i])) << field << texts[i];
+            }
+        }
+    }
+
+    void textsThatLookLikeStreams() {
+        QFETCH(TextField, field);
+        QFETCH(QString, text);
+        // What the declaration loads as with a plain text in the field, and then with the text.
+        mTDeclaration d;
+        Samples::FillEverything(d);
+        const QString path = Path(QStringLiteral("hostile.kv0"));
+        field(d) = QStringLiteral("x");
+        d.SaveToFile(path);
+        mTDeclaration expected;
+        expected.LoadFromFile(path);
+        field(expected) = text;
+
+        field(d) = text;
+        d.SaveToFile(path);
+        mTDeclaration loaded;
+        loaded.LoadFromFile(path);
+        QCOMPARE(field(loaded), text);
+        QCOMPARE(loaded.DumpJson(), expected.DumpJson());
+    }
+
+    // The file of a list beyond what the format can name or count could not be loaded again: the
+    // save refuses it, names the list and its limit, and leaves the previous file as it was.
+    void listsBeyondTheirLimitsAreNotSaved_data() {
+        QTest::addColumn<int>("payments");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("65 536 payments")
+            << 65536 << 0 << "В списке «Уплата по уведомлениям» может быть не более 65535 записей.";
+        QTest::newRow("1 001 lines of one source")
+            << 0 << 1001 << "В списке «Доходы по источнику выплат» может быть не более 1000 записей.";
+    }
+
+    void listsBeyondTheirLimitsAreNotSaved() {
+        QFETCH(int, payments);
+        QFETCH(int, lines);
+        QFETCH(QString, message);
+        const QString path = Path(QStringLiteral("limits.kv0"));
+        auto d = CreateNewDeclaration();
+        d->SaveToFile(path);
+        const QByteArray before = ReadAll(path);
+        for (int i = 0; i < payments; ++i)
+            d->TaxPayments.Add();
+        mTThirteenPercent* source = d->IncomeSources13.At(d->IncomeSources13.Add());
+        for (int j = 0; j < lines; ++j)
+            source->AddLine(mTSourseIncome());
+        try {
+            d->SaveToFile(path);
+            QFAIL("no error");
+        } catch (const mEBadStorage& e) {
+            QCOMPARE(e.Message(), QStringLiteral("Декларация не сохранена. ") + message);
+            QCOMPARE(e.Code, quint16(28));
+            QCOMPARE(e.Place, quint16(389));
+        }
+        QCOMPARE(ReadAll(path), before);
+        // The screens refuse the record beyond the limit with the same words.
+        const auto list = payments ? ListLimits::List::TaxPayments : ListLimits::List::IncomeLines;
+        QCOMPARE(ListLimits::RefusalToAdd(list, ListLimits::MaxCount(list), ReturnKind3NDFL), message);
+        QCOMPARE(ListLimits::RefusalToAdd(list, ListLimits::MaxCount(list) - 1, ReturnKind3NDFL), QString());
+    }
+
+    // At the limits themselves every record comes back, the last one included.
+    void listsAtTheirLimitsLoadBack() {
+        auto d = CreateNewDeclaration();
+        for (int i = 0; i < 65535; ++i)
+            d->TaxPayments.Add();
+        d->TaxPayments.At(65534)->PaymentNote = QStringLiteral("последний");
+        mTThirteenPercent* source = d->IncomeSources13.At(d->IncomeSources13.Add());
+        for (int j = 0; j < 1000; ++j) {
+            mTSourseIncome line;
+            line.Month = quint16(j % 12 + 1);
+            source->AddLine(line);
+        }
+        const QString path = Path(QStringLiteral("atlimits.kv0"));
+        d->SaveToFile(path);
+        mTDeclaration loaded;
+        loaded.LoadFromFile(path);
+        QCOMPARE(loaded.TaxPayments.Count(), 65535);
+        QCOMPARE(loaded.TaxPayments.At(65534)->PaymentNote, QStringLiteral("последний"));
+        QCOMPARE(loaded.IncomeSources13.At(0)->LineCount(), 1000);
+        QCOMPARE(loaded.IncomeSources13.At(0)->Line(999)->Month, quint16(4));
+    }
+
+    void aTextWithAZeroCharacterIsNotSaved() {
+        const QString path = Path(QStringLiteral("zero.kv0"));
+        mTDeclaration d;
+        d.SaveToFile(path);
+        const QByteArray before = ReadAll(path);
+        d.Person.City = QStringLiteral("Мо") + QChar(0) + QStringLiteral("сква");
+        QVERIFY(!BadStorage(150, [&] { d.SaveToFile(path); }).isEmpty());
+        QCOMPARE(ReadAll(path), before);
+    }
+
+    // A folder, a FIFO or a file far larger than any declaration is refused at once, before reading.
+    void filesThatAreNoDeclarationAreRefusedAtOnce_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("code");
+        QTest::newRow("folder") << "folder" << 23;
+        QTest::newRow("FIFO") << "fifo" << 23;
+        QTest::newRow("larger than any declaration") << "huge" << 24;
+    }
+
+    void filesThatAreNoDeclarationAreRefusedAtOnce() {
+        QFETCH(QString, kind);
+        QFETCH(int, code);
+        const QString path = Path(QStringLiteral("odd-") + kind);
+        if (kind == QLatin1String("folder")) QVERIFY(QDir().mkpath(path));
+        if (kind == QLatin1String("fifo")) QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == QLatin1String("huge")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(mTFileLoader::MaxFileSize + 1)); // sparse: takes no room
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const QString message = BadStorage(quint16(code), [&] {
+            mTDeclaration d;
+            d.LoadFromFile(path);
+        });
+        QVERIFY(message.startsWith(QStringLiteral("Ошибка чтения файла: ") + path + QLatin1Char('\r')));
+        if (kind != QLatin1String("huge")) {
+            // Saving over it is refused as well, and it stays what it was.
+            const QString saveMessage = BadStorage(quint16(code), [&] {
+                mTDeclaration d;
+                d.SaveToFile(path);
+            });
+            QVERIFY(
+                saveMessage.startsWith(QStringLiteral("Ошибка записи файла: ") + path + QLatin1Char('\r')));
+            QVERIFY(!QFileInfo(path).isFile());
+        }
+        QVERIFY(timer.elapsed() < 1000);
+    }
+
+    // A holder keeps the file locked across its saves: a second program is refused while it holds it,
+    // "Сохранить как" moves the lock to the new name, and releasing it lets the others in.
+    void aKeptLockHoldsTheFileAcrossSaves() {
+        const QString path = Path(QStringLiteral("kept.kv0"));
+        const QString other = Path(QStringLiteral("kept-as.kv0"));
+        auto d = CreateNewDeclaration();
+        d->SaveToFile(path);
+        FileLock lock;
+        mTDeclaration opened;
+        opened.LoadFromFile(path, &lock);
+        QVERIFY(lock.IsHeld());
+        const auto busy = [](const QString& file) {
+            return !BadStorage(21,
+                               [&] {
+                                   mTDeclaration second;
+                                   second.LoadFromFile(file);
+                               })
+                        .isEmpty() &&
+                   !BadStorage(21, [&] { CreateNewDeclaration()->SaveToFile(file); }).isEmpty();
+        };
+        QVERIFY(busy(path));
+
+        opened.Person.SurName = QStringLiteral("Первый");
+        opened.SaveToFile(path, &lock); // saved under the lock; the new file is held in its turn
+        QVERIFY(busy(path));
+        opened.Person.SurName = QStringLiteral("Второй");
+        opened.SaveToFile(other, &lock); // "Сохранить как"
+        QVERIFY(busy(other));
+        mTDeclaration first;
+        first.LoadFromFile(path);
+        QCOMPARE(first.Person.SurName, QStringLiteral("Первый"));
+
+        lock.Release();
+        mTDeclaration second;
+        second.LoadFromFile(other);
+        QCOMPARE(second.Person.SurName, QStringLiteral("Второй"));
+    }
+
+    // A full disk: the save fails with a write error naming the file, the previous file stays byte for
+    // byte, and no temporary file is left.
+    void aFullDiskKeepsThePreviousFile() {
+        FullDisk disk;
+        DUROVID_NEEDS_FULL_DISK(disk);
+        const QString path = disk.Path(QStringLiteral("full.kv0"));
+        auto small = CreateNewDeclaration();
+        small->SaveToFile(path);
+        const QByteArray before = ReadAll(path);
+        disk.Fill();
+        mTDeclaration big;
+        Samples::FillEverything(big);
+        const QString message = BadStorage(22, [&] { big.SaveToFile(path); });
+        QVERIFY2(message.startsWith(QStringLiteral("Ошибка записи файла: ") + path + QLatin1Char('\r')),
+                 qPrintable(message));
+        QCOMPARE(ReadAll(path), before);
+        QCOMPARE(disk.Files(), QStringList{QStringLiteral("full.kv0")});
     }
 
     void incomeKindsCreateAndFreeLists() {

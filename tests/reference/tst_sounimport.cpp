@@ -1,17 +1,27 @@
 #include "reference/CodeNameList.h"
 #include "reference/SounImport.h"
 #include "storage/CodePage.h"
+#include "support/FullDisk.h"
 #include "support/SounTable.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+#include <sys/stat.h>
 
 namespace {
 
 using SounTable::Record;
 using SounTable::Table;
+
+// A table whose header gives another length than its field descriptors take.
+QByteArray WithHeaderLength(QByteArray table, quint16 length) {
+    qToLittleEndian<quint16>(length, table.data() + 8);
+    return table;
+}
 
 QByteArray Expected(const QStringList& inspections) {
     if (inspections.isEmpty())
@@ -76,10 +86,6 @@ private Q_SLOTS:
                  }));
     }
 
-    void allRegionalOfficesGiveAnEmptyRoot() {
-        QCOMPARE(Build(Table({Record("7700", "Управление"), Record("5000", "Управление")})), Expected({}));
-    }
-
     // The name bytes are code page 866; the output holds the same letters in windows-1251.
     void namesAreConverted() {
         QByteArray record = Record("0101", QString());
@@ -127,6 +133,17 @@ private Q_SLOTS:
             << "Error read file:%1";
         QTest::newRow("header shorter than 32 bytes") << QByteArray(20, '\0') << "Error read file:%1";
         QTest::newRow("header length past the end") << Table({}).left(40) << "Error read file:%1";
+        // A table without a single office would replace the list with an empty one.
+        QTest::newRow("only regional offices")
+            << Table({Record("7700", "Управление"), Record("5000", "Управление")})
+            << "В таблице %1 нет ни одной инспекции, справочник не изменён";
+        QTest::newRow("no records") << Table({})
+                                    << "В таблице %1 нет ни одной инспекции, справочник не изменён";
+        for (const quint16 length : {0, 31, 66, 98})
+            QTest::addRow("header length %d", length)
+                << WithHeaderLength(Table({Record("7701", "Инспекция № 1")}), length)
+                << QStringLiteral("Таблица %1 повреждена: длина заголовка (") + QString::number(length) +
+                       QStringLiteral(") не соответствует описанию полей");
     }
 
     void failuresKeepTheOldFile() {
@@ -149,6 +166,43 @@ private Q_SLOTS:
         QVERIFY(!import.Import(table, dir.filePath("no/such/dir/x.xml"), "01.02.2011", "00"));
         QVERIFY(import.ErrorString().startsWith(QStringLiteral("Не удалось записать файл ")));
         QCOMPARE(ReadAll(out), QByteArray("the old file"));
+    }
+
+    // A FIFO or a folder named as the table is refused at once instead of waiting for a writer.
+    void aTableThatIsNoFileIsRefusedAtOnce() {
+        const QString fifo = dir.filePath(QStringLiteral("fifo.dbf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString out = Write("InspectionNumbers.xml", "the old file");
+        QElapsedTimer timer;
+        timer.start();
+        for (const QString& table : {fifo, dir.path()}) {
+            SounImport import;
+            QVERIFY(!import.Import(table, out, QStringLiteral("01.02.2011"), QStringLiteral("00")));
+            QCOMPARE(import.ErrorString(),
+                     QStringLiteral("Не удалось открыть файл %1: это не обычный файл (папка, канал или "
+                                    "устройство)")
+                         .arg(table));
+        }
+        QVERIFY(timer.elapsed() < 1000);
+        QCOMPARE(ReadAll(out), QByteArray("the old file"));
+    }
+
+    void aFullDiskKeepsTheOldFile() {
+        FullDisk disk;
+        DUROVID_NEEDS_FULL_DISK(disk);
+        const QString table = Write("soun1.dbf", Table({Record("7701", QString(200, QChar(0x0418)))}));
+        const QString out = disk.Path(QStringLiteral("InspectionNumbers.xml"));
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the old file");
+        old.close();
+        disk.Fill();
+        SounImport import;
+        QVERIFY(!import.Import(table, out, QStringLiteral("01.02.2011"), QStringLiteral("00")));
+        QVERIFY2(import.ErrorString().startsWith(QStringLiteral("Не удалось записать файл ") + out),
+                 qPrintable(import.ErrorString()));
+        QCOMPARE(ReadAll(out), QByteArray("the old file"));
+        QCOMPARE(disk.Files(), QStringList{QStringLiteral("InspectionNumbers.xml")});
     }
 
     // A header that counts four billion records over a small file reads only what is there.
