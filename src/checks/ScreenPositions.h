@@ -48,9 +48,12 @@ namespace PropertyDeductionPosition {
 enum : quint16 {
     ObjectKind = 1,
     PostIndex = 2,
+    DwellingRegDate = 4,
     FirstUseYear = 5,
     CarryOver = 6,
+    CarryOverInterest = 7,
     PriorDeclCost = 8,
+    PriorDeclInterest = 9,
     OwnershipKind = 10,
     TaxpayerSign = 11,
     RegionCode = 12

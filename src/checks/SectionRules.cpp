@@ -120,6 +120,12 @@ QString PracticeFault(const mTRepetitNew& r) {
     return {};
 }
 
+// The year the right to the deduction arose: of the transfer act (investment) or of the registration of
+// ownership.
+int RightYear(const mTConstructionDeduct& c) {
+    return DateValue::Year(c.ByInvestment ? c.ActDate : c.DwellingRegDate);
+}
+
 } // namespace
 
 namespace SectionRules {
@@ -276,7 +282,7 @@ QList<RuleFault> Standard(const mTDeclaration& d) {
     return f.list;
 }
 
-QList<RuleFault> Property(const mTDeclaration& d) {
+QList<RuleFault> PropertyObject(const mTDeclaration& d) {
     const mTConstructionDeduct& c = d.PropertyDeduction;
     Faults f;
     f.Rule(c.ObjectKind == 0, "Не введено наименование объекта", PropertyDeductionPosition::ObjectKind);
@@ -288,13 +294,20 @@ QList<RuleFault> Property(const mTDeclaration& d) {
     f.Rule(c.ObjRegionCode == QLatin1String("0"), "Не указан код региона",
            PropertyDeductionPosition::RegionCode);
 
-    // The right arises with the transfer act (investment) or with the registration of ownership.
-    const int rightYear = DateValue::Year(c.ByInvestment ? c.ActDate : c.DwellingRegDate);
+    const int rightYear = RightYear(c);
     if (d.IsPensioner == 0)
         f.Rule(DateValue::Year(c.FirstUseYear) < rightYear && rightYear > 2008,
                c.ByInvestment ? "Год начала пользования льготой меньше даты акта о передаче"
                               : "Год начала пользования льготой меньше даты регистрации прав собственности",
                PropertyDeductionPosition::FirstUseYear);
+    return f.list;
+}
+
+QList<RuleFault> Property(const mTDeclaration& d) {
+    const mTConstructionDeduct& c = d.PropertyDeduction;
+    Faults f;
+    f.list = PropertyObject(d);
+    const int rightYear = RightYear(c);
     if (rightYear < 2008)
         f.Rule(c.PriorDeclCost > Money::FromUnits(1000000),
                "В предыдущие отчетные годы не могли зачесть более 1000000 рублей",

@@ -49,7 +49,10 @@ QList<RuleFault> Practice(const mTDeclaration& declaration);
 QList<RuleFault> Social(const mTDeclaration& declaration);
 // Standard deductions claimed from several workplaces in the same month.
 QList<RuleFault> Standard(const mTDeclaration& declaration);
-// The property deduction's object, ownership and the amounts carried over from earlier years.
+// The property deduction's object: its kind, ownership, address and the year of first use against the
+// date the right arose (the property screen's own rules).
+QList<RuleFault> PropertyObject(const mTDeclaration& declaration);
+// The object's rules and then the limits on the amounts carried over from earlier years.
 QList<RuleFault> Property(const mTDeclaration& declaration);
 
 } // namespace SectionRules
