@@ -27,8 +27,8 @@ TfrNalog::TfrNalog(QWidget* owner, ScreenHost& host)
         Host(), ui->lvPayments,
         ListButtons{.Add = ui->fbAddPayment, .Edit = ui->fbEditPayment, .Delete = ui->fbDeletePayment},
         std::move(records));
-    ui->lvPayments->setColumnWidth(0, 120);
-    ui->lvPayments->setColumnWidth(1, 190);
+    ui->lvPayments->setColumnWidth(0, 80);
+    ui->lvPayments->setColumnWidth(1, 175);
 
     LoadingScope loading(Host());
     list_->Rebuild();
