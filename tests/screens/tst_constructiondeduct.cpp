@@ -273,6 +273,12 @@ private slots:
         TypeText(year, QStringLiteral("1999"));
         QCOMPARE(year->value(), 2010); // typing is refused
         QVERIFY(form->Saved());
+        QTest::keyClick(year, Qt::Key_Down);
+        QCOMPARE(year->value(), 2009);
+        QVERIFY(!form->Saved());
+        QTest::keyClick(year, Qt::Key_Up);
+        form->Action(QStringLiteral("acSave"))->trigger();
+        QVERIFY(form->Saved());
         Click("chbPensioner");
         QVERIFY(!form->Saved());
         QCOMPARE(W<TDatePicker>("dtActDate")->maximumDate(), QDate(2013, 12, 31));
@@ -446,6 +452,23 @@ private slots:
         QTest::newRow("sign") << int(TaxpayerSign) << "cbTaxpayerSign";
         QTest::newRow("region") << int(RegionCode) << "bnRegion";
     }
+    // The real whole-declaration check over an amount of earlier years: "Исправить" leads to the amounts
+    // page.
+    void realCheckLeadsToTheAmounts() {
+        auto d = WithFlat();
+        d->PropertyDeduction.PriorDeclCost = Money::FromUnits(2500000);
+        Open(*d);
+        QVERIFY(Leave()); // the screen's own rules leave earlier years to the whole-declaration check
+        ModalScript modals;
+        modals.Then(ModalScript::Click(QStringLiteral("bnFix")));
+        form->Action(QStringLiteral("acCheck"))->trigger();
+        QCOMPARE(modals.Messages(), QStringList{QStringLiteral(
+                                        "В предыдущие отчетные годы не могли зачесть более 2000000 рублей")});
+        QCOMPARE(modals.seen[0].title, QStringLiteral("Проверка: Имущественный налоговый вычет"));
+        QVERIFY(Screen() && Screen()->AmountsPageShown());
+        QCOMPARE(Focused(), QStringLiteral("mePriorDeclCost"));
+    }
+
     void declarationCheckLeadsToTheField() {
         QFETCH(int, position);
         QFETCH(QString, focused);
