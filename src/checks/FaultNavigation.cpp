@@ -14,7 +14,11 @@ constexpr FaultRoute Routes[] = {
      .SubScreen = RussianIncomeSubScreen::ThirteenPercent},
     {.From = CheckSection::Currency, .Screen = Section::CurrencyIncome},
     {.From = CheckSection::Business, .Screen = Section::Business},
-    // The social deductions' fault leads to the standard-deduction sub-screen as well.
+    // Section 9 holds the social and the standard rules; each fault leads to the sub-screen that can fix it.
+    {.From = CheckSection::StandardSocial,
+     .Screen = Section::Deductions,
+     .SubScreen = DeductionsSubScreen::Social,
+     .AtPosition = SocialDeductionPosition::Charity},
     {.From = CheckSection::StandardSocial,
      .Screen = Section::Deductions,
      .SubScreen = DeductionsSubScreen::Standard},

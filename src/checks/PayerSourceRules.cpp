@@ -41,7 +41,7 @@ QList<PayerFault> PayerSourceFaults(PayerKind kind, const QString& name, const Q
         return f.list;
     }
     f.Rule(name.trimmed().isEmpty(), NoName, FixName);
-    f.Rule(noOkato, "Не введен код ОКАТО (11 символов)", FixOkato);
+    if (kind == PayerKind::Organisation) f.Rule(noOkato, "Не введен код ОКАТО (11 символов)", FixOkato);
     const quint16 c = CheckInn(inn, InnMode::Organisation);
     f.Rule(c == InnLengthNot10, "Длинна ИНН должна быть равна 10 цифрам", FixInn);
     f.Rule(c == InnCheckDigitsWrong, "Номер ИНН введен неверно", FixInn);

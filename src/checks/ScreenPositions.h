@@ -38,9 +38,14 @@ namespace AddressPosition {
 enum : quint16 { Region = 2, OKATO = 4, Locality = 5 };
 }
 
-// The standard-deduction sub-screen (the social deductions' fault leads there too).
+// The standard-deduction sub-screen.
 namespace StandardDeductionPosition {
-enum : quint16 { SocialData = 1, Months = 2 };
+enum : quint16 { Months = 2 };
+}
+
+// The social-deduction sub-screen.
+namespace SocialDeductionPosition {
+enum : quint16 { Charity = 1, ChildEducation = 3 };
 }
 
 // The property-deduction sub-screen.
@@ -68,5 +73,5 @@ namespace RussianIncomeSubScreen {
 enum : int { ThirteenPercent = 0, Dividends = 1, ThirtyFivePercent = 2, NonResident13 = 3 };
 }
 namespace DeductionsSubScreen {
-enum : int { Standard = 0, Property = 1 };
+enum : int { Standard = 0, Property = 1, Social = 2, Securities = 3 };
 }

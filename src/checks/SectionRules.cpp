@@ -263,7 +263,7 @@ QList<RuleFault> Social(const mTDeclaration& d) {
                                 s.PensionContractCount() == 0;
     Faults f;
     f.Rule(s.GrantSocial && nothingEntered, "Не введены данные по социальным налоговым вычетам",
-           StandardDeductionPosition::SocialData);
+           SocialDeductionPosition::Charity);
     return f.list;
 }
 

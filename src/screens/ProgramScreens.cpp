@@ -3,6 +3,7 @@
 #include "screens/SectionScreens.h"
 #include "screens/conditions/InitialData.h"
 #include "screens/conditions/PersonData.h"
+#include "screens/deductions/FrameDeductData.h"
 #include "screens/payments/Nalog.h"
 
 namespace {
@@ -16,5 +17,6 @@ template <class Screen> SectionScreens::Maker MakerOf() {
 void RegisterProgramScreens() {
     SectionScreens::Register(Section::InitialData, MakerOf<TfrInitialData>());
     SectionScreens::Register(Section::PersonData, MakerOf<TfrPersonData>());
+    SectionScreens::Register(Section::Deductions, MakerOf<TfrFrameDeductData>());
     SectionScreens::Register(Section::Nalog, MakerOf<TfrNalog>());
 }

@@ -8,7 +8,7 @@ PayerSourceCheckResult CheckPayerSource(QWidget* owner, const QString& title, Pa
                                         const QString& inn) {
     TScreenCheck check(owner, title);
     check.Dialog().SetSkipAllEnabled(false);
-    if (kind == PayerKind::Organisation) check.Dialog().SetSkipEnabled(false);
+    if (kind != PayerKind::OrganisationOrPerson) check.Dialog().SetSkipEnabled(false);
     for (const PayerFault& f : PayerSourceFaults(kind, name, okato, kpp, inn)) {
         if (check.Ended()) break;
         if (f.Mandatory) check.Dialog().SetSkipEnabled(false);
