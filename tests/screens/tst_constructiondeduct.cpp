@@ -4,8 +4,8 @@
 #include "checks/ScreenPositions.h"
 #include "controls/DatePicker.h"
 #include "controls/MaskedEdit.h"
-#include "screens/SectionScreens.h"
 #include "screens/deductions/ConstructionDeduct.h"
+#include "screens/deductions/FrameDeductData.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,9 +36,7 @@ std::unique_ptr<mTDeclaration> WithFlat() {
 
 } // namespace
 
-// The property-deduction sub-screen in the real main window. Until the deductions section holds its
-// sub-screens, the test shows this one as the section's screen, so every switch, save and check runs as
-// the program runs it.
+// The property-deduction sub-screen in the deductions section of the real main window.
 class TestConstructionDeduct : public QObject, MainWindowProbe {
     Q_OBJECT
 
@@ -47,7 +45,13 @@ class TestConstructionDeduct : public QObject, MainWindowProbe {
     std::unique_ptr<ScriptedPrompts> prompts;
 
     TfrConstructionDeduct* Screen() const {
-        return qobject_cast<TfrConstructionDeduct*>(form->CurrentFrame());
+        auto* section = qobject_cast<TfrFrameDeductData*>(form->CurrentFrame());
+        return section ? qobject_cast<TfrConstructionDeduct*>(section->CurrentSubScreen()) : nullptr;
+    }
+    // Opens the deductions section and its property sub-screen.
+    void OpenProperty() const {
+        ClickSection(Section::Deductions);
+        Click("fbConstructionDeduct");
     }
     const mTConstructionDeduct& Record() const { return form->Declaration().PropertyDeduction; }
 
@@ -57,7 +61,7 @@ class TestConstructionDeduct : public QObject, MainWindowProbe {
         d.SaveToFile(path);
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
-        ClickSection(Section::Deductions);
+        OpenProperty();
         QVERIFY(Screen());
         QVERIFY(form->Saved());
     }
@@ -81,10 +85,6 @@ private slots:
     void initTestCase() {
         WriteScreenReferences(env);
         RegisterProgramScreens();
-        SectionScreens::Register(Section::Deductions,
-                                 [](QWidget* owner, ScreenHost& host) -> TThinkingFrame* {
-                                     return new TfrConstructionDeduct(owner, host);
-                                 });
     }
     void init() { prompts = std::make_unique<ScriptedPrompts>(); }
     void cleanup() {
@@ -192,7 +192,7 @@ private slots:
 
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
-        ClickSection(Section::Deductions);
+        OpenProperty();
         QVERIFY(form->Saved());
         QVERIFY(W<QCheckBox>("chbGrantProperty")->isChecked());
         QCOMPARE(W<QComboBox>("cbObjectKind")->currentText(), QStringLiteral("Квартира"));
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(form->Declaration().IsPensioner, quint8(1));
         QCOMPARE(DateValue::Year(Record().FirstUseYear), 2012);
 
-        ClickSection(Section::Deductions);
+        OpenProperty();
         QCOMPARE(W<QSpinBox>("seFirstUseYear")->value(), 2012);
         Click("chbPensioner");
         QCOMPARE(W<QSpinBox>("seFirstUseYear")->value(), 2010);
@@ -395,7 +395,7 @@ private slots:
         QVERIFY(ShowActive(form.get()));
         mTConstructionDeduct expected = d->PropertyDeduction;
         form->ShowDeclaration(std::move(d));
-        ClickSection(Section::Deductions);
+        OpenProperty();
         QVERIFY(Leave());
         const mTConstructionDeduct& c = Record();
         QCOMPARE(c.CarryOverCost, Money());
