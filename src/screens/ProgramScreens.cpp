@@ -3,6 +3,7 @@
 #include "screens/SectionScreens.h"
 #include "screens/conditions/InitialData.h"
 #include "screens/conditions/PersonData.h"
+#include "screens/income/RussianIncome.h"
 
 namespace {
 
@@ -15,4 +16,5 @@ template <class Screen> SectionScreens::Maker MakerOf() {
 void RegisterProgramScreens() {
     SectionScreens::Register(Section::InitialData, MakerOf<TfrInitialData>());
     SectionScreens::Register(Section::PersonData, MakerOf<TfrPersonData>());
+    SectionScreens::Register(Section::RussianIncome, MakerOf<TfrRussianIncome>());
 }
