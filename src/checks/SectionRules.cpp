@@ -210,15 +210,20 @@ QList<RuleFault> ResidenceOkato(const mTDeclaration& d, OkatoWording wording) {
     return f.list;
 }
 
-QList<RuleFault> Income13(const mTDeclaration& d) {
+QList<RuleFault> Income13Withheld(const mTDeclaration& d) {
     Faults f;
-    const auto& sources = d.IncomeSources13;
-    const quint16 belowWithheld =
-        FirstFailing(sources, [](const mTThirteenPercent& s) { return s.IncomeTotal < s.TaxWithheld; });
+    const quint16 belowWithheld = FirstFailing(
+        d.IncomeSources13, [](const mTThirteenPercent& s) { return s.IncomeTotal < s.TaxWithheld; });
     f.Rule(belowWithheld != 0, "По данному источнику выплаты общая сумма дохода меньше удержанной суммы",
            belowWithheld);
+    return f.list;
+}
+
+QList<RuleFault> Income13(const mTDeclaration& d) {
+    Faults f;
+    f.list = Income13Withheld(d);
     const quint16 noLines =
-        FirstFailing(sources, [](const mTThirteenPercent& s) { return s.LineCount() == 0; });
+        FirstFailing(d.IncomeSources13, [](const mTThirteenPercent& s) { return s.LineCount() == 0; });
     f.Rule(noLines != 0, "По данному источнику не указаны доходы", noLines);
     return f.list;
 }

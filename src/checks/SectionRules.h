@@ -35,6 +35,9 @@ QList<RuleFault> Address(const mTDeclaration& declaration);
 enum class OkatoWording { AddressPage, WholeDeclaration };
 QList<RuleFault> ResidenceOkato(const mTDeclaration& declaration, OkatoWording wording);
 
+// The first 13 % source whose income is below the tax withheld (the rule the 13 % screen applies when
+// the user leaves it).
+QList<RuleFault> Income13Withheld(const mTDeclaration& declaration);
 // The 13 % sources: for each of the two rules, the first source that fails it (income below the tax
 // withheld; no income lines).
 QList<RuleFault> Income13(const mTDeclaration& declaration);

@@ -5,6 +5,7 @@
 #include "screens/conditions/PersonData.h"
 #include "screens/deductions/FrameDeductData.h"
 #include "screens/payments/Nalog.h"
+#include "screens/income/RussianIncome.h"
 
 namespace {
 
@@ -19,4 +20,5 @@ void RegisterProgramScreens() {
     SectionScreens::Register(Section::PersonData, MakerOf<TfrPersonData>());
     SectionScreens::Register(Section::Deductions, MakerOf<TfrFrameDeductData>());
     SectionScreens::Register(Section::Nalog, MakerOf<TfrNalog>());
+    SectionScreens::Register(Section::RussianIncome, MakerOf<TfrRussianIncome>());
 }
