@@ -3,6 +3,8 @@
 #include "screens/SectionScreens.h"
 #include "screens/conditions/InitialData.h"
 #include "screens/conditions/PersonData.h"
+#include "screens/foreign/Currency.h"
+#include "screens/income/BusinessNew.h"
 
 namespace {
 
@@ -15,4 +17,6 @@ template <class Screen> SectionScreens::Maker MakerOf() {
 void RegisterProgramScreens() {
     SectionScreens::Register(Section::InitialData, MakerOf<TfrInitialData>());
     SectionScreens::Register(Section::PersonData, MakerOf<TfrPersonData>());
+    SectionScreens::Register(Section::CurrencyIncome, MakerOf<TfrCurrency>());
+    SectionScreens::Register(Section::Business, MakerOf<TfrBusinessNew>());
 }
