@@ -69,24 +69,38 @@ QList<RuleFault> RecordFaults(const mTRecordList<T>& list, FaultOf&& faultOf) {
     return faults;
 }
 
+// The documented expenses that make up the total (the labour-contract part is within the labour).
+Money ExpenseParts(const mTBusinessNew& b) {
+    return SumToMoney({b.ExpensesMaterial, b.ExpensesDepreciation, b.ExpensesLabour, b.ExpensesOther});
+}
+
+// The rules of one foreign-currency record, in order.
+using CurrencyFails = bool (*)(const mTCurrencyIncome&);
+const std::pair<CurrencyFails, const char*> CurrencyRules[] = {
+    {[](const mTCurrencyIncome& c) { return c.CurrencyCode.isEmpty(); },
+     "По данному источнику выплаты не указан код валюты"},
+    {[](const mTCurrencyIncome& c) { return c.RateUnitsAtIncome == 0 || c.RateAtIncome.IsZero(); },
+     "По данному источнику выплаты не указан курс валюты"},
+    {[](const mTCurrencyIncome& c) { return c.IncomeCode == 0; },
+     "По данному источнику выплаты не указан код дохода"},
+    {[](const mTCurrencyIncome& c) { return c.IncomeCurrency.IsZero(); },
+     "По данному источнику выплаты не указана сумма дохода"},
+    {[](const mTCurrencyIncome& c) { return c.DeductionCode != 0 && c.DeductionAmount.IsZero(); },
+     "По данному источнику выплаты не указана сумма вычета"},
+};
+
 // The first fault of one business record, empty when it has none.
 QString BusinessFault(const mTBusinessNew& b, const mTBusinessNew& first) {
-    if (b.HasDocumentedExpenses != first.HasDocumentedExpenses)
-        return QStringLiteral(
-            "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.");
+    if (QString mixed = SectionRules::BusinessMixedExpenses(b, first); !mixed.isEmpty()) return mixed;
     if (b.ActivityKind == QLatin1String("1") && b.OKVED.trimmed().size() < 4)
         return QStringLiteral("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку");
     if (!b.HasDocumentedExpenses) return {};
-    if (b.ExpensesLabour < b.ExpensesLabourContracts)
-        return QStringLiteral("Расходы по оплате трудовых договоров(%1) превышают сумму расходов на "
-                              "оплату труда (%2)")
-            .arg(AmountText(b.ExpensesLabourContracts), AmountText(b.ExpensesLabour));
+    if (QString labour = SectionRules::BusinessLabourContracts(b); !labour.isEmpty()) return labour;
     const Money otherParts = SumToMoney(b.OtherExpenseParts);
     if (otherParts > b.ExpensesOther)
         return QStringLiteral("Сумма прочих расходов (%1) меньше суммы ее составляющих (%2)")
             .arg(AmountText(b.ExpensesOther), AmountText(otherParts));
-    const Money parts =
-        SumToMoney({b.ExpensesMaterial, b.ExpensesDepreciation, b.ExpensesLabour, b.ExpensesOther});
+    const Money parts = ExpenseParts(b);
     if (parts > b.ExpensesTotal)
         return QStringLiteral(
                    "Общие расходы (%1) меньше суммы расходов материальных, на оплату труда, прочих и "
@@ -229,31 +243,46 @@ QList<RuleFault> Income13(const mTDeclaration& d) {
 }
 
 QList<RuleFault> Currency(const mTDeclaration& d) {
-    using Fails = bool (*)(const mTCurrencyIncome&);
-    static const std::pair<Fails, const char*> rules[] = {
-        {[](const mTCurrencyIncome& c) { return c.CurrencyCode.isEmpty(); },
-         "По данному источнику выплаты не указан код валюты"},
-        {[](const mTCurrencyIncome& c) { return c.RateUnitsAtIncome == 0 || c.RateAtIncome.IsZero(); },
-         "По данному источнику выплаты не указан курс валюты"},
-        {[](const mTCurrencyIncome& c) { return c.IncomeCode == 0; },
-         "По данному источнику выплаты не указан код дохода"},
-        {[](const mTCurrencyIncome& c) { return c.IncomeCurrency.IsZero(); },
-         "По данному источнику выплаты не указана сумма дохода"},
-        {[](const mTCurrencyIncome& c) { return c.DeductionCode != 0 && c.DeductionAmount.IsZero(); },
-         "По данному источнику выплаты не указана сумма вычета"},
-    };
     Faults f;
-    for (const auto& [fails, message] : rules) {
+    for (const auto& [fails, message] : CurrencyRules) {
         const quint16 n = FirstFailing(d.CurrencyIncomes, fails);
         f.Rule(n != 0, message, n);
     }
     return f.list;
 }
 
+QList<RuleFault> CurrencyFirstRecord(const mTDeclaration& d) {
+    const auto& list = d.CurrencyIncomes;
+    for (int i = 0; i < list.Count(); ++i)
+        for (const auto& [fails, message] : CurrencyRules)
+            if (fails(*list.At(i))) return {{QString::fromUtf8(message), quint16(i + 1)}};
+    return {};
+}
+
 QList<RuleFault> Business(const mTDeclaration& d) {
     const auto& list = d.BusinessIncomes;
     if (list.Count() == 0) return {};
     return RecordFaults(list, [&](const mTBusinessNew& b) { return BusinessFault(b, *list.At(0)); });
+}
+
+QString BusinessMixedExpenses(const mTBusinessNew& b, const mTBusinessNew& first) {
+    if (b.HasDocumentedExpenses == first.HasDocumentedExpenses) return {};
+    return QStringLiteral("Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.");
+}
+
+QString BusinessLabourContracts(const mTBusinessNew& b) {
+    if (!(b.ExpensesLabour < b.ExpensesLabourContracts)) return {};
+    return QStringLiteral("Расходы по оплате трудовых договоров(%1) превышают сумму расходов на оплату "
+                          "труда (%2)")
+        .arg(AmountText(b.ExpensesLabourContracts), AmountText(b.ExpensesLabour));
+}
+
+QString BusinessTotalMismatch(const mTBusinessNew& b) {
+    const Money parts = ExpenseParts(b);
+    if (parts == b.ExpensesTotal) return {};
+    return QStringLiteral("Общие расходы (%1) не совпадают с суммой расходов материальных, на оплату труда, "
+                          "прочих и амортизационных отчислений (%2)")
+        .arg(AmountText(b.ExpensesTotal), AmountText(parts));
 }
 
 QList<RuleFault> Practice(const mTDeclaration& d) {

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class mTBusinessNew;
+class mTCurrencyIncome;
 class mTDeclaration;
 
 // One rule of a section that fails: its message and the position of the field (or the number of the
@@ -43,8 +45,17 @@ QList<RuleFault> Income13Withheld(const mTDeclaration& declaration);
 QList<RuleFault> Income13(const mTDeclaration& declaration);
 // The foreign-currency records: for each rule in turn, the first record that fails it.
 QList<RuleFault> Currency(const mTDeclaration& declaration);
+// The first foreign-currency record that fails a rule, with its first fault (the screen's check).
+QList<RuleFault> CurrencyFirstRecord(const mTDeclaration& declaration);
 // The business records: the first fault of each failing record, in record order.
 QList<RuleFault> Business(const mTDeclaration& declaration);
+
+// The single rules of one business record that the business screen asks one by one; each gives the
+// message, empty when the record passes. The first record's choice of expenses binds the others.
+QString BusinessMixedExpenses(const mTBusinessNew& record, const mTBusinessNew& first);
+QString BusinessLabourContracts(const mTBusinessNew& record);
+// Documented expenses whose total is not the sum of its parts (the labour-contract part is not added).
+QString BusinessTotalMismatch(const mTBusinessNew& record);
 // The private-practice records: the first fault of each failing record, in record order.
 QList<RuleFault> Practice(const mTDeclaration& declaration);
 

@@ -6,6 +6,8 @@
 #include "screens/deductions/FrameDeductData.h"
 #include "screens/payments/Nalog.h"
 #include "screens/income/RussianIncome.h"
+#include "screens/foreign/Currency.h"
+#include "screens/income/BusinessNew.h"
 
 namespace {
 
@@ -21,4 +23,6 @@ void RegisterProgramScreens() {
     SectionScreens::Register(Section::Deductions, MakerOf<TfrFrameDeductData>());
     SectionScreens::Register(Section::Nalog, MakerOf<TfrNalog>());
     SectionScreens::Register(Section::RussianIncome, MakerOf<TfrRussianIncome>());
+    SectionScreens::Register(Section::CurrencyIncome, MakerOf<TfrCurrency>());
+    SectionScreens::Register(Section::Business, MakerOf<TfrBusinessNew>());
 }

@@ -53,6 +53,11 @@ public:
                 d->reject();
         };
     }
+    // Does action once the script has returned: an action that opens a further modal dialog (a picker,
+    // a check) must not run inside the script, which answers that dialog only after it returns.
+    static Action Later(Action action) {
+        return [action](QDialog* d) { QTimer::singleShot(0, d, [d, action] { action(d); }); };
+    }
     static Action Close() {
         return [](QDialog* d) { d->reject(); };
     }
