@@ -1,6 +1,7 @@
 # Sourced by ./run and ./test: makes sure the Debian packages the build needs are installed.
 DUROVID_PACKAGES=(g++ clang cmake ninja-build qt6-base-dev libpugixml-dev libgl-dev
-  qt6-image-formats-plugins fonts-dejavu-core libxml2-utils poppler-utils)
+  qt6-image-formats-plugins fonts-dejavu-core libxml2-utils poppler-utils qt6-translations-l10n
+  desktop-file-utils)
 
 durovid_missing_packages() {
   local missing=() p

@@ -9,53 +9,54 @@ namespace {
 // faults of a section are shown.
 class CheckRun {
 public:
-    CheckRun(const mTDeclaration& declaration, ICheckAnswerer& answerer)
-        : d(declaration), answerer_(answerer) {}
+    // every: run every section and every rule of it, whatever the answers (the list of all faults).
+    CheckRun(const mTDeclaration& declaration, ICheckAnswerer& answerer, bool every = false)
+        : d(declaration), answerer_(answerer), every_(every) {}
 
     CheckResult Run() {
         Enter(CheckSection::Conditions, CheckTitle::Conditions);
         // After "Отмена" the next rule still runs; "Исправить" ends the section.
         for (const RuleFault& f : SectionRules::Conditions(d))
             if (Report(f)) break;
-        if (Clean()) {
+        if (GoesOn()) {
             Enter(CheckSection::Person, CheckTitle::Person);
             FirstFault(SectionRules::Person(d, SectionRules::InnRequired::WhereTheReturnNeedsIt));
         }
-        if (Clean() && d.ReturnKind != ReturnKind4NDFL) {
+        if (GoesOn() && d.ReturnKind != ReturnKind4NDFL) {
             Enter(CheckSection::Address, CheckTitle::Person);
             FirstFault(SectionRules::Address(d));
         }
-        if (Clean() && (d.IncomeKinds & IncomeRussia)) {
+        if (GoesOn() && (d.IncomeKinds & IncomeRussia)) {
             Enter(CheckSection::Income13, CheckTitle::Income13);
             // The second rule runs even after the first one has shown its dialog; the later answer decides.
             for (const RuleFault& f : SectionRules::Income13(d))
                 Report(f);
         }
-        if (Clean() && (d.IncomeKinds & IncomeForeign)) {
+        if (GoesOn() && (d.IncomeKinds & IncomeForeign)) {
             Enter(CheckSection::Currency, CheckTitle::Currency);
             FirstFault(SectionRules::Currency(d));
         }
-        if (Clean() && (d.IncomeKinds & IncomeBusiness)) {
+        if (GoesOn() && (d.IncomeKinds & IncomeBusiness)) {
             Enter(CheckSection::Business, CheckTitle::Business);
             FirstFault(SectionRules::Business(d));
         }
-        if (Clean() && (d.IncomeKinds & IncomePractice)) {
+        if (GoesOn() && (d.IncomeKinds & IncomePractice)) {
             Enter(CheckSection::Practice, CheckTitle::Practice);
             FirstFault(SectionRules::Practice(d));
         }
-        if (Clean() && d.IncomeKinds != 0) {
+        if (GoesOn() && d.IncomeKinds != 0) {
             Enter(CheckSection::StandardSocial, CheckTitle::Social);
             FirstFault(SectionRules::Social(d));
-            if (Clean()) {
+            if (GoesOn()) {
                 Enter(CheckSection::StandardSocial, CheckTitle::Standard);
                 FirstFault(SectionRules::Standard(d));
             }
-            if (Clean() && d.PropertyDeduction.GrantProperty) {
+            if (GoesOn() && d.PropertyDeduction.GrantProperty) {
                 Enter(CheckSection::Property, CheckTitle::Property);
                 FirstFault(SectionRules::Property(d));
             }
         }
-        if (Clean() && d.ReturnKind != ReturnKind4NDFL) {
+        if (GoesOn() && d.ReturnKind != ReturnKind4NDFL) {
             Enter(CheckSection::Address, CheckTitle::Person);
             FirstFault(SectionRules::ResidenceOkato(d, SectionRules::OkatoWording::WholeDeclaration));
         }
@@ -65,10 +66,11 @@ public:
 private:
     const mTDeclaration& d;
     ICheckAnswerer& answerer_;
+    const bool every_;
     CheckResult result_;
     QString title_;
 
-    bool Clean() const { return result_.Clean(); }
+    bool GoesOn() const { return every_ || result_.Clean(); }
 
     void Enter(CheckSection section, const QString& title) {
         result_.Section = section;
@@ -85,7 +87,8 @@ private:
 
     // Within most sections only the first fault is shown.
     void FirstFault(const QList<RuleFault>& faults) {
-        if (!faults.isEmpty()) Report(faults.first());
+        for (const RuleFault& fault : faults)
+            if (Report(fault) || !every_) break;
     }
 };
 
@@ -93,4 +96,17 @@ private:
 
 CheckResult CheckDeclaration(const mTDeclaration& declaration, ICheckAnswerer& answerer) {
     return CheckRun(declaration, answerer).Run();
+}
+
+QList<CheckFault> EveryFault(const mTDeclaration& declaration) {
+    class Collector : public ICheckAnswerer {
+    public:
+        CheckAnswer Answer(const CheckFault& fault) override {
+            faults << fault;
+            return CheckAnswer::Skip;
+        }
+        QList<CheckFault> faults;
+    } collector;
+    CheckRun(declaration, collector, true).Run();
+    return collector.faults;
 }

@@ -53,6 +53,10 @@ bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration) {
     return false;
 }
 
+QString CliFaultLine(const CheckFault& fault) {
+    return QStringLiteral("%1: %2 (position %3)").arg(fault.Title, fault.Message).arg(fault.Position);
+}
+
 namespace {
 
 class WritingAnswerer : public ICheckAnswerer {
@@ -60,7 +64,7 @@ public:
     explicit WritingAnswerer(const std::function<void(const QString&)>& write) : write_(write) {}
     CheckAnswer Answer(const CheckFault& fault) override {
         faulty = true;
-        write_(QStringLiteral("%1: %2 (position %3)").arg(fault.Title, fault.Message).arg(fault.Position));
+        write_(CliFaultLine(fault));
         return CheckAnswer::Cancel;
     }
     bool faulty = false;

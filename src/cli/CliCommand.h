@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+struct CheckFault;
 class QCoreApplication;
 class QDate;
 class mTDeclaration;
@@ -41,6 +42,9 @@ bool CliParseDate(const QString& text, QDate& date);
 
 // Loads a declaration file; on failure prints the message on stderr and returns false.
 bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration);
+
+// One fault as the console writes it: "title: message (position N)".
+QString CliFaultLine(const CheckFault& fault);
 
 // Runs the whole-declaration check; the console cannot fix a fault, so each one is written with
 // `write` and answered "Отмена". True when nothing is to be fixed.

@@ -4,13 +4,24 @@
 #include "records/NewDeclaration.h"
 #include "storage/StorageErrors.h"
 
+#include <QFileInfo>
+
 namespace {
 
 int New(const QStringList& args) {
-    if (args.size() != 1) return CliUsage(QStringLiteral("new"));
+    QStringList files = args;
+    const bool force = files.removeAll(QStringLiteral("--force")) > 0;
+    if (files.size() != 1 || files[0].startsWith(QLatin1String("--"))) return CliUsage(QStringLiteral("new"));
+    // A filled declaration is never replaced by an empty one by accident.
+    if (!force && QFileInfo(files[0]).exists()) {
+        CliError(
+            QStringLiteral("Файл %1 уже существует. Чтобы заменить его новой декларацией, добавьте --force")
+                .arg(files[0]));
+        return ExitError;
+    }
     auto declaration = CreateNewDeclaration();
     try {
-        declaration->SaveToFile(args[0]);
+        declaration->SaveToFile(files[0]);
     } catch (const std::exception& e) {
         CliError(StorageFailureMessage(e));
         return ExitError;
@@ -18,7 +29,9 @@ int New(const QStringList& args) {
     return ExitOk;
 }
 
-const CliCommandRegistrar registrar({QStringLiteral("new"), QStringLiteral("FILE"),
-                                     QStringLiteral("создаёт новую декларацию, как команда «Создать»"), New});
+const CliCommandRegistrar registrar({QStringLiteral("new"), QStringLiteral("FILE [--force]"),
+                                     QStringLiteral("создаёт новую декларацию, как команда «Создать»; "
+                                                    "существующий файл заменяет только с --force"),
+                                     New});
 
 } // namespace

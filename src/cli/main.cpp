@@ -9,7 +9,8 @@ namespace {
 void PrintHelp() {
     QString text = QStringLiteral(
         "Durovid 2010 — декларация о доходах физического лица за 2010 год (консольная программа).\n\n"
-        "Использование: durovid-cli КОМАНДА [АРГУМЕНТЫ]\n\nКоманды:\n");
+        "Использование: durovid-cli КОМАНДА [АРГУМЕНТЫ]\n"
+        "              durovid-cli --version\n\nКоманды:\n");
     auto commands = CliCommands();
     std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
     for (const CliCommand& c : commands)
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
         args[0] == QLatin1String("help")) {
         PrintHelp();
         return args.isEmpty() ? ExitError : ExitOk;
+    }
+    if (args[0] == QLatin1String("--version")) {
+        CliOut(QStringLiteral("durovid-cli (Durovid 2010) %1\n").arg(QStringLiteral(DUROVID_VERSION)));
+        return ExitOk;
     }
     const QString name = args.takeFirst();
     for (const CliCommand& c : CliCommands()) {

@@ -1,5 +1,6 @@
 #include "controls/FlashButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -91,6 +92,12 @@ void TFlashButton::paintEvent(QPaintEvent*) {
         p.setFont(f);
         p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, caption_);
     }
+    if (hasFocus()) {
+        // The keyboard's place: a dotted frame inside the border, as the platform's buttons show it.
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 void TFlashButton::mousePressEvent(QMouseEvent* event) {
@@ -105,8 +112,39 @@ void TFlashButton::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     update();
     if (!wasPressed || !rect().contains(event->position().toPoint())) return;
+    Press();
+}
+
+void TFlashButton::Press() {
+    if (!isEnabled()) return;
     if (groupIndex_ != 0) SetDown(!down_);
     emit Click();
+}
+
+void TFlashButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            Press();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TFlashButton::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TFlashButton::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void TFlashButton::mouseMoveEvent(QMouseEvent* event) {

@@ -31,6 +31,10 @@ public:
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int count);
 
+    // Does what a click does: a grouped button goes down, then Click is raised. A button that may take
+    // the focus (the section buttons) is pressed so with Space or Enter.
+    void Press();
+
     bool IsPressed() const { return pressed_; }
     bool IsHighlighted() const { return hot_; }
 
@@ -53,6 +57,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -21,12 +21,17 @@ QString WithSeparator(const QString& folder) {
 }
 } // namespace
 
+QString ProgramDirOf(const QString& executableFolder) {
+    const QDir exe(executableFolder);
+    if (exe.exists(QStringLiteral("help"))) return WithSeparator(exe.path());
+    // The build names the installed data folder relative to the installed programs' folder.
+    const QString installed = exe.filePath(QStringLiteral(DUROVID_DATA_FROM_BIN));
+    return WithSeparator(QDir(installed).exists() ? installed : exe.path());
+}
+
 QString ProgramDir() {
     if (!Override().isEmpty()) return WithSeparator(Override());
-    const QDir exe(QCoreApplication::applicationDirPath());
-    if (exe.exists(QStringLiteral("help"))) return WithSeparator(exe.path());
-    const QString installed = exe.filePath(QStringLiteral("../share/durovid"));
-    return WithSeparator(QDir(installed).exists() ? installed : exe.path());
+    return ProgramDirOf(QCoreApplication::applicationDirPath());
 }
 
 void SetProgramDir(const QString& folder) {

@@ -6,6 +6,8 @@
 // trailing separator: the executable's folder when it holds the program's data (a build copies
 // data/ beside the executables), else the installed share/durovid/ beside bin/.
 QString ProgramDir();
+// The same for the programs in executableFolder.
+QString ProgramDirOf(const QString& executableFolder);
 // Tests point the program at a folder of their own; an empty text goes back to the default.
 void SetProgramDir(const QString& folder);
 

@@ -1,21 +1,13 @@
 #include "shell/About.h"
 
-#include "desktop/OpenInBrowser.h"
-#include "shell/SupportContacts.h"
 #include "ui_About.h"
-
-#include <QUrl>
 
 TfmAbout::TfmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), ui(std::make_unique<Ui::TfmAbout>()) {
     ui->setupUi(this);
     setFixedSize(461, 227);
-    ui->lbEmail->setText(QStringLiteral("Эл.адрес \"горячей линии\": ") + SupportContacts::Email);
-    ui->lbPhone->setText(QStringLiteral("Телефон  \"горячей линии\": ") + SupportContacts::Phone);
-    ui->lbSite->setText(QStringLiteral("Последние версии ПО, форум с ответами на сайте <a href=\"%1\">%2</a>")
-                            .arg(SupportContacts::Site, QUrl(SupportContacts::Site).host()));
-    connect(ui->lbSite, &QLabel::linkActivated, this,
-            [this](const QString& url) { OpenInBrowser(this, url); });
+    ui->lbName->setText(
+        QStringLiteral("<b>Durovid 2010</b>, версия %1").arg(QStringLiteral(DUROVID_VERSION)));
     connect(ui->bnOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 

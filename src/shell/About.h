@@ -7,7 +7,7 @@ namespace Ui {
 class TfmAbout;
 }
 
-// The About box: the program's picture and how to reach support. A click anywhere, "OK" or Escape
+// The About box: the program's picture, name, version and licence. A click anywhere, "OK" or Escape
 // closes it.
 class TfmAbout : public QDialog {
     Q_OBJECT

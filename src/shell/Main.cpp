@@ -3,6 +3,8 @@
 #include "checks/FaultNavigation.h"
 #include "controls/FlashButton.h"
 #include "controls/ModificationNotice.h"
+#include "desktop/ContextHelp.h"
+#include "desktop/FirstInput.h"
 #include "desktop/GuiResources.h"
 #include "desktop/HelpWindow.h"
 #include "desktop/ProgramDir.h"
@@ -32,6 +34,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -84,6 +87,12 @@ QIcon XmlFileIcon() {
     return QIcon(picture);
 }
 
+// A standard shortcut of the platform, or the usual one where the platform's key scheme has none.
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const QKeySequence& usual) {
+    action->setShortcuts(key);
+    if (action->shortcuts().isEmpty()) action->setShortcut(usual);
+}
+
 // Restores a value when the scope ends, also when an error leaves it.
 class EnabledAgain {
 public:
@@ -100,6 +109,7 @@ TFormMain::TFormMain(const QStringList& arguments, CoreServices* services, QWidg
     : QMainWindow(parent), services_(services ? *services : CoresOwnServices()) {
     InitGuiResources();
     setObjectName(QStringLiteral("FormMain"));
+    new TContextHelp(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildWindow();
@@ -139,11 +149,18 @@ void TFormMain::BuildWindow() {
     bevel->setFixedWidth(5);
     layout->addWidget(bevel);
 
-    container_ = new QWidget(central);
+    // A screen keeps its own minimum size; where the window is smaller, the screen scrolls.
+    auto* scroll = new QScrollArea(central);
+    scroll->setObjectName(QStringLiteral("sbContainer"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    container_ = new QWidget(scroll);
     container_->setObjectName(QStringLiteral("pnContainer"));
     auto* containerLayout = new QVBoxLayout(container_);
     containerLayout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(container_, 1);
+    scroll->setWidget(container_);
+    layout->addWidget(scroll, 1);
 
     setCentralWidget(central);
     setMinimumSize(MainWindowMinWidth, MainWindowMinHeight);
@@ -158,30 +175,54 @@ void TFormMain::BuildMenuAndToolbar() {
         return a;
     };
     QStyle* s = style();
-    QAction* acNew = action("acNew", QStringLiteral("Создать"), &TFormMain::New);
-    QAction* acOpen = action("acOpen", QStringLiteral("Открыть"), &TFormMain::Open);
-    QAction* acSave = action("acSave", QStringLiteral("Сохранить"), &TFormMain::Save);
-    QAction* acSaveAs = action("acSaveAs", QStringLiteral("Сохранить как..."), &TFormMain::SaveAs);
-    auto* acExit = new QAction(QStringLiteral("Выход"), this);
+    // "&" marks the Alt accelerator of each menu and item.
+    QAction* acNew = action("acNew", QStringLiteral("&Создать"), &TFormMain::New);
+    SetStandardShortcut(acNew, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* acOpen = action("acOpen", QStringLiteral("&Открыть"), &TFormMain::Open);
+    SetStandardShortcut(acOpen, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* acSave = action("acSave", QStringLiteral("Со&хранить"), &TFormMain::Save);
+    SetStandardShortcut(acSave, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* acSaveAs = action("acSaveAs", QStringLiteral("Сохранить &как..."), &TFormMain::SaveAs);
+    SetStandardShortcut(acSaveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    auto* acExit = new QAction(QStringLiteral("&Выход"), this);
     acExit->setObjectName(QStringLiteral("acExit"));
+    SetStandardShortcut(acExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(acExit, &QAction::triggered, this, &QWidget::close);
-    QAction* acPreview = action("acPreview", QStringLiteral("Просмотр"), &TFormMain::Preview);
-    QAction* acPrint = action("acPrint", QStringLiteral("Печать"), &TFormMain::Print);
-    QAction* acExport = action("acExport", QStringLiteral("Экспорт в xml"), &TFormMain::ExportXml);
-    QAction* acCheck = action("acCheck", QStringLiteral("Проверить"), &TFormMain::Check);
-    QAction* acHelp = action("acHelp", QStringLiteral("Справка"), &TFormMain::Help);
-    acHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    acHelp->setShortcutContext(Qt::ApplicationShortcut);
-    QAction* acAbout = action("acAbout", QStringLiteral("О программе"), &TFormMain::About);
+    QAction* acPreview = action("acPreview", QStringLiteral("П&росмотр"), &TFormMain::Preview);
+    QAction* acPrint = action("acPrint", QStringLiteral("&Печать"), &TFormMain::Print);
+    SetStandardShortcut(acPrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* acExport = action("acExport", QStringLiteral("&Экспорт в xml"), &TFormMain::ExportXml);
+    QAction* acCheck = action("acCheck", QStringLiteral("Про&верить"), &TFormMain::Check);
+    // F1 itself opens the page of the screen or dialog at hand (ContextHelp); the menu item opens the
+    // start page.
+    QAction* acHelp = action("acHelp", QStringLiteral("&Справка"), &TFormMain::Help);
+    SetStandardShortcut(acHelp, QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
+    QAction* acAbout = action("acAbout", QStringLiteral("&О программе"), &TFormMain::About);
 
-    auto* acStdToolbar = new QAction(QStringLiteral("Стандартная панель"), this);
+    // F10 opens the menu bar, as on other desktops.
+    auto* acMenuBar = new QAction(this);
+    acMenuBar->setObjectName(QStringLiteral("acMenuBar"));
+    acMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(acMenuBar, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+    addAction(acMenuBar);
+    // Ctrl+1 … Ctrl+7 press the section buttons.
+    for (int i = 0; i < SectionCount; ++i) {
+        auto* acSection = new QAction(this);
+        acSection->setObjectName(QStringLiteral("acSection%1").arg(i + 1));
+        acSection->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)));
+        connect(acSection, &QAction::triggered, this, [this, i] { sectionButtons_[size_t(i)]->Press(); });
+        addAction(acSection);
+    }
+
+    auto* acStdToolbar = new QAction(QStringLiteral("&Стандартная панель"), this);
     acStdToolbar->setObjectName(QStringLiteral("acStdToolbar"));
     acStdToolbar->setCheckable(true);
     connect(acStdToolbar, &QAction::triggered, this, [this](bool on) {
         ProgramSettings::SetShowStdToolbar(on);
         SetStdToolbar(on);
     });
-    auto* acTextLabels = new QAction(QStringLiteral("Подписи под кнопками"), this);
+    auto* acTextLabels = new QAction(QStringLiteral("&Подписи под кнопками"), this);
     acTextLabels->setObjectName(QStringLiteral("acTextLabels"));
     acTextLabels->setCheckable(true);
     connect(acTextLabels, &QAction::triggered, this, [this](bool on) {
@@ -189,18 +230,18 @@ void TFormMain::BuildMenuAndToolbar() {
         SetTextLabels(on);
     });
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("mnFile"));
     file->addActions({acNew, acOpen, acSave, acSaveAs});
     file->addSeparator();
     file->addAction(acExit);
-    QMenu* declaration = menuBar()->addMenu(QStringLiteral("Декларация"));
+    QMenu* declaration = menuBar()->addMenu(QStringLiteral("&Декларация"));
     declaration->setObjectName(QStringLiteral("mnDeclaration"));
     declaration->addActions({acPreview, acPrint, acExport, acCheck});
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
     settings->setObjectName(QStringLiteral("mnSettings"));
     settings->addActions({acStdToolbar, acTextLabels});
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
     help->setObjectName(QStringLiteral("mnHelp"));
     help->addAction(acHelp);
     help->addSeparator();
@@ -239,6 +280,8 @@ void TFormMain::BuildSectionButtons(QWidget* panel) {
         button->SetCaption(SectionTitle(Section(i)));
         button->setToolTip(QString::fromUtf8(place.hint));
         button->SetGroupIndex(1);
+        // Tab reaches the buttons; a mouse click leaves the focus where it is.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setGeometry(0, place.top, 185, place.height);
         connect(button, &TFlashButton::Click, this,
                 [this, i] { Guarded([this, i] { SwitchSection(Section(i)); }); });
@@ -356,7 +399,12 @@ void TFormMain::OpenSectionButtons(const OpenSectionSet& open) {
 }
 
 void TFormMain::NotifyModified() {
-    if (!loading_) saved_ = false;
+    if (!loading_ && saved_) SetSaved(false);
+}
+
+void TFormMain::SetSaved(bool saved) {
+    saved_ = saved;
+    UpdateTitle();
 }
 
 const mTIncomeDictionary& TFormMain::Dictionary() const {
@@ -366,7 +414,9 @@ const mTIncomeDictionary& TFormMain::Dictionary() const {
 void TFormMain::UpdateTitle() {
     const QString name =
         documentFileName_.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(documentFileName_).fileName();
-    setWindowTitle(name + QStringLiteral(" - Durovid 2010"));
+    // Unsaved changes show as "*" after the name; a saved declaration keeps the plain title.
+    setWindowTitle(name + (saved_ ? QString() : QStringLiteral("[*]")) + QStringLiteral(" - Durovid 2010"));
+    setWindowModified(!saved_);
 }
 
 void TFormMain::ReplaceScreen(Section section) {
@@ -376,6 +426,8 @@ void TFormMain::ReplaceScreen(Section section) {
     delete currentFrame_;
     currentFrame_ = frame;
     frame->show();
+    // The keyboard starts in the screen's first field, never on a choice an arrow key would change.
+    FocusFirstInput(frame);
     frame->AfterSectionOpened();
     loading_ = false;
     currentSectionButton_ = SectionButton(section);
@@ -384,7 +436,7 @@ void TFormMain::ReplaceScreen(Section section) {
 
 void TFormMain::ShowConditionsScreen() {
     ReplaceScreen(Section::InitialData);
-    saved_ = true;
+    SetSaved(true);
 }
 
 void TFormMain::ShowDeclaration(std::unique_ptr<mTDeclaration> declaration, const QString& fileName) {
@@ -469,8 +521,7 @@ void TFormMain::Save() {
     // A file of an earlier year (.kv9 …) is saved as this year's file beside it.
     if (!documentFileName_.endsWith(QLatin1Char('0'))) documentFileName_.back() = QLatin1Char('0');
     SaveDeclaration();
-    UpdateTitle();
-    saved_ = true;
+    SetSaved(true);
 }
 
 void TFormMain::SaveAs() {
@@ -478,8 +529,7 @@ void TFormMain::SaveAs() {
     if (fileName.isEmpty()) return;
     documentFileName_ = fileName;
     SaveDeclaration();
-    UpdateTitle();
-    saved_ = true;
+    SetSaved(true);
 }
 
 void TFormMain::Check() {

@@ -104,6 +104,8 @@ private:
     bool AskToSave();
     void SaveDeclaration();
     void UpdateTitle();
+    // Saved and the title's mark of unsaved changes.
+    void SetSaved(bool saved);
     CheckResult CheckDeclaration();
     void NavigateToFault(const CheckResult& fault);
     void RunPrintModule(PrintMode mode);

@@ -2,11 +2,9 @@
 
 #include <QString>
 
-// How users reach the program's support line.
+// Where users turn when the program cannot help itself: the program carries no support line of its
+// own, so the sentence sends them to whoever installed the program for them, with the message.
 namespace SupportContacts {
-inline const QString Email = QStringLiteral("support@durovid.example");
-inline const QString Phone = QStringLiteral("8 (800) 555-20-10");
-inline const QString Site = QStringLiteral("https://durovid.example/");
-inline const QString Sentence =
-    QStringLiteral("Если это не поможет, обратитесь в службу поддержки: %1, телефон %2.").arg(Email, Phone);
+inline const QString Sentence = QStringLiteral(
+    "Если это не поможет, обратитесь к тому, кто установил вам программу, и сообщите текст этого сообщения.");
 } // namespace SupportContacts

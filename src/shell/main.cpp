@@ -1,4 +1,5 @@
 #include "shell/Main.h"
+#include "desktop/QtTranslation.h"
 #include "screens/ProgramScreens.h"
 #include "shell/CoreServices.h"
 #include "shell/StartForm.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Durovid 2010"));
     QApplication::setOrganizationName(QStringLiteral("Вектрон"));
+    InstallQtTranslation();
 
     const bool splash = qEnvironmentVariableIntValue("DUROVID_NO_SPLASH") == 0;
     std::unique_ptr<TStartForm> start;

@@ -1,3 +1,4 @@
+#include "checks/CheckResult.h"
 #include "cli/CliRun.h"
 #include "records/Declaration.h"
 #include "records/NewDeclaration.h"
@@ -43,11 +44,38 @@ private Q_SLOTS:
                             "Задание условий: Не указано наименование Юр.лица-представителя (position 5)\n"));
     }
 
-    void cleanDeclarationExitsZero() {
+    void cleanDeclarationSaysSo_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("check") << QStringList{};
+        QTest::newRow("check --all") << QStringList{"--all"};
+    }
+    void cleanDeclarationSaysSo() {
+        QFETCH(QStringList, options);
         auto d = ValidDeclaration::Clean();
-        const Run r = Cli({"check", Save("clean.kv0", *d)});
-        QCOMPARE(r.out, QString());
+        const Run r = Cli(QStringList{"check", Save("clean.kv0", *d)} + options);
+        QCOMPARE(r.out, QStringLiteral("Ошибок не найдено\n"));
         QCOMPARE(r.exitCode, 0);
+    }
+
+    // Faults in three sections: the check stops at the first section, --all lists every one.
+    void allListsEveryFault() {
+        auto d = ValidDeclaration()
+                     .Inspection(QString())
+                     .Name(QString(), QStringLiteral("Иван"), QStringLiteral("Иванович"))
+                     .Source13(Money::FromUnits(1000), Money::FromUnits(13000))
+                     .Take();
+        const QString file = Save("three.kv0", *d);
+        const QString first = QStringLiteral("Задание условий: Не введен номер инспекции (position 1)\n");
+        Run r = Cli({"check", file});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, first);
+        r = Cli({"check", "--all", file});
+        QCOMPARE(r.exitCode, 1);
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0] + '\n', first);
+        QVERIFY2(lines[1].startsWith(QStringLiteral("Сведения о декларанте: ")), qPrintable(lines[1]));
+        QVERIFY2(lines[2].startsWith(CheckTitle::Income13 + QStringLiteral(": ")), qPrintable(lines[2]));
     }
 
     void fileErrorsExitTwo() {
@@ -56,7 +84,7 @@ private Q_SLOTS:
         QVERIFY(!r.err.isEmpty());
         r = Cli({"check"});
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains("durovid-cli check FILE"));
+        QVERIFY(r.err.contains("durovid-cli check FILE [--all]"));
     }
 };
 

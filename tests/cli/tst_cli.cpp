@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -44,6 +45,34 @@ private Q_SLOTS:
                  QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
         QCOMPARE(json[QStringLiteral("Person")].toObject()[QStringLiteral("CountryName")].toString(),
                  QStringLiteral("РОССИЯ"));
+    }
+
+    // A declaration is never replaced by an empty one unless the user says so.
+    void newKeepsAnExistingFile() {
+        const QString path = dir.filePath(QStringLiteral("kept.kv0"));
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("filled");
+        existing.close();
+        Run run = Cli({QStringLiteral("new"), path});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(QString::fromUtf8(run.err).contains(QStringLiteral("уже существует")), run.err.constData());
+        QVERIFY(QString::fromUtf8(run.err).contains(QStringLiteral("--force")));
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("filled"));
+        existing.close();
+        run = Cli({QStringLiteral("new"), path, QStringLiteral("--force")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(Cli({QStringLiteral("dump"), path}).exitCode, 0);
+    }
+
+    void version() {
+        const Run run = Cli({QStringLiteral("--version")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^durovid-cli \\(Durovid 2010\\) \\d+\\.\\d+\\.\\d+\n$"))
+                     .match(QString::fromUtf8(run.out))
+                     .hasMatch(),
+                 run.out.constData());
     }
 
     void dumpShowsEveryRecord() {
@@ -106,7 +135,7 @@ private Q_SLOTS:
         QTest::newRow("dump") << QStringList{"dump", "FIFO"} << "Ошибка чтения файла: FIFO\n" + notAFile;
         QTest::newRow("export") << QStringList{"export", "FIFO", "--stdout"}
                                 << "Ошибка чтения файла: FIFO\n" + notAFile;
-        QTest::newRow("new over it") << QStringList{"new", "FIFO"}
+        QTest::newRow("new over it") << QStringList{"new", "FIFO", "--force"}
                                      << "Ошибка записи файла: FIFO\n" + notAFile;
         QTest::newRow("import-soun") << QStringList{"import-soun", "FIFO", "out.xml"}
                                      << "Не удалось открыть файл FIFO: " + notAFile;

@@ -1,5 +1,5 @@
-#include "records/Declaration.h"
 #include "cli/CliRun.h"
+#include "records/Declaration.h"
 #include "support/Samples.h"
 
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
+#include "cli/CliRun.h"
 #include "computation/SvodSum.h"
 #include "computation/WorkedExamples.h"
 #include "records/NewDeclaration.h"
-#include "cli/CliRun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

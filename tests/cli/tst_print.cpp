@@ -1,7 +1,7 @@
-#include "support/ValidDeclaration.h"
 #include "cli/CliRun.h"
 #include "records/Declaration.h"
 #include "records/NewDeclaration.h"
+#include "support/ValidDeclaration.h"
 
 #include <QFile>
 #include <QProcess>
