@@ -149,7 +149,7 @@ bool RecoveryCopy::Write(mTDeclaration& declaration, const QString& documentFile
 
 void RecoveryCopy::Remove() {
     QFile::remove(DeclarationPath());
-    QFile::remove(PathOf(DescriptionSuffix));
+    LetGo();
     documentFileName_.clear();
     written_ = QDateTime();
 }

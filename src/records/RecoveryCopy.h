@@ -36,7 +36,7 @@ public:
     // Writes the declaration as the copy of documentFileName (empty for a declaration without a name).
     // False with ErrorString() when the copy could not be written; an older copy then stays as it was.
     bool Write(mTDeclaration& declaration, const QString& documentFileName);
-    // Removes the declaration and its description; the copy stays this program's for the next Write.
+    // Removes the copy with all its files; the next Write makes it again.
     void Remove();
     // Moves the declaration and its description into the folder's "damaged" subfolder, where no start
     // looks for them again and the user can still find them.
