@@ -1,10 +1,10 @@
 #include "support/ChildProgram.h"
 #include "support/ScreenTestSupport.h"
 
-#include "records/NewDeclaration.h"
 #include "records/RecoveryCopy.h"
 #include "shell/Autosave.h"
 #include "storage/StorageErrors.h"
+#include "support/DeclarationFiles.h"
 
 #include <QAction>
 #include <cstdio>
@@ -21,10 +21,7 @@ void Say(const QString& line) {
 // USERDIR PROGRAMDIR" starts, restores whatever it is offered and says how many offers it saw. Both
 // then run until they are killed.
 int RunChild(const QStringList& args) {
-    QStandardPaths::setTestModeEnabled(true);
-    SetUserDataDir(args.value(1));
-    SetProgramDir(args.value(2));
-    RegisterProgramScreens();
+    PrepareChild(args);
     ScriptedPrompts prompts;
     TFormMain window(args.mid(3));
     window.Autosave().SetTiming({50, 400});
@@ -73,17 +70,7 @@ class TestRecovery : public QObject {
         return QDir(RecoveryFolder()).entryList({QStringLiteral("*.kv0")}, QDir::Files);
     }
     QStringList RecoveryFiles() const { return QDir(RecoveryFolder()).entryList(QDir::Files); }
-    QString SavedDeclaration(const QString& name) {
-        auto d = CreateNewDeclaration();
-        d->InspectionCode = QStringLiteral("7701");
-        const QString path = files.filePath(name);
-        d->SaveToFile(path);
-        return path;
-    }
-    static QByteArray Bytes(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QString SavedDeclaration(const QString& name) { return SaveNewDeclaration(files.filePath(name)); }
     // What a file holds, read past the lock of the window that has it open.
     std::unique_ptr<mTDeclaration> Snapshot(const QString& path) {
         const QString copy = files.filePath(QStringLiteral("snapshot.kv0"));
@@ -127,9 +114,9 @@ private slots:
     void crashThenStart() {
         QFETCH(QString, button);
         const QString file = SavedDeclaration(QStringLiteral("mine.kv0"));
-        const QByteArray before = Bytes(file);
+        const QByteArray before = FileBytes(file);
         QVERIFY(Crash(file));
-        QCOMPARE(Bytes(file), before);
+        QCOMPARE(FileBytes(file), before);
         QCOMPARE(Copies().size(), 1);
 
         TFormMain window({}, &services);
@@ -169,7 +156,7 @@ private slots:
             QCOMPARE(window.windowTitle(), QStringLiteral("Без имени - Durovid 2010"));
             QCOMPARE(Copies(), QStringList());
         }
-        QCOMPARE(Bytes(file) == before, button != QLatin1String("bnRestore"));
+        QCOMPARE(FileBytes(file) == before, button != QLatin1String("bnRestore"));
 
         // Nothing is offered a second time.
         ModalScript again;
@@ -199,7 +186,7 @@ private slots:
 
     void autosaveLeavesTheUserFileAlone() {
         const QString file = SavedDeclaration(QStringLiteral("kept.kv0"));
-        const QByteArray before = Bytes(file);
+        const QByteArray before = FileBytes(file);
         {
             TFormMain window({file}, &services);
             window.Autosave().SetTiming({20, 200});
@@ -210,7 +197,7 @@ private slots:
             QVERIFY(!window.Autosave().Pending());
             QCOMPARE(window.windowTitle(), title);
             QVERIFY(!window.Saved());
-            QCOMPARE(Bytes(file), before);
+            QCOMPARE(FileBytes(file), before);
             QVERIFY(Busy(file));
             QCOMPARE(window.DocumentFileName(), file);
 
@@ -220,7 +207,7 @@ private slots:
             QCOMPARE(RecoveryFiles(), QStringList());
             QVERIFY(!Busy(file));
         }
-        QCOMPARE(Bytes(file), before);
+        QCOMPARE(FileBytes(file), before);
 
         // Saved: the copy goes.
         TFormMain window({file}, &services);

@@ -4,9 +4,13 @@
 // ARGUMENTS…", it does what the role says instead of the tests (a program to kill hard, a second program
 // beside the one under test). Roles print what the test waits for, one line each, on standard output.
 
+#include "desktop/ProgramDir.h"
+#include "screens/ProgramScreens.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -57,6 +61,15 @@ private:
     QProcess process_;
     QStringList lines_;
 };
+
+// A desktop-program role started as "ROLE USERDIR PROGRAMDIR …": the test's per-user and program folders,
+// the program's screens, and settings kept out of the user's.
+inline void PrepareChild(const QStringList& args) {
+    QStandardPaths::setTestModeEnabled(true);
+    SetUserDataDir(args.value(1));
+    SetProgramDir(args.value(2));
+    RegisterProgramScreens();
+}
 
 // main() of a test program with child roles: runChild gets the role and its arguments.
 #define DUROVID_TEST_MAIN_WITH_CHILDREN(TestObject, runChild)                                                \
