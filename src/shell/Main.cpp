@@ -21,11 +21,14 @@
 #include "reference/OkvedClassifier.h"
 #include "screens/SectionScreens.h"
 #include "shell/About.h"
+#include "shell/Autosave.h"
 #include "shell/CommandLine.h"
 #include "shell/ProgramSettings.h"
+#include "shell/RecoveryOffer.h"
 #include "shell/SupportContacts.h"
 #include "storage/StorageErrors.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -113,6 +116,10 @@ TFormMain::TFormMain(const QStringList& arguments, CoreServices* services, QWidg
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildWindow();
+    autosave_ = std::make_unique<TAutosave>(
+        UserDataDir() + QStringLiteral("recovery"),
+        [this](RecoveryCopy& copy) { return WriteRecoveryCopy(copy); },
+        [this] { return !loading_ && !QApplication::activeModalWidget(); });
     SetStdToolbar(ProgramSettings::ShowStdToolbar());
     SetTextLabels(ProgramSettings::TextLabels());
     Action(QStringLiteral("acStdToolbar"))->setChecked(!toolBar_->isHidden());
@@ -329,7 +336,7 @@ void TFormMain::LoadCommandLineFile(const QStringList& arguments) {
 bool TFormMain::LoadDeclaration(const QString& fileName) {
     declaration_ = std::make_unique<mTDeclaration>();
     try {
-        declaration_->LoadFromFile(fileName);
+        declaration_->LoadFromFile(fileName, &documentLock_);
         return true;
     } catch (const std::exception& e) {
         // Besides the damaged or unreadable file, a missing stream is reported the same way, so the
@@ -399,7 +406,9 @@ void TFormMain::OpenSectionButtons(const OpenSectionSet& open) {
 }
 
 void TFormMain::NotifyModified() {
-    if (!loading_ && saved_) SetSaved(false);
+    if (loading_) return;
+    if (saved_) SetSaved(false);
+    autosave_->Changed();
 }
 
 void TFormMain::SetSaved(bool saved) {
@@ -497,17 +506,26 @@ bool TFormMain::AskToSave() {
 
 void TFormMain::SaveDeclaration() {
     StoreCurrentFrame();
-    declaration_->SaveToFile(documentFileName_);
+    declaration_->SaveToFile(documentFileName_, &documentLock_);
+    autosave_->Discard();
 }
 
 void TFormMain::New() {
     if (!AskToSave()) return;
+    autosave_->Discard();
+    documentLock_.Release();
     ShowDeclaration(CreateNewDeclaration());
 }
 
 void TFormMain::Open() {
     if (!AskToSave()) return;
-    const QString fileName = UserPrompts::Current().OpenFileName(this);
+    autosave_->Discard();
+    OpenDocument(UserPrompts::Current().OpenFileName(this));
+}
+
+void TFormMain::OpenDocument(const QString& fileName) {
+    // The declaration shown before is given up whatever happens next, and so is its file.
+    documentLock_.Release();
     if (!fileName.isEmpty() && LoadDeclaration(fileName)) {
         ShowDeclaration(std::move(declaration_), fileName);
         return;
@@ -634,6 +652,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    autosave_->Discard();
     StoredPlacement placement;
     placement.FullScreen = isMaximized();
     const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
@@ -655,4 +674,74 @@ void TFormMain::Release() {
     countryPicker_.reset();
     okvedDocument_.reset();
     currencyRatesDocument_.reset();
+    documentLock_.Release();
+}
+
+// --- Recovery copies ---------------------------------------------------------------------------
+
+bool TFormMain::WriteRecoveryCopy(RecoveryCopy& copy) {
+    if (saved_) return true;
+    {
+        // Storing what the screen shows is no change of the user's: it must not mark anything.
+        LoadingScope quiet(*this);
+        StoreCurrentFrame();
+    }
+    if (copy.Write(*declaration_, documentFileName_)) return true;
+    // Said once: a failing disk would otherwise interrupt the typing every minute.
+    if (!autosaveFailureShown_) {
+        autosaveFailureShown_ = true;
+        UserPrompts::Current().Message(
+            this, QMessageBox::Warning,
+            QStringLiteral("Не удалось записать резервную копию декларации; до сохранения изменения есть "
+                           "только в памяти.\r") +
+                copy.ErrorString());
+    }
+    return false;
+}
+
+void TFormMain::OfferRecovery() {
+    if (startFailed_) return;
+    std::vector<RecoveryCopy> copies = RecoveryCopy::TakeLeftOver(UserDataDir() + QStringLiteral("recovery"));
+    for (RecoveryCopy& copy : copies) {
+        switch (AskAboutRecoveryCopy(this, copy)) {
+        case RecoveryChoice::Restore:
+            if (RestoreCopy(copy)) return;
+            break;
+        case RecoveryChoice::OpenSaved: {
+            const QString file = copy.DocumentFileName();
+            copy.Remove();
+            Guarded([&] { OpenDocument(file); });
+            return;
+        }
+        case RecoveryChoice::Delete:
+            copy.Remove();
+            break;
+        case RecoveryChoice::Later:
+            break;
+        }
+    }
+}
+
+bool TFormMain::RestoreCopy(RecoveryCopy& copy) {
+    auto restored = std::make_unique<mTDeclaration>();
+    try {
+        copy.Load(*restored);
+    } catch (const std::exception& e) {
+        copy.KeepAside();
+        UserPrompts::Current().Message(
+            this, QMessageBox::Critical,
+            StorageFailureMessage(e) +
+                QStringLiteral("\rРезервная копия не восстановлена и перенесена в папку ") +
+                QDir::toNativeSeparators(UserDataDir() + QStringLiteral("recovery/") +
+                                         QLatin1String(RecoveryCopy::DamagedFolder)));
+        return false;
+    }
+    // The copy is the file's declaration with changes not saved yet: it holds the file as opening it
+    // would, and "Сохранить" writes the file.
+    documentLock_.Release();
+    if (!copy.DocumentFileName().isEmpty()) documentLock_.Take(copy.DocumentFileName());
+    ShowDeclaration(std::move(restored), copy.DocumentFileName());
+    autosave_->Adopt(std::move(copy));
+    NotifyModified();
+    return true;
 }

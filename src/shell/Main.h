@@ -5,6 +5,7 @@
 #include "desktop/ScreenHost.h"
 #include "print/PrintModule.h"
 #include "shell/CoreServices.h"
+#include "storage/FileLock.h"
 
 #include <QMainWindow>
 #include <array>
@@ -12,6 +13,8 @@
 #include <memory>
 
 class ICheckAnswerer;
+class RecoveryCopy;
+class TAutosave;
 class QAction;
 class QToolBar;
 class QWidget;
@@ -34,6 +37,13 @@ public:
 
     // True when the tax-office reference could not be read: the program must end.
     bool StartFailed() const { return startFailed_; }
+    // Offers the recovery copies that programs left when they did not close normally (run once the
+    // window is shown).
+    void OfferRecovery();
+    // The recovery copy of the declaration and when it is written (tests shorten the wait).
+    TAutosave& Autosave() const { return *autosave_; }
+    // The lock on the open declaration's file, held from opening until it is closed.
+    const FileLock& DocumentLock() const { return documentLock_; }
     // Shows the window where the settings put it, on a screen of the given size.
     void ShowPlaced();
     void ShowPlaced(int screenWidth, int workAreaHeight);
@@ -97,6 +107,11 @@ private:
     void ApplyToolbarLabels(bool labels);
     void LoadCommandLineFile(const QStringList& arguments);
     bool LoadDeclaration(const QString& fileName);
+    // Opens the file as "Открыть" does after its dialog: an empty new declaration when there is no
+    // file or it cannot be read.
+    void OpenDocument(const QString& fileName);
+    bool RestoreCopy(RecoveryCopy& copy);
+    bool WriteRecoveryCopy(RecoveryCopy& copy);
     void ReadReferenceFiles();
     void ShowConditionsScreen();
     void ReplaceScreen(Section section);
@@ -122,6 +137,11 @@ private:
     TFlashButton* currentSectionButton_ = nullptr;
     bool loading_ = false;
     bool saved_ = true;
+    // Held from opening the file until the declaration is closed, so that no other program can open
+    // or overwrite it meanwhile.
+    FileLock documentLock_;
+    std::unique_ptr<TAutosave> autosave_;
+    bool autosaveFailureShown_ = false;
     std::unique_ptr<TfmInputInspectionNumber> inspectionPicker_;
     std::unique_ptr<TfmGrazhd> countryPicker_;
     // The activity classifier and the currency rates, read at start and kept; none without their file.

@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
         start.reset();
     }
     window.ShowPlaced();
+    // Asked once the window is up, so that the question has a window to stand on.
+    QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
     if (qEnvironmentVariableIntValue("DUROVID_REPORT_SHOWN") != 0) {
         QTimer::singleShot(0, &window, [] {
             std::fputs("shown\n", stdout);

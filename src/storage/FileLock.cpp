@@ -1,13 +1,17 @@
 #include "storage/FileLock.h"
 
+#include <QFile>
 #include <utility>
 
 #if defined(Q_OS_WIN)
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -61,6 +65,39 @@ bool FileLock::Adopt(int handle, const QString& fileName) {
     if (copy < 0) return false;
     Release();
     handle_ = copy;
+    fileName_ = fileName;
+    return true;
+}
+
+bool FileLock::Take(const QString& fileName, bool create) {
+#if defined(Q_OS_WIN)
+    const int flags = (create ? _O_RDWR | _O_CREAT : _O_RDONLY) | _O_BINARY | _O_NOINHERIT;
+    const int handle =
+        ::_wopen(reinterpret_cast<const wchar_t*>(fileName.utf16()), flags, _S_IREAD | _S_IWRITE);
+    if (handle < 0) return false;
+    if (!TryLock(handle)) {
+        ::_close(handle);
+        return false;
+    }
+#else
+    const QByteArray path = QFile::encodeName(fileName);
+    const int handle = ::open(
+        path.constData(), (create ? O_RDWR | O_CREAT : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
+    if (handle < 0) return false;
+    struct stat opened {
+    }, named{};
+    // A holder that removes its file lets the lock go afterwards; whoever opened the file just before
+    // would then lock a file that is no longer there, so the name must still lead to the locked file.
+    const bool taken = ::fstat(handle, &opened) == 0 && S_ISREG(opened.st_mode) && TryLock(handle) &&
+                       ::stat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
+                       named.st_ino == opened.st_ino;
+    if (!taken) {
+        ::close(handle);
+        return false;
+    }
+#endif
+    Release();
+    handle_ = handle;
     fileName_ = fileName;
     return true;
 }

@@ -21,6 +21,11 @@ public:
     const QString& FileName() const { return fileName_; }
     void Release();
 
+    // Opens fileName (creating an empty one with create) and locks it without waiting; false when
+    // another holder has it, when it is not a regular file, or when it is no longer under that name by
+    // the time it is locked (its holder removed it). Whatever this lock held before is let go on success.
+    bool Take(const QString& fileName, bool create = false);
+
     // Locks the open file behind the handle, without waiting; false when another holder has it.
     static bool TryLock(int handle);
     // Keeps the lock of a file that is open and locked through handle, also after that handle is closed.

@@ -1,0 +1,179 @@
+#include "records/RecoveryCopy.h"
+
+#include "records/Declaration.h"
+#include "storage/RegularFile.h"
+#include "storage/SaveFile.h"
+#include "storage/StorageErrors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QUuid>
+#include <algorithm>
+
+namespace {
+
+const char* const DeclarationSuffix = ".kv0";
+const char* const DescriptionSuffix = ".json";
+const char* const LockSuffix = ".lock";
+
+// A description is a few hundred bytes; anything much larger is not one of ours.
+constexpr qint64 MaxDescriptionSize = 64 * 1024;
+
+} // namespace
+
+RecoveryCopy::RecoveryCopy(QString folder)
+    : RecoveryCopy(std::move(folder), QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+RecoveryCopy::RecoveryCopy(QString folder, QString id) : folder_(std::move(folder)), id_(std::move(id)) {}
+
+RecoveryCopy::~RecoveryCopy() {
+    LetGo();
+}
+
+RecoveryCopy::RecoveryCopy(RecoveryCopy&& other) noexcept
+    : folder_(std::move(other.folder_)), id_(std::move(other.id_)),
+      documentFileName_(std::move(other.documentFileName_)), written_(std::move(other.written_)),
+      errorString_(std::move(other.errorString_)), lock_(std::move(other.lock_)) {}
+
+RecoveryCopy& RecoveryCopy::operator=(RecoveryCopy&& other) noexcept {
+    if (this != &other) {
+        LetGo();
+        folder_ = std::move(other.folder_);
+        id_ = std::move(other.id_);
+        documentFileName_ = std::move(other.documentFileName_);
+        written_ = std::move(other.written_);
+        errorString_ = std::move(other.errorString_);
+        lock_ = std::move(other.lock_);
+    }
+    return *this;
+}
+
+void RecoveryCopy::LetGo() {
+    if (!lock_.IsHeld()) return;
+    // The lock file goes while it is still locked, so no other program can take a copy that is gone.
+    if (!Exists()) {
+        QFile::remove(PathOf(DescriptionSuffix));
+        QFile::remove(PathOf(LockSuffix));
+    }
+    lock_.Release();
+}
+
+QString RecoveryCopy::PathOf(const char* suffix) const {
+    return QDir(folder_).filePath(id_ + QLatin1String(suffix));
+}
+
+QString RecoveryCopy::DeclarationPath() const {
+    return PathOf(DeclarationSuffix);
+}
+
+bool RecoveryCopy::Exists() const {
+    return QFileInfo(DeclarationPath()).isFile();
+}
+
+std::vector<RecoveryCopy> RecoveryCopy::TakeLeftOver(const QString& folder) {
+    QSet<QString> ids;
+    const QStringList patterns{QStringLiteral("*") + QLatin1String(DeclarationSuffix),
+                               QStringLiteral("*") + QLatin1String(DescriptionSuffix),
+                               QStringLiteral("*") + QLatin1String(LockSuffix)};
+    for (const QFileInfo& file : QDir(folder).entryInfoList(patterns, QDir::Files))
+        ids.insert(file.completeBaseName());
+
+    std::vector<RecoveryCopy> found;
+    for (const QString& id : ids) {
+        RecoveryCopy copy(folder, id);
+        // Held: its program is running. Without a declaration it is only what a program left
+        // half-written or half-removed, and goes when the copy is let go.
+        if (!copy.lock_.Take(copy.PathOf(LockSuffix), true) || !copy.Exists()) continue;
+        copy.ReadDescription();
+        found.push_back(std::move(copy));
+    }
+    std::sort(found.begin(), found.end(),
+              [](const RecoveryCopy& a, const RecoveryCopy& b) { return a.written_ > b.written_; });
+    return found;
+}
+
+void RecoveryCopy::ReadDescription() {
+    documentFileName_.clear();
+    written_ = QFileInfo(DeclarationPath()).lastModified().toUTC();
+    QFile file;
+    QString reason;
+    if (!RegularFile::Open(file, PathOf(DescriptionSuffix), QIODevice::ReadOnly, reason) ||
+        file.size() > MaxDescriptionSize)
+        return;
+    // A description that cannot be read leaves the copy without a name; the declaration is what counts.
+    const QJsonObject description = QJsonDocument::fromJson(file.read(MaxDescriptionSize)).object();
+    documentFileName_ = description.value(QStringLiteral("file")).toString();
+    const QDateTime written =
+        QDateTime::fromString(description.value(QStringLiteral("written")).toString(), Qt::ISODateWithMs);
+    if (written.isValid()) written_ = written.toUTC();
+}
+
+bool RecoveryCopy::Write(mTDeclaration& declaration, const QString& documentFileName) {
+    errorString_.clear();
+    if (!QDir().mkpath(folder_)) {
+        errorString_ = QStringLiteral("Не удалось создать папку ") + QDir::toNativeSeparators(folder_);
+        return false;
+    }
+    if (!lock_.IsHeld() && !lock_.Take(PathOf(LockSuffix), true)) {
+        errorString_ =
+            QStringLiteral("Не удалось заблокировать файл ") + QDir::toNativeSeparators(PathOf(LockSuffix));
+        return false;
+    }
+    const QString belongsTo =
+        documentFileName.isEmpty() ? QString() : QFileInfo(documentFileName).absoluteFilePath();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    // The description first: a copy that is there always names the file it belongs to (a copy is
+    // removed whenever the declaration becomes another file's).
+    const QJsonObject description{{QStringLiteral("file"), belongsTo},
+                                  {QStringLiteral("written"), now.toString(Qt::ISODateWithMs)}};
+    SaveFile out(PathOf(DescriptionSuffix));
+    if (!out.Save(QJsonDocument(description).toJson(QJsonDocument::Compact))) {
+        errorString_ = StorageText::WriteError + QDir::toNativeSeparators(out.FileName()) +
+                       QLatin1Char('\r') + out.ErrorString();
+        return false;
+    }
+    try {
+        declaration.SaveToFile(DeclarationPath());
+    } catch (const std::exception& e) {
+        errorString_ = StorageFailureMessage(e);
+        return false;
+    }
+    documentFileName_ = belongsTo;
+    written_ = now;
+    return true;
+}
+
+void RecoveryCopy::Remove() {
+    QFile::remove(DeclarationPath());
+    LetGo();
+    documentFileName_.clear();
+    written_ = QDateTime();
+}
+
+void RecoveryCopy::KeepAside() {
+    const QDir aside(QDir(folder_).filePath(QLatin1String(DamagedFolder)));
+    if (!aside.mkpath(QStringLiteral("."))) return;
+    for (const char* suffix : {DeclarationSuffix, DescriptionSuffix}) {
+        const QString target = aside.filePath(id_ + QLatin1String(suffix));
+        QFile::remove(target);
+        QFile::rename(PathOf(suffix), target);
+    }
+}
+
+void RecoveryCopy::Load(mTDeclaration& declaration) const {
+    // Only a declaration of this year's format is a copy of ours: an older file would load as its
+    // taxpayer alone and pass for the whole declaration.
+    QFile file;
+    QString reason;
+    if (RegularFile::Open(file, DeclarationPath(), QIODevice::ReadOnly, reason)) {
+        const QByteArray header = file.read(24);
+        file.close();
+        if (header.size() < 24 || header.mid(4).trimmed() != mTDeclaration::CurrentSignature.toLatin1())
+            throw mEBadStorage(StorageText::DamagedFile, 68);
+    }
+    declaration.LoadFromFile(DeclarationPath());
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "storage/FileLock.h"
+
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+class mTDeclaration;
+
+// A copy of a declaration with unsaved changes, kept in a folder of the program's own, so that a
+// crash, a power cut or a killed program loses at most the typing since the copy was written. The
+// user's own file, its lock and its state are never touched.
+//
+// A copy is three files named by an id: "<id>.kv0", the declaration in its own container format;
+// "<id>.json", which file it belongs to and when it was written; "<id>.lock", locked for as long as a
+// program owns the copy. The system lets the lock go however the program ends, so a copy whose lock
+// nobody holds was left by a program that did not close normally. A program that finds one takes its
+// lock first, so two programs never take the same copy.
+class RecoveryCopy {
+public:
+    // This program's own copy in folder; nothing is written before Write.
+    explicit RecoveryCopy(QString folder);
+    // Lets the copy go. Its files stay for the next start while they hold a declaration; a copy without
+    // one leaves nothing behind.
+    ~RecoveryCopy();
+    RecoveryCopy(RecoveryCopy&&) noexcept;
+    RecoveryCopy& operator=(RecoveryCopy&&) noexcept;
+    RecoveryCopy(const RecoveryCopy&) = delete;
+    RecoveryCopy& operator=(const RecoveryCopy&) = delete;
+
+    // Copies left by programs that ended without closing, newest first, each taken by this program.
+    // Leftovers that hold no declaration are cleared away.
+    static std::vector<RecoveryCopy> TakeLeftOver(const QString& folder);
+
+    // Writes the declaration as the copy of documentFileName (empty for a declaration without a name).
+    // False with ErrorString() when the copy could not be written; an older copy then stays as it was.
+    bool Write(mTDeclaration& declaration, const QString& documentFileName);
+    // Removes the copy with all its files; the next Write makes it again.
+    void Remove();
+    // Moves the declaration and its description into the folder's "damaged" subfolder, where no start
+    // looks for them again and the user can still find them.
+    void KeepAside();
+    // Loads the copy into a freshly created root. Raises the storage exceptions; a file that is not a
+    // declaration of this year's format counts as damaged.
+    void Load(mTDeclaration& declaration) const;
+
+    bool Exists() const;
+    QString DeclarationPath() const;
+    // The file the copy belongs to (absolute), empty for a declaration without a name.
+    const QString& DocumentFileName() const { return documentFileName_; }
+    const QDateTime& Written() const { return written_; }
+    const QString& ErrorString() const { return errorString_; }
+
+    static constexpr const char* DamagedFolder = "damaged";
+
+private:
+    RecoveryCopy(QString folder, QString id);
+    QString PathOf(const char* suffix) const;
+    void ReadDescription();
+    void LetGo();
+
+    QString folder_;
+    QString id_;
+    QString documentFileName_;
+    QDateTime written_;
+    QString errorString_;
+    FileLock lock_;
+};

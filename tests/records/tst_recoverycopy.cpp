@@ -1,0 +1,157 @@
+#include "records/NewDeclaration.h"
+#include "records/RecoveryCopy.h"
+#include "storage/FileLock.h"
+#include "storage/StorageErrors.h"
+#include "support/FullDisk.h"
+#include "support/Samples.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The recovery copy: what it writes, how a copy left behind is found and taken, and what happens to
+// copies that cannot be used.
+class TestRecoveryCopy : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString Folder() const { return dir.filePath(QStringLiteral("recovery")); }
+    QStringList Files(const QString& sub = QString()) const {
+        return QDir(QDir(Folder()).filePath(sub)).entryList(QDir::Files, QDir::Name);
+    }
+    // A copy written and then let go without being removed, as a killed program leaves it.
+    QString LeaveCopy(const QString& file, const QString& inspection) {
+        RecoveryCopy copy(Folder());
+        auto d = CreateNewDeclaration();
+        d->InspectionCode = inspection;
+        if (!copy.Write(*d, file)) qWarning("%s", qPrintable(copy.ErrorString()));
+        return copy.DeclarationPath();
+    }
+
+private slots:
+    void init() { QDir(Folder()).removeRecursively(); }
+
+    void writesALoadableCopyAndLeavesTheDeclarationAlone() {
+        mTDeclaration d;
+        Samples::FillEverything(d);
+        const QByteArray before = d.DumpJson();
+        RecoveryCopy copy(Folder());
+        const QDateTime start = QDateTime::currentDateTimeUtc().addSecs(-1);
+        QVERIFY2(copy.Write(d, QStringLiteral("relative.kv0")), qPrintable(copy.ErrorString()));
+        QCOMPARE(d.DumpJson(), before);
+        QCOMPARE(copy.DocumentFileName(), QDir::current().absoluteFilePath(QStringLiteral("relative.kv0")));
+        QVERIFY(copy.Written() >= start);
+        // The copy is what saving the declaration itself would have written.
+        const QString saved = dir.filePath(QStringLiteral("saved.kv0"));
+        d.SaveToFile(saved);
+        mTDeclaration fromFile, fromCopy;
+        fromFile.LoadFromFile(saved);
+        copy.Load(fromCopy);
+        QCOMPARE(fromCopy.DumpJson(), fromFile.DumpJson());
+        QCOMPARE(Files().size(), 3);
+
+        // Removed: nothing is left, and the next write makes the copy again.
+        copy.Remove();
+        QVERIFY(!copy.Exists());
+        QCOMPARE(Files(), QStringList());
+        QVERIFY(copy.Write(d, QString()));
+        QCOMPARE(Files().size(), 3);
+        QVERIFY(RecoveryCopy::TakeLeftOver(Folder()).empty());
+    }
+
+    void onlyCopiesNobodyHoldsAreTaken() {
+        const QDir folder(Folder());
+        // A running program's copy is never taken.
+        RecoveryCopy running(Folder());
+        auto d = CreateNewDeclaration();
+        QVERIFY(running.Write(*d, QString()));
+        // Two left behind, the later one first; what they belong to and when they were written.
+        LeaveCopy(QStringLiteral("/home/u/older.kv0"), QStringLiteral("1111"));
+        QTest::qWait(20);
+        LeaveCopy(QString(), QStringLiteral("2222"));
+        // Half-removed leftovers without a declaration are cleared away.
+        QFile(folder.filePath(QStringLiteral("stale.lock"))).open(QIODevice::WriteOnly);
+        QFile(folder.filePath(QStringLiteral("stale.json"))).open(QIODevice::WriteOnly);
+
+        std::vector<RecoveryCopy> taken = RecoveryCopy::TakeLeftOver(Folder());
+        QCOMPARE(taken.size(), size_t(2));
+        QCOMPARE(taken[0].DocumentFileName(), QString());
+        QCOMPARE(taken[1].DocumentFileName(), QStringLiteral("/home/u/older.kv0"));
+        QVERIFY(taken[0].Written() > taken[1].Written());
+        mTDeclaration loaded;
+        taken[1].Load(loaded);
+        QCOMPARE(loaded.InspectionCode, QStringLiteral("1111"));
+        QVERIFY(!folder.exists(QStringLiteral("stale.lock")));
+        QVERIFY(!folder.exists(QStringLiteral("stale.json")));
+
+        // Taken copies are not taken a second time while held; let go, they are there again.
+        QVERIFY(RecoveryCopy::TakeLeftOver(Folder()).empty());
+        taken.clear();
+        QCOMPARE(RecoveryCopy::TakeLeftOver(Folder()).size(), size_t(2));
+    }
+
+    void unusableCopies_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not a container") << QByteArray(200, 'x');
+        QTest::newRow("empty") << QByteArray();
+        // A container of an earlier year would load as its taxpayer alone.
+        QTest::newRow("earlier year")
+            << QByteArray("DLSGKvir2009            0102FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"
+                          "0009@DeclInfo000");
+    }
+    void unusableCopies() {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(QDir().mkpath(Folder()));
+        QFile foreign(QDir(Folder()).filePath(QStringLiteral("foreign.kv0")));
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write(bytes);
+        foreign.close();
+        {
+            std::vector<RecoveryCopy> taken = RecoveryCopy::TakeLeftOver(Folder());
+            QCOMPARE(taken.size(), size_t(1));
+            mTDeclaration d;
+            QVERIFY_THROWS_EXCEPTION(mEPrivBase, taken[0].Load(d));
+            taken[0].KeepAside();
+        }
+        // Kept aside where no start looks again, and nothing else is left over.
+        QVERIFY(RecoveryCopy::TakeLeftOver(Folder()).empty());
+        QCOMPARE(Files(), QStringList());
+        QCOMPARE(Files(QLatin1String(RecoveryCopy::DamagedFolder)),
+                 QStringList{QStringLiteral("foreign.kv0")});
+    }
+
+    void fullDiskKeepsTheOlderCopy() {
+        FullDisk disk;
+        DUROVID_NEEDS_FULL_DISK(disk);
+        RecoveryCopy copy(disk.Path(QStringLiteral("recovery")));
+        auto d = CreateNewDeclaration();
+        d->InspectionCode = QStringLiteral("1111");
+        QVERIFY(copy.Write(*d, QString()));
+        disk.Fill();
+        Samples::FillWithSources(*d, 50);
+        d->InspectionCode = QStringLiteral("2222");
+        QVERIFY(!copy.Write(*d, QString()));
+        QVERIFY(!copy.ErrorString().isEmpty());
+        mTDeclaration loaded;
+        copy.Load(loaded);
+        QCOMPARE(loaded.InspectionCode, QStringLiteral("1111"));
+    }
+
+    void fileLockTake() {
+        const QString path = dir.filePath(QStringLiteral("held.kv0"));
+        FileLock first, second;
+        QVERIFY(!first.Take(path)); // no such file, and none is created without asking
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(first.Take(path, true));
+        QVERIFY(!second.Take(path));
+        QVERIFY(!second.Take(dir.path(), true)); // a folder is no file to hold
+        first.Release();
+        QVERIFY(second.Take(path));
+        QCOMPARE(second.FileName(), path);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecoveryCopy)
+#include "tst_recoverycopy.moc"
