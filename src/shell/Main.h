@@ -12,6 +12,7 @@
 #include <memory>
 
 class ICheckAnswerer;
+struct FaultDestination;
 class QAction;
 class QToolBar;
 class QWidget;
@@ -81,6 +82,7 @@ public slots:
     void Preview();
     void Print();
     void ExportXml();
+    void ExplainTax();
     void Help();
     void About();
     void SetStdToolbar(bool show);
@@ -106,6 +108,7 @@ private:
     void UpdateTitle();
     CheckResult CheckDeclaration();
     void NavigateToFault(const CheckResult& fault);
+    void NavigateTo(const FaultDestination& destination);
     void RunPrintModule(PrintMode mode);
     // Shows what an export has to tell although it went on.
     void ShowExportWarnings(const ExportOutcome& outcome);
