@@ -16,8 +16,7 @@ int Compute(const QStringList& args) {
         computed = sum.Compute(declaration);
     } catch (...) {
         // As the export does: report the failure and go on with what was computed before it.
-        CliError(QStringLiteral(
-            "Ошибка в рассчетах. Пожалуйста, свяжитесь с разработчиками через службу поддержки"));
+        CliError(kTSvodSum::FailureMessage);
         failed = true;
     }
     JsonDumper json;

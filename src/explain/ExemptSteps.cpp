@@ -40,7 +40,7 @@ const KindText* TextOf(qint32 incomeCode) {
 TaxExplainer::StepId TaxExplainer::ExemptIncome(const ResultRef& also) {
     const kTSvodSumPrilM& m = sum_.PrilM;
     if (m.ExemptTotal.IsZero()) return -1;
-    const auto shares = Replay<kTSvodSumPrilM>();
+    const auto& shares = Shares<kTSvodSumPrilM>(&IncomeShareLogs::PrilM);
 
     b_.Open(QStringLiteral("Доходы, не подлежащие налогообложению"));
     b_.Current().Rule = QStringLiteral("ст. 217 НК РФ: доходы, не подлежащие налогообложению");

@@ -137,6 +137,12 @@ Explanation::StepId Explanation::Find(const ResultRef& result) const {
     return -1;
 }
 
+RecordRef Explanation::Named(StepId id) const {
+    for (const auto& [step, record] : named_)
+        if (step == id) return record;
+    return {};
+}
+
 std::optional<Money> Explanation::Evaluate(const ExplainStep& step, std::span<const ExplainTerm> terms) {
     if (step.Op == ExplainOp::Group) return std::nullopt;
     Money value;

@@ -27,6 +27,9 @@ public:
         const ExplainStep& s = Step(id);
         return std::span(terms_).subspan(size_t(s.firstTerm_), size_t(s.termCount_));
     }
+    // A value of the declaration the step names without counting it (the taxpayer's OKATO code a line
+    // goes to); unset for most steps.
+    RecordRef Named(StepId id) const;
     // The step that reproduces the result field, -1 when there is none.
     StepId Find(const ResultRef& result) const;
 
@@ -49,4 +52,5 @@ private:
     std::vector<ExplainStep> steps_;
     std::vector<ExplainTerm> terms_;
     std::vector<StepId> children_;
+    std::vector<std::pair<StepId, RecordRef>> named_; // few: kept apart from the many steps
 };

@@ -56,6 +56,10 @@ void ExplanationBuilder::Add(const QString& label, const RecordRef& record, Mone
     term.Record = record;
 }
 
+void ExplanationBuilder::Name(const RecordRef& record) {
+    out_.named_.emplace_back(open_.back().step, record);
+}
+
 void ExplanationBuilder::AddStep(StepId step, bool minus, const QString& label) {
     const Money amount = out_.steps_[size_t(step)].Amount;
     ExplainTerm& term = NewTerm();
@@ -102,6 +106,7 @@ void ExplanationBuilder::Drop() {
     const OpenStep open = open_.back();
     open_.pop_back();
     out_.steps_.resize(size_t(open.step));
+    std::erase_if(out_.named_, [&](const auto& named) { return named.first >= open.step; });
     out_.terms_.resize(open.termsBefore);
     pending_.resize(size_t(open.firstPending));
     if (!open_.empty()) --open_.back().children;

@@ -22,6 +22,8 @@ public:
     void Add(const QString& label, Money amount, bool minus = false);
     // A value of the declaration.
     void Add(const QString& label, const RecordRef& record, Money amount, bool minus = false);
+    // A value of the declaration the open step names without counting it.
+    void Name(const RecordRef& record);
     // The amount of a closed step; without a label the formula names it by the step's title.
     void AddStep(StepId step, bool minus = false, const QString& label = {});
     qint32 ChildCountOfOpen() const { return open_.back().children; }

@@ -38,6 +38,10 @@ void Collect(const Explanation& explanation, Explanation::StepId id, int depth, 
     }
     if (!step.Rule.isEmpty()) lines.append({detail + QStringLiteral("Правило: ") + step.Rule, {}});
     if (!step.Note.isEmpty()) lines.append({detail + step.Note, {}});
+    if (const RecordRef named = explanation.Named(id); named.IsSet())
+        lines.append({detail + QStringLiteral("· ") + RecordFieldTitle(named) + QStringLiteral(" (") +
+                          RecordRefText(named, explanation.NonResident, true) + QLatin1Char(')'),
+                      {}});
     for (const ExplainTerm& term : explanation.Terms(id)) {
         if (!term.Record.IsSet()) continue;
         const QString where = RecordRefText(term.Record, explanation.NonResident, true);
@@ -121,6 +125,13 @@ const char* RoundingKey(ExplainRounding rounding) {
     return "";
 }
 
+void DumpRecord(const RecordRef& record, JsonDumper& json) {
+    json.Str("section", RecordSectionKey(record.Section));
+    json.Int("record", record.Record);
+    json.Int("line", record.Line);
+    json.Str("field", QString::fromLatin1(record.Field));
+}
+
 void DumpStep(const Explanation& explanation, Explanation::StepId id, JsonDumper& json,
               const char* key = nullptr) {
     const ExplainStep& step = explanation.Step(id);
@@ -145,6 +156,12 @@ void DumpStep(const Explanation& explanation, Explanation::StepId id, JsonDumper
     json.Str("formula", explanation.Formula(id));
     json.Str("rule", step.Rule);
     json.Str("note", step.Note);
+    if (const RecordRef named = explanation.Named(id); named.IsSet()) {
+        json.BeginObject("named");
+        json.Str("label", RecordFieldTitle(named));
+        DumpRecord(named, json);
+        json.EndObject();
+    }
     json.BeginList("inputs");
     for (const ExplainTerm& term : explanation.Terms(id)) {
         json.BeginItem();
@@ -154,10 +171,7 @@ void DumpStep(const Explanation& explanation, Explanation::StepId id, JsonDumper
         if (term.Step >= 0) json.Int("step", term.Step);
         if (term.Record.IsSet()) {
             json.BeginObject("record");
-            json.Str("section", RecordSectionKey(term.Record.Section));
-            json.Int("record", term.Record.Record);
-            json.Int("line", term.Record.Line);
-            json.Str("field", QString::fromLatin1(term.Record.Field));
+            DumpRecord(term.Record, json);
             json.EndObject();
         }
         json.EndItem();

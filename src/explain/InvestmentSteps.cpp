@@ -69,7 +69,7 @@ const ProfessionalGroup kProfessionalGroups[] = {
 TaxExplainer::StepId TaxExplainer::Securities(const ResultRef& also) {
     const kTSvodSumPrilJ& j = sum_.PrilJ;
     if (j.IncomeTotal.IsZero() && j.ExpensesApplied.IsZero()) return -1;
-    const auto shares = Replay<kTSvodSumPrilJ>();
+    const auto& shares = Shares<kTSvodSumPrilJ>(&IncomeShareLogs::PrilJ);
     const RecordSection lines = RecordSection::IncomeSources13;
 
     b_.Open(QStringLiteral("Расходы по операциям с ценными бумагами и срочными сделками"));
@@ -208,8 +208,8 @@ TaxExplainer::StepId TaxExplainer::Securities(const ResultRef& also) {
 TaxExplainer::StepId TaxExplainer::Professional(const kTSvodSumPrilGGroups& sheet, const char* name,
                                                 bool foreign) {
     if (sheet.ExpensesTotal.IsZero()) return -1;
-    const auto shares = foreign ? Replay<kTSvodSumPrilG_In, kTSvodSumPrilGGroups>()
-                                : Replay<kTSvodSumPrilG, kTSvodSumPrilGGroups>();
+    const auto& shares = foreign ? Shares<kTSvodSumPrilG_In>(&IncomeShareLogs::PrilG_In)
+                                 : Shares<kTSvodSumPrilG>(&IncomeShareLogs::PrilG);
     const RecordSection lines = Section13();
 
     b_.Open(foreign ? QStringLiteral("Профессиональные налоговые вычеты по доходам из-за рубежа")

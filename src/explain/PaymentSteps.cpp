@@ -87,8 +87,10 @@ void TaxExplainer::PaymentLines() {
         QStringList notes;
         const QString meaning = CodeMeaning(row.KBK);
         if (!meaning.isEmpty()) notes << QStringLiteral("КБК: ") + meaning + QLatin1Char('.');
-        if (row.Okato == d_.Person.OKATO)
+        if (row.Okato == d_.Person.OKATO) {
             notes << QStringLiteral("ОКАТО по месту жительства налогоплательщика.");
+            b_.Name({RecordSection::Person, 0, 0, "OKATO"});
+        }
         for (size_t index : partsOfRow[r]) {
             const Part& part = sheet.Parts()[index];
             switch (part.From) {

@@ -4,7 +4,7 @@
 TaxExplainer::StepId TaxExplainer::PropertySale() {
     const kTSvodSumPrilH1& h = sum_.PrilH1;
     if (h.DeductionTotal.IsZero()) return -1;
-    const auto shares = Replay<kTSvodSumPrilH1>();
+    const auto& shares = Shares<kTSvodSumPrilH1>(&IncomeShareLogs::PrilH1);
     const RecordSection lines = RecordSection::IncomeSources13;
 
     b_.Open(QStringLiteral("Имущественный вычет при продаже имущества"));

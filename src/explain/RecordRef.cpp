@@ -30,6 +30,7 @@ constexpr SectionText kSections[] = {
      ""},
     {RecordSection::PropertyDeduction, "PropertyDeduction", "Имущественный вычет", "", ""},
     {RecordSection::SecuritiesDeduction, "SecuritiesDeduction", "Убытки прошлых лет", "", ""},
+    {RecordSection::Person, "Person", "Сведения о декларанте", "", ""},
 };
 
 const SectionText& TextOf(RecordSection section) {
@@ -37,6 +38,12 @@ const SectionText& TextOf(RecordSection section) {
 }
 
 } // namespace
+
+QString RecordFieldTitle(const RecordRef& ref) {
+    if (ref.Section == RecordSection::Person && QLatin1String(ref.Field) == QLatin1String("OKATO"))
+        return QStringLiteral("код ОКАТО по месту жительства");
+    return QString::fromLatin1(ref.Field);
+}
 
 QString RecordSectionKey(RecordSection section) {
     return QString::fromLatin1(TextOf(section).key);

@@ -7,20 +7,21 @@
 // declaration's members. A navigation table maps them to the screens that edit them.
 enum class RecordSection : quint8 {
     None,
-    Declaration,        // the return's own fields (advance payments and the like)
-    IncomeSources13,    // resident: 13 %; non-resident: 30 %
-    IncomeSources13NR,  // non-resident: 13 %
-    IncomeSources35,    // 35 %
-    IncomeSources30,    // dividends: resident 9 %, non-resident 15 %
-    CurrencyIncomes,    // income received abroad
-    BusinessIncomes,    // business and private-practice activities
-    PracticeIncomes,    // private practice, older records
-    TaxPayments,        // payments on tax notices
-    StandardDeduction,  // lines are months 1..12
-    SocialDeduction,    // lines are the child-education amounts
-    PensionContracts,   // the social deduction's pension contracts
-    PropertyDeduction,  // housing
-    SecuritiesDeduction // losses of earlier years
+    Declaration,         // the return's own fields (advance payments and the like)
+    IncomeSources13,     // resident: 13 %; non-resident: 30 %
+    IncomeSources13NR,   // non-resident: 13 %
+    IncomeSources35,     // 35 %
+    IncomeSources30,     // dividends: resident 9 %, non-resident 15 %
+    CurrencyIncomes,     // income received abroad
+    BusinessIncomes,     // business and private-practice activities
+    PracticeIncomes,     // private practice, older records
+    TaxPayments,         // payments on tax notices
+    StandardDeduction,   // lines are months 1..12
+    SocialDeduction,     // lines are the child-education amounts
+    PensionContracts,    // the social deduction's pension contracts
+    PropertyDeduction,   // housing
+    SecuritiesDeduction, // losses of earlier years
+    Person               // the taxpayer's own data (the OKATO code of the residence)
 };
 
 // One value of the declaration: the record (numbered from 1 in its list, 0 for a record of its own),
@@ -34,6 +35,8 @@ struct RecordRef {
     bool IsSet() const { return Section != RecordSection::None; }
 };
 
+// What a value the explanation names without counting it is: "код ОКАТО по месту жительства".
+QString RecordFieldTitle(const RecordRef& ref);
 // The member name of the section ("IncomeSources13"): the stable key of the JSON form.
 QString RecordSectionKey(RecordSection section);
 // Where the taxpayer entered it, in Russian ("Доходы по ставке 13 %, источник 2, строка 5"); brief

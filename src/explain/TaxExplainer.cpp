@@ -4,8 +4,25 @@
 
 #include <exception>
 
-TaxExplainer::TaxExplainer(const mTDeclaration& declaration, const kTSvodSum& sum, Explanation& out)
-    : d_(declaration), sum_(sum), b_(out),
+void IncomeShareLogs::Attach(kTSvodSum& sum) {
+    sum.PrilM.Shares = &PrilM;
+    sum.PrilH1.Shares = &PrilH1;
+    sum.PrilJ.Shares = &PrilJ;
+    sum.PrilG.Shares = &PrilG;
+    sum.PrilG_In.Shares = &PrilG_In;
+}
+
+void IncomeShareLogs::Detach(kTSvodSum& sum) {
+    sum.PrilM.Shares = nullptr;
+    sum.PrilH1.Shares = nullptr;
+    sum.PrilJ.Shares = nullptr;
+    sum.PrilG.Shares = nullptr;
+    sum.PrilG_In.Shares = nullptr;
+}
+
+TaxExplainer::TaxExplainer(const mTDeclaration& declaration, const kTSvodSum& sum, Explanation& out,
+                           IncomeShareLogs* logs)
+    : d_(declaration), sum_(sum), logs_(logs ? *logs : ownLogs_), logged_(logs != nullptr), b_(out),
       nonResident_(declaration.ReturnKind == ReturnKind3NDFLNonResident) {
     out.NonResident = nonResident_;
 }
@@ -106,16 +123,20 @@ Explanation ExplainDeclaration(mTDeclaration& declaration) {
     // amounts above their limit in the record, so they are put back afterwards.
     const std::vector<Money> childEducation = declaration.SocialDeduction.ChildEducation;
     kTSvodSum sum;
+    // The computation logs which income lines make up each amount, so no sheet is run twice.
+    IncomeShareLogs logs;
+    logs.Attach(sum);
     bool computed = false;
-    QString error;
     try {
         computed = sum.Compute(declaration);
     } catch (const std::exception&) {
-        error = kTSvodSum::FailureMessage;
     }
+    IncomeShareLogs::Detach(sum);
     declaration.SocialDeduction.ChildEducation = childEducation;
-    Explanation explanation = ExplainResults(declaration, sum);
+    Explanation explanation;
+    TaxExplainer(declaration, sum, explanation, &logs).Build();
     explanation.Computed = computed;
-    explanation.Error = error;
+    // A sheet that gives up without an error fails the computation as much as one that throws.
+    if (!computed) explanation.Error = kTSvodSum::FailureMessage;
     return explanation;
 }

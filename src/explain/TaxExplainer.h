@@ -10,12 +10,28 @@
 #include <optional>
 #include <vector>
 
+// What each income line added to which field of the sheets that log it (IncomeShareLog).
+struct IncomeShareLogs {
+    std::vector<IncomeShare<kTSvodSumPrilM>> PrilM;
+    std::vector<IncomeShare<kTSvodSumPrilH1>> PrilH1;
+    std::vector<IncomeShare<kTSvodSumPrilJ>> PrilJ;
+    std::vector<IncomeShare<kTSvodSumPrilGGroups>> PrilG;
+    std::vector<IncomeShare<kTSvodSumPrilGGroups>> PrilG_In;
+
+    // Lets the sheets of sum log into these lists while it computes, or stops them.
+    void Attach(kTSvodSum& sum);
+    static void Detach(kTSvodSum& sum);
+};
+
 // Builds the explanation of one computed declaration. The steps read the computed result objects;
 // where the computation keeps no intermediate value, a step's amount is what its formula gives.
 // Each sheet family has its own source file.
 class TaxExplainer {
 public:
-    TaxExplainer(const mTDeclaration& declaration, const kTSvodSum& sum, Explanation& out);
+    // logs: what the sheets logged while sum was computed; without them the explainer runs those
+    // sheets again with a log.
+    TaxExplainer(const mTDeclaration& declaration, const kTSvodSum& sum, Explanation& out,
+                 IncomeShareLogs* logs = nullptr);
     void Build();
 
 private:
@@ -74,13 +90,18 @@ private:
     void Settle(const char* sheet, StepId tax, std::initializer_list<StepId> paid, StepId credit,
                 const Money& refundable, const Money& payable);
 
-    // The sheet run again on its own with a log of what each income line added to which field. The
-    // sheets replayed read nothing of the other results, so the replay gives the same amounts.
-    template <class Sheet, class Logged = Sheet> std::vector<IncomeShare<Logged>> Replay() const {
-        std::vector<IncomeShare<Logged>> shares;
-        Sheet replay;
-        replay.Shares = &shares;
-        replay.Compute(d_, const_cast<kTSvodSum&>(sum_));
+    // What each income line added to which field of the sheet: the computation's log, or else the
+    // sheet run again on its own with a log. The sheets logged read nothing of the other results, so a
+    // run of its own gives the same amounts.
+    template <class Sheet, class Logged = Sheet>
+    const std::vector<IncomeShare<Logged>>& Shares(std::vector<IncomeShare<Logged>> IncomeShareLogs::*log) {
+        std::vector<IncomeShare<Logged>>& shares = logs_.*log;
+        if (!logged_) {
+            shares.clear();
+            Sheet replay;
+            replay.Shares = &shares;
+            replay.Compute(d_, const_cast<kTSvodSum&>(sum_));
+        }
         return shares;
     }
     // Inputs from the incomes a sheet's replay logged for one of its fields (IncomeShareLog): each
@@ -136,6 +157,9 @@ private:
 
     const mTDeclaration& d_;
     const kTSvodSum& sum_;
+    IncomeShareLogs ownLogs_;
+    IncomeShareLogs& logs_;
+    const bool logged_;
     std::vector<std::pair<qint32, QString>> codeTitles_;
     ExplanationBuilder b_;
     const bool nonResident_;

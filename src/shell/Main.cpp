@@ -10,6 +10,9 @@
 #include "desktop/ProgramDir.h"
 #include "desktop/UserPrompts.h"
 #include "dialogs/CheckAllError.h"
+#include "dialogs/TaxExplanation.h"
+#include "explain/RecordNavigation.h"
+#include "explain/TaxExplanation.h"
 #include "export/XmlExport.h"
 #include "pickers/CountryPicker.h"
 #include "pickers/InspectionPicker.h"
@@ -200,6 +203,7 @@ void TFormMain::BuildMenuAndToolbar() {
     SetStandardShortcut(acPrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
     QAction* acExport = action("acExport", QStringLiteral("&Экспорт в xml"), &TFormMain::ExportXml);
     QAction* acCheck = action("acCheck", QStringLiteral("Про&верить"), &TFormMain::Check);
+    QAction* acExplain = action("acExplain", QStringLiteral("Рас&чёт налога"), &TFormMain::ExplainTax);
     // F1 itself opens the page of the screen or dialog at hand (ContextHelp); the menu item opens the
     // start page.
     QAction* acHelp = action("acHelp", QStringLiteral("&Справка"), &TFormMain::Help);
@@ -244,7 +248,7 @@ void TFormMain::BuildMenuAndToolbar() {
     file->addAction(acExit);
     QMenu* declaration = menuBar()->addMenu(QStringLiteral("&Декларация"));
     declaration->setObjectName(QStringLiteral("mnDeclaration"));
-    declaration->addActions({acPreview, acPrint, acExport, acCheck});
+    declaration->addActions({acPreview, acPrint, acExport, acCheck, acExplain});
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
     settings->setObjectName(QStringLiteral("mnSettings"));
     settings->addActions({acStdToolbar, acTextLabels});
@@ -277,6 +281,8 @@ void TFormMain::BuildMenuAndToolbar() {
     toolBar_->addSeparator();
     tool("tbExport", QStringLiteral("Файл xml"), XmlFileIcon(), acExport);
     tool("tbCheck", QStringLiteral("Проверить"), s->standardIcon(QStyle::SP_DialogApplyButton), acCheck);
+    tool("tbExplain", QStringLiteral("Расчёт налога"), s->standardIcon(QStyle::SP_FileDialogInfoView),
+         acExplain);
 }
 
 void TFormMain::BuildSectionButtons(QWidget* panel) {
@@ -605,6 +611,20 @@ void TFormMain::ExportXml() {
                                                     : QStringLiteral("Ошибка записи. Файл не сформирован."));
 }
 
+void TFormMain::ExplainTax() {
+    StoreCurrentFrame();
+    Explanation explanation = ExplainDeclaration(*declaration_);
+    if (!explanation.Error.isEmpty()) {
+        UserPrompts::Current().Message(this, QMessageBox::Critical, explanation.Error);
+        return;
+    }
+    TfmTaxExplanation window(std::move(explanation), this);
+    if (window.exec() != QDialog::Accepted) return;
+    // A value of a section the conditions keep closed is not shown.
+    const std::optional<FaultDestination> destination = RecordDestinationOf(window.ChosenRecord());
+    if (destination && SectionButton(destination->Screen)->isEnabled()) NavigateTo(*destination);
+}
+
 void TFormMain::Help() {
     OpenHelpTopic(this, QStringLiteral("runprogramm.htm"), QStringLiteral("Main"));
 }
@@ -632,15 +652,18 @@ int TFormMain::CheckAndShow() {
 }
 
 void TFormMain::NavigateToFault(const CheckResult& fault) {
-    const std::optional<FaultDestination> destination = FaultDestinationOf(fault);
-    if (!destination) return;
-    if (SectionScreens::SectionOf(currentFrame_) != destination->Screen) ReplaceScreen(destination->Screen);
-    currentSectionButton_ = SectionButton(destination->Screen);
+    if (const std::optional<FaultDestination> destination = FaultDestinationOf(fault))
+        NavigateTo(*destination);
+}
+
+void TFormMain::NavigateTo(const FaultDestination& destination) {
+    if (SectionScreens::SectionOf(currentFrame_) != destination.Screen) ReplaceScreen(destination.Screen);
+    currentSectionButton_ = SectionButton(destination.Screen);
     currentSectionButton_->SetDown(true);
-    if (destination->SubScreen == FaultDestination::NoSubScreen)
-        currentFrame_->ShowPosition(destination->Position);
+    if (destination.SubScreen == FaultDestination::NoSubScreen)
+        currentFrame_->ShowPosition(destination.Position);
     else
-        currentFrame_->ShowSubScreen(destination->SubScreen, destination->Position);
+        currentFrame_->ShowSubScreen(destination.SubScreen, destination.Position);
 }
 
 // --- Closing -----------------------------------------------------------------------------------

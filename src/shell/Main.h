@@ -15,6 +15,7 @@
 class ICheckAnswerer;
 class RecoveryCopy;
 class TAutosave;
+struct FaultDestination;
 class QAction;
 class QToolBar;
 class QWidget;
@@ -91,6 +92,7 @@ public slots:
     void Preview();
     void Print();
     void ExportXml();
+    void ExplainTax();
     void Help();
     void About();
     void SetStdToolbar(bool show);
@@ -123,6 +125,7 @@ private:
     void SetSaved(bool saved);
     CheckResult CheckDeclaration();
     void NavigateToFault(const CheckResult& fault);
+    void NavigateTo(const FaultDestination& destination);
     void RunPrintModule(PrintMode mode);
     // Shows what an export has to tell although it went on.
     void ShowExportWarnings(const ExportOutcome& outcome);

@@ -503,6 +503,17 @@ void TestExplanation::thresholdsAndAllocationAreNamed() {
         QCOMPARE(withheld.Record.Record, row + 1);
         QCOMPARE(QLatin1String(withheld.Record.Field), QLatin1String("TaxWithheld"));
     }
+
+    // A line under the taxpayer's own OKATO names where that code was entered; an agent's does not.
+    QCOMPARE(e.Named(agents).Section, RecordSection::None);
+    mTDeclaration car;
+    CarSale(car);
+    const Explanation sale = ExplainDeclaration(car);
+    const Explanation::StepId own = StepOf(sale, QStringLiteral("List6.Rows[0].Amount"));
+    QVERIFY(own >= 0);
+    QCOMPARE(sale.Named(own).Section, RecordSection::Person);
+    QVERIFY(ExplanationText(sale).contains(
+        QStringLiteral("· код ОКАТО по месту жительства (Сведения о декларанте)")));
 }
 
 void TestExplanation::failedComputationIsReported() {
