@@ -16,7 +16,7 @@ target_link_libraries(durovid-gui PUBLIC durovid-core durovid-print Qt6::Gui Qt6
 add_executable(durovid ${CMAKE_SOURCE_DIR}/src/shell/main.cpp)
 target_link_libraries(durovid PRIVATE durovid-gui)
 install(TARGETS durovid RUNTIME DESTINATION bin)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION share/durovid)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION share/durovid PATTERN sources EXCLUDE)
 
 # The floor of the start-up benchmark: a plain Qt window that reports when it is shown.
 add_executable(durovid-bench-floor ${CMAKE_SOURCE_DIR}/bench/floor/PlainWindow.cpp)

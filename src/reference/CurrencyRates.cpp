@@ -2,6 +2,7 @@
 
 #include "reference/ReferenceXml.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -56,13 +57,21 @@ void mTCurrencyRates::Read(const ReferenceXml::Document& document) {
                                {}};
         for (const pugi::xml_node& r : c.children()) {
             if (r.type() != pugi::node_element) continue;
-            CurrencyRateEntry entry;
-            ReadDate(r.attribute("Date").value(), entry);
-            ReadRate(r.attribute("Rate").value(), entry);
+            const CurrencyRateEntry entry =
+                ReadEntry(r.attribute("Date").value(), r.attribute("Rate").value());
+            currency.InDateOrder = currency.InDateOrder && entry.DayExact &&
+                                   (currency.Rates.isEmpty() || currency.Rates.last().Day < entry.Day);
             currency.Rates.append(entry);
         }
         currencies_.append(std::move(currency));
     }
+}
+
+CurrencyRateEntry mTCurrencyRates::ReadEntry(const char* date, const char* rate) {
+    CurrencyRateEntry entry;
+    ReadDate(date, entry);
+    ReadRate(rate, entry);
+    return entry;
 }
 
 QList<CodeNameRow> mTCurrencyRates::PickerRows() const {
@@ -82,6 +91,12 @@ const CurrencyEntry* mTCurrencyRates::FindCurrency(const QString& code) const {
 const CurrencyRateEntry* mTCurrencyRates::FindRateEntry(const CurrencyEntry& currency, TDateTime day) {
     const QDate date = DateValue::ToQDate(day);
     if (!date.isValid()) return nullptr;
+    if (currency.InDateOrder) {
+        // No two entries share a day: the exact entry, else the last one before the day.
+        const auto after = std::upper_bound(currency.Rates.cbegin(), currency.Rates.cend(), date,
+                                            [](QDate d, const CurrencyRateEntry& e) { return d < e.Day; });
+        return after == currency.Rates.cbegin() ? nullptr : &*(after - 1);
+    }
     const CurrencyRateEntry* found = nullptr;
     for (const CurrencyRateEntry& entry : currency.Rates) {
         if (entry.DayExact && entry.Day == date) return &entry;

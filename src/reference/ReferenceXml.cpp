@@ -137,6 +137,11 @@ QString Document::Text(const pugi::xml_node& node) const {
     return Decode(text.data(), text.size()).trimmed();
 }
 
+QByteArray ToUtf8(const QByteArray& bytes) {
+    if (!IsUtf8(bytes)) return Cp1251ToUtf8(bytes);
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+}
+
 QByteArray SerializeCp1251(const pugi::xml_document& document) {
     struct Collector : pugi::xml_writer {
         std::string text;

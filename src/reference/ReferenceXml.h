@@ -35,6 +35,10 @@ private:
     bool rawCp1251_ = false;
 };
 
+// The text of an XML file as UTF-8, for a document that is to be changed or whose line numbers are
+// reported: the encoding is chosen as Document::Parse chooses it, and a byte-order mark is dropped.
+QByteArray ToUtf8(const QByteArray& bytes);
+
 // The document as windows-1251 bytes after the declaration <?xml version="1.0" encoding="windows-1251"?>.
 QByteArray SerializeCp1251(const pugi::xml_document& document);
 

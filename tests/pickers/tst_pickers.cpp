@@ -260,8 +260,8 @@ private slots:
         picker.Preselect(QStringLiteral("7702"));
         QCOMPARE(picker.Name(), QStringLiteral("Инспекция Федеральной налоговой службы № 2 по г.Москве"));
         QCOMPARE(picker.Description(), picker.Name());
-        picker.Preselect(QStringLiteral("0000"));
-        QCOMPARE(picker.Code(), QStringLiteral("0000"));
+        picker.Preselect(QStringLiteral("9999"));
+        QCOMPARE(picker.Code(), QStringLiteral("9999"));
         QCOMPARE(picker.List()->currentItem()->text(0), QStringLiteral("7702"));
         QVERIFY(picker.findChild<QPushButton*>("bnMissing"));
         picker.show();
