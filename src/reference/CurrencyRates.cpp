@@ -35,7 +35,31 @@ void ReadDate(const char* text, CurrencyRateEntry& entry) {
 }
 
 void ReadRate(const char* text, CurrencyRateEntry& entry) {
-    // A rate copied from a bank's table may carry "," as its separator.
+    // The common form, digits with up to four decimals after a point, is read straight from the bytes:
+    // a rates file holds thousands of them.
+    qint64 raw = 0;
+    int digits = 0, decimals = -1;
+    const char* c = text;
+    for (; *c; ++c) {
+        if (*c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (*c >= '0' && *c <= '9' && digits < 14 && decimals < 4) {
+            raw = raw * 10 + (*c - '0');
+            ++digits;
+            if (decimals >= 0) ++decimals;
+        } else {
+            break;
+        }
+    }
+    if (*c == 0 && digits > 0) {
+        for (int d = std::max(decimals, 0); d < 4; ++d)
+            raw *= 10;
+        entry.Rate = Money::FromRaw(raw);
+        entry.RateValid = true;
+        return;
+    }
+    // Anything else the way every amount is read; a rate copied from a bank's table may carry "," as
+    // its separator.
     char16_t buffer[32];
     const size_t length = std::strlen(text);
     if (length > std::size(buffer)) return;
@@ -55,6 +79,10 @@ void mTCurrencyRates::Read(const ReferenceXml::Document& document) {
                                document.Attribute(c, "Name"),
                                document.Attribute(c, "Quantity"),
                                {}};
+        qsizetype entries = 0;
+        for (pugi::xml_node r = c.first_child(); r; r = r.next_sibling())
+            ++entries;
+        currency.Rates.reserve(entries);
         for (const pugi::xml_node& r : c.children()) {
             if (r.type() != pugi::node_element) continue;
             const CurrencyRateEntry entry =
@@ -76,14 +104,14 @@ CurrencyRateEntry mTCurrencyRates::ReadEntry(const char* date, const char* rate)
 
 QList<CodeNameRow> mTCurrencyRates::PickerRows() const {
     QList<CodeNameRow> rows;
-    rows.reserve(currencies_.size());
+    rows.reserve(Currencies().size());
     for (const CurrencyEntry& c : currencies_)
         rows.append({c.Code, c.Name});
     return rows;
 }
 
 const CurrencyEntry* mTCurrencyRates::FindCurrency(const QString& code) const {
-    for (const CurrencyEntry& c : currencies_)
+    for (const CurrencyEntry& c : Currencies())
         if (c.Code == code) return &c;
     return nullptr;
 }

@@ -34,7 +34,10 @@ struct CurrencyRate {
 // children are its rate entries (attributes Date and Rate).
 class mTCurrencyRates : public mTReferenceFile {
 public:
-    const QList<CurrencyEntry>& Currencies() const { return currencies_; }
+    const QList<CurrencyEntry>& Currencies() const {
+        Ready();
+        return currencies_;
+    }
     // Rows of the currency picker: code and name.
     QList<CodeNameRow> PickerRows() const;
 

@@ -24,13 +24,21 @@ public:
 
     bool Load(const QString& fileName);
     bool LoadFromBytes(const QByteArray& bytes);
-    QString ErrorString() const { return error_; }
+    // Reads the file only when its rows are first asked for, as Load would: the main window keeps the
+    // activity codes and the rates for the whole run, and most runs never open a screen that uses them.
+    void LoadWhenUsed(const QString& fileName);
+    QString ErrorString() const;
 
 protected:
     virtual void Clear() = 0;
     // Called with a parsed document after Clear().
     virtual void Read(const ReferenceXml::Document& document) = 0;
+    // Every reader of the rows calls it first.
+    void Ready() const;
 
 private:
+    bool Parse(QByteArray bytes);
+
     QString error_;
+    mutable QString pending_; // the file LoadWhenUsed names, until it is read
 };

@@ -247,6 +247,41 @@ private Q_SLOTS:
         QCOMPARE(r.Rate.ToText(), QStringLiteral("2"));
     }
 
+    // A file kept for the whole run is read when its rows are first asked for, as Load would read it.
+    void readWhenUsed() {
+        const QString good = dir.filePath("rates.xml"), damaged = dir.filePath("damaged.xml");
+        QFile f(good);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(Cp1251Xml(QString::fromUtf8(kRates)));
+        f.close();
+        mTCurrencyRates rates;
+        rates.LoadWhenUsed(good);
+        QFile::remove(good); // not read yet: the file is gone when it is first used
+        QVERIFY(rates.Currencies().isEmpty());
+        QVERIFY(rates.ErrorString().contains("rates.xml"));
+
+        f.setFileName(good);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(Cp1251Xml(QString::fromUtf8(kRates)));
+        f.close();
+        rates.LoadWhenUsed(good);
+        CurrencyRate r;
+        QVERIFY(rates.Lookup("840", DateValue::FromYmd(2010, 1, 13), r));
+        QCOMPARE(rates.PickerRows().size(), 4);
+
+        QFile d(damaged);
+        QVERIFY(d.open(QIODevice::WriteOnly));
+        d.write("<OKVED><Item GRUP='1'");
+        d.close();
+        mTOkvedClassifier okved;
+        okved.LoadWhenUsed(damaged);
+        QVERIFY(okved.Names(1).isEmpty());
+        QVERIFY(okved.ErrorString().startsWith("Файл " + damaged + " поврежден"));
+        mTCodeNameList offices;
+        offices.LoadWhenUsed(good);
+        QCOMPARE(offices.Count(), 4);
+    }
+
     void missingFileIsReported() {
         mTCurrencyRates rates;
         QVERIFY(!rates.Load(dir.filePath("absent.xml")));
@@ -342,6 +377,30 @@ private Q_SLOTS:
         QCOMPARE(r.Rate, Money::FromLongDouble(32.6L));
         QVERIFY(!rates.Lookup("001", DateValue::FromYmd(2010, 2, 1), r)); // quantity not a number
         QCOMPARE(rates.PickerRows().value(1), (CodeNameRow{"840", "Доллар США"}));
+    }
+
+    // Rate texts: the common form read from the bytes, anything else as every amount is read.
+    void rateTexts_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("rate"); // empty: not a number
+        QTest::newRow("four decimals") << QByteArray("30.1851") << "30.1851";
+        QTest::newRow("whole") << QByteArray("30") << "30";
+        QTest::newRow("a comma") << QByteArray("30,1851") << "30.1851";
+        QTest::newRow("five decimals, rounded half to even") << QByteArray("30.18515") << "30.1852";
+        QTest::newRow("blanks around") << QByteArray(" 30.1 ") << "30.1";
+        QTest::newRow("fourteen digits") << QByteArray("99999999999999") << "99999999999999";
+        QTest::newRow("fifteen digits, the most an amount holds")
+            << QByteArray("922337203685477") << "922337203685477";
+        QTest::newRow("too many digits") << QByteArray("999999999999999") << "";
+        QTest::newRow("empty") << QByteArray("") << "";
+        QTest::newRow("exponent") << QByteArray("1e3") << "";
+    }
+    void rateTexts() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, rate);
+        const CurrencyRateEntry entry = mTCurrencyRates::ReadEntry("01.01.2010", text.constData());
+        QCOMPARE(entry.RateValid ? entry.Rate.ToText() : QString(), rate);
+        QVERIFY(entry.DayExact);
     }
 
     void okvedChoice() {
