@@ -20,12 +20,18 @@ bool mTReferenceFile::LoadFromBytes(const QByteArray& bytes) {
 void mTReferenceFile::LoadWhenUsed(const QString& fileName) {
     Clear();
     error_.clear();
+    parsed_.reset();
     pending_ = fileName;
 }
 
 void mTReferenceFile::Ready() const {
     // Reading fills the rows a const reader asks for; the object is what it was, only complete.
-    if (!pending_.isEmpty()) const_cast<mTReferenceFile*>(this)->Load(QString(pending_));
+    auto* self = const_cast<mTReferenceFile*>(this);
+    if (!pending_.isEmpty()) self->Load(QString(pending_));
+    if (parsed_) {
+        const std::shared_ptr<const ReferenceXml::Document> document = std::move(parsed_);
+        self->Read(*document);
+    }
 }
 
 QString mTReferenceFile::ErrorString() const {
@@ -36,8 +42,9 @@ QString mTReferenceFile::ErrorString() const {
 bool mTReferenceFile::Parse(QByteArray bytes) {
     Clear();
     error_.clear();
-    ReferenceXml::Document document;
-    if (!document.Parse(std::move(bytes), error_)) return false;
-    Read(document);
+    parsed_.reset();
+    auto document = std::make_shared<ReferenceXml::Document>();
+    if (!document->Parse(std::move(bytes), error_)) return false;
+    parsed_ = std::move(document);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 namespace ReferenceXml {
 class Document;
@@ -17,7 +18,10 @@ inline const QString CurrencyRates = QStringLiteral("CurrencyRates.xml");
 
 // A reference file read whole into rows. Only the root's child elements are looked at, in document
 // order; the names of the root and its children are not checked. A file that cannot be read or parsed
-// leaves the object empty with a message in ErrorString(); nothing is thrown.
+// leaves the object empty with a message in ErrorString(); nothing is thrown. Load tells at once
+// whether the file is sound; the rows are made from the parsed file when they are first asked for
+// (the thousands of tax offices are parsed while the main window starts, and listed only when the
+// picker opens).
 class mTReferenceFile {
 public:
     virtual ~mTReferenceFile() = default;
@@ -41,4 +45,6 @@ private:
 
     QString error_;
     mutable QString pending_; // the file LoadWhenUsed names, until it is read
+    // The parsed file until its rows are made; shared by copies, each of which makes its own rows.
+    mutable std::shared_ptr<const ReferenceXml::Document> parsed_;
 };

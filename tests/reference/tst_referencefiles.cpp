@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -280,6 +281,17 @@ private Q_SLOTS:
         mTCodeNameList offices;
         offices.LoadWhenUsed(good);
         QCOMPARE(offices.Count(), 4);
+
+        // Load parses at once and makes the rows when asked: a copy taken before that keeps what was
+        // parsed after the original and the file are gone.
+        auto loaded = std::make_unique<mTCodeNameList>();
+        QVERIFY(loaded->Load(good));
+        const mTCodeNameList copy = *loaded;
+        loaded.reset();
+        QFile::remove(good);
+        QCOMPARE(copy.Count(), 4);
+        QCOMPARE(copy.IndexOfCode("840"), 1);
+        QVERIFY(copy.ErrorString().isEmpty());
     }
 
     void missingFileIsReported() {
