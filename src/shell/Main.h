@@ -69,7 +69,8 @@ public:
     bool InspectionPickerReady = false;
     std::unique_ptr<TfmGrazhd> CountryPicker;
     bool CountryPickerReady = false;
-    // The activity classifier and the currency rates, read at start and kept; none without their file.
+    // The activity classifier and the currency rates, kept for the whole run and read when first used
+    // (a damaged file then reads as empty); none without their file.
     std::unique_ptr<mTOkvedClassifier> OkvedDocument;
     std::unique_ptr<mTCurrencyRates> CurrencyRatesDocument;
 
