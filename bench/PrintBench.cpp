@@ -6,8 +6,8 @@
 #include "bench/Bench.h"
 #include "export/XmlExport.h"
 #include "print/ReturnPreview.h"
-#include "print/form/ReturnLayout.h"
-#include "print/form/ReturnPainter.h"
+#include "form/ReturnLayout.h"
+#include "form/ReturnPainter.h"
 #include "tests/support/Samples.h"
 
 #include <QApplication>
@@ -23,7 +23,8 @@ QString ExportText(int sources) {
     Samples::FillWithSources(d, sources);
     d.InspectionCode = QStringLiteral("7701");
     XmlExport exporter;
-    return exporter.Export(QString(), d, ExportToText);
+    exporter.Export(QString(), d, ExportToText);
+    return exporter.Result();
 }
 
 qint64 PaintToPdf(const std::vector<ReturnPage>& pages) {
@@ -46,7 +47,10 @@ int RunPrint(const QStringList&) {
         d.InspectionCode = QStringLiteral("7701");
         XmlExport exporter;
         QString xml;
-        const double exportMs = BestMs(runs, [&] { xml = exporter.Export(QString(), d, ExportToText); });
+        const double exportMs = BestMs(runs, [&] {
+            exporter.Export(QString(), d, ExportToText);
+            xml = exporter.Result();
+        });
         ReturnLayout layout;
         const double layoutMs = BestMs(runs, [&] { layout.Lay(xml); });
         qint64 bytes = 0;

@@ -8,6 +8,16 @@ function(durovid_glob_sources out)
   set(${out} ${result} PARENT_SCOPE)
 endfunction()
 
+# Collects the Qt Designer forms of the named folders under src/.
+function(durovid_glob_forms out)
+  set(result)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*.ui)
+    list(APPEND result ${found})
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
 # One test program per tst_*.cpp file; the test is named <folder>_<file>.
 function(durovid_add_tests folder)
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})

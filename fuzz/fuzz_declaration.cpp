@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the declaration loader and, when they load, to the dump and a save.
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 #include "storage/StorageErrors.h"
 
 #include <QDir>

@@ -11,12 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     table.setData(reinterpret_cast<const char*>(data), qsizetype(size));
     table.open(QIODevice::ReadOnly);
     QByteArray document;
-    try {
-        document = SounImport::BuildDocument(table, QStringLiteral("soun1.dbf"), QStringLiteral("01.02.2011"),
-                                             QStringLiteral("00"));
-    } catch (const ESounImport&) {
+    SounImport import;
+    if (!import.BuildDocument(table, QStringLiteral("soun1.dbf"), QStringLiteral("01.02.2011"),
+                              QStringLiteral("00"), document))
         return 0;
-    }
     mTCodeNameList list;
     if (!list.LoadFromBytes(document)) std::abort();
     return 0;

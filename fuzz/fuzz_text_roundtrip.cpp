@@ -2,7 +2,7 @@
 // come back exactly and nothing else may change, whatever the texts look like (stream names, length
 // prefixes, digits). A text with a zero character must be refused, never saved.
 #include "storage/CodePage.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 #include "storage/StorageErrors.h"
 #include "tests/support/Samples.h"
 

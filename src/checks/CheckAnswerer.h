@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checks/CheckResult.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -9,8 +11,8 @@ enum class CheckAnswer { Fix, Skip, SkipAll, Cancel };
 
 // One fault a check reports.
 struct CheckFault {
-    quint16 Section = 0; // the section code of a whole-declaration result; 0 for a screen's own check
-    QString Title;       // the caption after "Проверка: "
+    CheckSection Section = CheckSection::None; // the section of a whole-declaration check
+    QString Title;                             // the caption after "Проверка: "
     QString Message;
     quint16 Position = 0; // where "Исправить" leads
 };
@@ -22,5 +24,7 @@ public:
     virtual CheckAnswer Answer(const CheckFault& fault) = 0;
 
     // A fault known only by its title and message.
-    CheckAnswer Ask(const QString& title, const QString& message) { return Answer({0, title, message, 0}); }
+    CheckAnswer Ask(const QString& title, const QString& message) {
+        return Answer({CheckSection::None, title, message, 0});
+    }
 };

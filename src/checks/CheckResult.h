@@ -1,31 +1,46 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
-// The sections a check result leads to; the value is the section code of the packed result.
-enum : quint16 {
-    CheckSectionConditions = 1,
-    CheckSectionPerson = 2,
-    CheckSectionAddress = 3,
-    CheckSectionIncome13 = 4,
-    CheckSectionCurrency = 7,
-    CheckSectionBusiness = 8,
-    CheckSectionStandardSocial = 9,
-    CheckSectionProperty = 10,
-    CheckSectionPractice = 11
+// The sections of the whole-declaration check, by their section codes.
+enum class CheckSection : quint16 {
+    None = 0, // a screen's own check
+    Conditions = 1,
+    Person = 2,
+    Address = 3,
+    Income13 = 4,
+    Currency = 7,
+    Business = 8,
+    StandardSocial = 9,
+    Property = 10,
+    Practice = 11
 };
 
-// Position of a result whose dialog was answered "Отмена" (or closed).
-inline constexpr quint16 CheckPositionCancelled = 0xFFFF;
+// The result of the whole-declaration check: the last section entered and what the user chose.
+struct CheckResult {
+    // The position of a result whose dialog was answered "Отмена" (or closed).
+    static constexpr quint16 CancelledPosition = 0xFFFF;
 
-// The whole-declaration result: the section code in the low half, the position in the high half.
-// Position 0: nothing to fix; 0xFFFF: cancelled; otherwise the field to show.
-constexpr quint32 PackCheckResult(quint16 section, quint16 position) {
-    return quint32(section) | (quint32(position) << 16);
-}
-constexpr quint16 CheckResultSection(quint32 result) {
-    return quint16(result & 0xFFFF);
-}
-constexpr quint16 CheckResultPosition(quint32 result) {
-    return quint16(result >> 16);
-}
+    CheckSection Section = CheckSection::None;
+    // 0: nothing to fix; CancelledPosition: cancelled; otherwise the field (or record) to show.
+    quint16 Position = 0;
+
+    bool Clean() const { return Position == 0; }
+    bool Cancelled() const { return Position == CancelledPosition; }
+
+    friend bool operator==(const CheckResult&, const CheckResult&) = default;
+};
+
+// The captions of the check dialogs ("Проверка: " + title), one per group of rules.
+namespace CheckTitle {
+extern const QString Conditions;
+extern const QString Person;
+extern const QString Income13;
+extern const QString Currency;
+extern const QString Business;
+extern const QString Practice;
+extern const QString Social;
+extern const QString Standard;
+extern const QString Property;
+} // namespace CheckTitle

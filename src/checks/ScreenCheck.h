@@ -13,7 +13,7 @@ public:
     // Shows the fault unless the check has ended; returns true once it has ended.
     bool Fault(const QString& message, quint16 position) {
         if (ended_) return true;
-        switch (answerer_.Answer({0, title_, message, position})) {
+        switch (answerer_.Answer({CheckSection::None, title_, message, position})) {
         case CheckAnswer::Fix:
             result_ = position;
             ended_ = true;

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
-#include "storage/Declaration.h"
+#include "checks/DeclarationCheck.h"
+#include "records/Declaration.h"
 
 namespace {
 

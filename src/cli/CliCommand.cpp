@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "checks/DeclarationCheck.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 #include "storage/StorageErrors.h"
 
 #include <QDate>
@@ -47,10 +47,8 @@ bool CliLoadDeclaration(const QString& fileName, mTDeclaration& declaration) {
     try {
         declaration.LoadFromFile(fileName);
         return true;
-    } catch (const mEPrivBase& e) {
-        CliError(e.Message());
-    } catch (const EConvertError&) {
-        CliError(StorageText::DamagedFile);
+    } catch (const std::exception& e) {
+        CliError(StorageFailureMessage(e));
     }
     return false;
 }

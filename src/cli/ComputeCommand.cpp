@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace {
 

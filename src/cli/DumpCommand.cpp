@@ -1,6 +1,6 @@
 #include "cli/CliCommand.h"
 
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "cli/CliCommand.h"
 
 #include "export/XmlExport.h"
+#include "records/Declaration.h"
 #include "storage/CodePage.h"
-#include "storage/Declaration.h"
 
 #include <QDir>
 
@@ -54,30 +54,22 @@ int Export(const QStringList& args) {
     if (!CliLoadDeclaration(a.file, declaration)) return ExitError;
 
     XmlExport exporter;
-    bool computationFailed = false;
-    exporter.SetMessageSink([&](const QString& message) {
-        if (message == XmlExport::ComputationFailed) computationFailed = true;
-        CliError(message);
-    });
     if (a.date) exporter.SetFixedDate(*a.date);
     if (a.guid) exporter.SetFixedGuid(*a.guid);
-
-    QString result;
-    try {
-        result = exporter.Export(a.folder, declaration, a.toStdout ? ExportToText : ExportToFile);
-    } catch (const std::exception& e) {
-        CliError(QString::fromUtf8(e.what()));
-        return ExitError;
-    }
-    if (result == XmlExport::ErrorResult) {
+    const bool exported = exporter.Export(a.folder, declaration, a.toStdout ? ExportToText : ExportToFile);
+    for (const QString& warning : exporter.Warnings())
+        CliError(warning);
+    if (!exported) {
+        CliError(exporter.ErrorString());
         CliError(QStringLiteral("Ошибка записи. Файл не сформирован."));
         return ExitError;
     }
     if (a.toStdout)
-        CliOut(CodePage::ToCp1251(result));
+        CliOut(CodePage::ToCp1251(exporter.Result()));
     else
-        CliOut(result + QLatin1Char('\n'));
-    return computationFailed ? ExitFaults : ExitOk;
+        CliOut(exporter.Result() + QLatin1Char('\n'));
+    // The document holds what was computed before the computation failed: a fault to look at.
+    return exporter.Warnings().isEmpty() ? ExitOk : ExitFaults;
 }
 
 const CliCommandRegistrar registrar(

@@ -8,11 +8,10 @@ namespace {
 
 int ImportSoun(const QStringList& args) {
     if (args.size() != 2) return CliUsage(QStringLiteral("import-soun"));
-    try {
-        SounImport::Import(args[0], args[1], QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
-                           QStringLiteral("00"));
-    } catch (const ESounImport& e) {
-        CliError(e.Message());
+    SounImport import;
+    if (!import.Import(args[0], args[1], QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
+                       QStringLiteral("00"))) {
+        CliError(import.ErrorString());
         CliError(QStringLiteral("Импортировать данные не удалось"));
         return ExitError;
     }

@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 
-#include "storage/Declaration.h"
-#include "storage/NewDeclaration.h"
+#include "records/Declaration.h"
+#include "records/NewDeclaration.h"
 #include "storage/StorageErrors.h"
 
 namespace {
@@ -11,8 +11,8 @@ int New(const QStringList& args) {
     auto declaration = CreateNewDeclaration();
     try {
         declaration->SaveToFile(args[0]);
-    } catch (const mEPrivBase& e) {
-        CliError(e.Message());
+    } catch (const std::exception& e) {
+        CliError(StorageFailureMessage(e));
         return ExitError;
     }
     return ExitOk;

@@ -5,8 +5,10 @@
 #include <QLatin1String>
 
 #include <initializer_list>
+#include <span>
 
 class mTDeclaration;
+class mTNalog;
 
 // Budget classification codes of the personal income tax. Payments made on tax notices during
 // the tax year carry that year's codes, one per rate; the amounts the return leaves to pay or to
@@ -28,7 +30,17 @@ inline constexpr QLatin1String TaxAgents("18210102010011000110");
 inline constexpr QLatin1String Entrepreneurs("18210102020011000110");
 inline constexpr QLatin1String OtherPersons("18210102030011000110");
 
+// The notice payments each rate counts as paid.
+inline constexpr QLatin1String Notices13[] = {Entrepreneurs13, Individuals13};
+inline constexpr QLatin1String Notices30[] = {NonResidents30};
+inline constexpr QLatin1String Notices35[] = {Prizes35};
+inline constexpr QLatin1String Notices9[] = {Mortgage9, Dividends9};
+inline constexpr QLatin1String Notices15[] = {NonResidentDividends15};
+
 } // namespace BudgetCode
 
-// Total of the declaration's payments on tax notices made under any of the codes (exact text).
+// The payment was made under one of the codes (exact text).
+bool PaidUnder(const mTNalog& payment, std::span<const QLatin1String> codes);
+// Total of the declaration's payments on tax notices made under any of the codes.
+Money NoticePayments(const mTDeclaration& declaration, std::span<const QLatin1String> codes);
 Money NoticePayments(const mTDeclaration& declaration, std::initializer_list<QLatin1String> codes);

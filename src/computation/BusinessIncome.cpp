@@ -1,10 +1,14 @@
 #include "computation/BusinessIncome.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 void kTSvodSumPrilV::LimitDeductionToIncome() {
     if (IncomeTotal < ProfessionalDeduction) ProfessionalDeduction = IncomeTotal;
+}
+
+bool kTSvodSumPrilV1::DeductsDocumentedExpenses(const mTBusinessNew& activity) {
+    return activity.HasDocumentedExpenses == 1;
 }
 
 bool kTSvodSumPrilV1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
@@ -12,9 +16,8 @@ bool kTSvodSumPrilV1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     if (!(declaration.IncomeKinds & IncomeBusiness)) return true;
     for (const auto& activity : declaration.BusinessIncomes) {
         IncomeTotal += activity->Income;
-        // Without documents the expenses are the normative share of the income.
         ProfessionalDeduction +=
-            activity->HasDocumentedExpenses == 1 ? activity->ExpensesTotal : activity->NormativeExpenses;
+            DeductsDocumentedExpenses(*activity) ? activity->ExpensesTotal : activity->NormativeExpenses;
     }
     AdvancePaid = declaration.AdvancePaid;
     AdvanceAccrued = declaration.AdvanceAccrued;

@@ -3,6 +3,7 @@
 #include "computation/ResultFields.h"
 
 class kTSvodSum;
+class mTBusinessNew;
 class mTDeclaration;
 
 // Income and professional deduction of business or private-practice activities, with the
@@ -31,6 +32,8 @@ protected:
 class kTSvodSumPrilV1 : public kTSvodSumPrilV {
 public:
     bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    // An activity deducts its documented expenses, or without documents the normative share of the income.
+    static bool DeductsDocumentedExpenses(const mTBusinessNew& activity);
 };
 
 // Private-practice records of the older layout.

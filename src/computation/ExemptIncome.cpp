@@ -2,34 +2,17 @@
 
 #include "computation/IncomeCodes.h"
 #include "computation/SvodSum.h"
+#include "records/Declaration.h"
 #include "storage/AmountText.h"
-#include "storage/Declaration.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr qint32 kFarmPayInKind = 2791;
 constexpr qint32 kBirthAid = 2762;
 constexpr qint32 kBirthAidDeduction = 508;
 
-// Monthly limit of the exempt pay in kind, and the share of the month's pay it may make up.
-constexpr Money kFarmMonthLimit = Money::FromUnits(4300);
-constexpr int kFarmPayInKindPercent = 20;
-
-// Limit shared by the exempt parts of all advertising prizes.
-constexpr Money kPrizeLimit = Money::FromUnits(4000);
-
-// A kind of income exempt up to a limit: income and deduction codes, its two fields and its limit.
-struct ExemptKind {
-    qint32 incomeCode;
-    qint32 deductionCode;
-    Money kTSvodSumPrilM::*income;
-    Money kTSvodSumPrilM::*exempt;
-    Money limit; // 0: the deduction amount entered, without limit
-};
-
-constexpr ExemptKind kExemptKinds[] = {
+constexpr kTSvodSumPrilMKind kExemptKinds[] = {
     {kBirthAid, kBirthAidDeduction, &kTSvodSumPrilM::BirthAidIncome, &kTSvodSumPrilM::BirthAidExempt,
      Money()},
     {2760, 503, &kTSvodSumPrilM::EmployerAidIncome, &kTSvodSumPrilM::EmployerAidExempt,
@@ -49,6 +32,10 @@ bool IsMonth(int month) {
 
 } // namespace
 
+std::span<const kTSvodSumPrilMKind> kTSvodSumPrilM::Kinds() {
+    return kExemptKinds;
+}
+
 bool kTSvodSumPrilM::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     ComputeFarmEmployers(declaration);
@@ -61,18 +48,20 @@ bool kTSvodSumPrilM::Compute(const mTDeclaration& declaration, kTSvodSum&) {
 void kTSvodSumPrilM::ComputeFarmEmployers(const mTDeclaration& declaration) {
     const auto& sources = declaration.ReturnKind == ReturnKind3NDFLNonResident ? declaration.IncomeSources13NR
                                                                                : declaration.IncomeSources13;
-    for (const auto& source : sources) {
-        const bool paysInKind = std::any_of(source->Lines.begin(), source->Lines.end(), [](const auto& line) {
-            return line->IncomeCode == kFarmPayInKind;
+    for (int s = 0; s < sources.Count(); ++s) {
+        const mTThirteenPercent* source = sources.At(s);
+        const bool paysInKind = std::any_of(source->Lines().begin(), source->Lines().end(), [](const auto& line) {
+            return line->IncomeCode == FarmPayInKindCode;
         });
         if (!paysInKind) continue;
         kTSvodSumPrilMFarmRow row;
         row.SourceINN = source->SourceINN;
         row.SourceKPP = source->SourceKPP;
-        for (const auto& line : source->Lines) {
+        row.SourceIndex = s;
+        for (const auto& line : source->Lines()) {
             if (!IsMonth(line->Month)) continue;
             const size_t m = line->Month - 1;
-            if (line->IncomeCode == kFarmPayInKind) row.PayInKind[m] += line->IncomeAmount;
+            if (line->IncomeCode == FarmPayInKindCode) row.PayInKind[m] += line->IncomeAmount;
             row.PayTotal[m] += line->IncomeAmount;
         }
 
@@ -83,12 +72,12 @@ void kTSvodSumPrilM::ComputeFarmEmployers(const mTDeclaration& declaration) {
         Money carried;
         for (size_t m = 0; m < 12; ++m) {
             row.CarriedIn[m] = carried;
-            const Money share = KopeckRound(row.PayTotal[m].ToLongDouble() * kFarmPayInKindPercent / 100.0L);
+            const Money share = KopeckRound(row.PayTotal[m].ToLongDouble() * FarmPayInKindPercent / 100.0L);
             Money exempt = row.PayInKind[m];
-            if (row.PayInKind[m] > share || row.PayInKind[m] > carried + kFarmMonthLimit) exempt = Money();
+            if (row.PayInKind[m] > share || row.PayInKind[m] > carried + FarmMonthLimit) exempt = Money();
             row.MonthExempt[m] = exempt;
             row.CarriedOut[m] =
-                exempt.IsZero() ? carried : std::max(Money(), carried + kFarmMonthLimit - exempt);
+                exempt.IsZero() ? carried : std::max(Money(), carried + FarmMonthLimit - exempt);
             carried = row.CarriedOut[m];
             row.RowExempt += exempt;
         }
@@ -97,34 +86,31 @@ void kTSvodSumPrilM::ComputeFarmEmployers(const mTDeclaration& declaration) {
     }
 }
 
-void kTSvodSumPrilM::AddExemptIncome(qint32 incomeCode, Money income, qint32 deductionCode, Money deduction) {
-    for (const ExemptKind& kind : kExemptKinds) {
-        if (kind.incomeCode != incomeCode) continue;
-        this->*kind.income += income;
-        if (deductionCode == kind.deductionCode)
-            this->*kind.exempt += kind.limit.IsZero() ? deduction : std::min(income, kind.limit);
+void kTSvodSumPrilM::AddExemptIncome(const IncomeItem& item) {
+    for (const kTSvodSumPrilMKind& kind : kExemptKinds) {
+        if (kind.IncomeCode != item.IncomeCode) continue;
+        this->*kind.Income += item.Income;
+        Share(kind.Income, item, item.Income);
+        if (item.DeductionCode == kind.DeductionCode) {
+            const Money exempt = kind.Limit.IsZero() ? item.Deduction : std::min(item.Income, kind.Limit);
+            this->*kind.Exempt += exempt;
+            Share(kind.Exempt, item, exempt);
+        }
         return;
     }
 }
 
 void kTSvodSumPrilM::ComputeExemptKinds(const mTDeclaration& declaration) {
-    const bool foreign = declaration.IncomeKinds & IncomeForeign;
-    if (declaration.IncomeSources13.Count() == 0 && !foreign) return;
-    for (const auto& source : declaration.IncomeSources13)
-        for (const auto& line : source->Lines)
-            AddExemptIncome(line->IncomeCode, line->IncomeAmount, line->DeductionCode, line->DeductionAmount);
-    if (foreign)
-        for (const auto& income : declaration.CurrencyIncomes)
-            AddExemptIncome(income->IncomeCode, income->IncomeRoubles, income->DeductionCode,
-                            income->DeductionAmount);
-    for (const ExemptKind& kind : kExemptKinds)
-        if (!kind.limit.IsZero()) this->*kind.exempt = std::min(this->*kind.exempt, kind.limit);
+    if (declaration.IncomeSources13.Count() == 0 && !(declaration.IncomeKinds & IncomeForeign)) return;
+    ForEachIncomeItem(declaration, [this](const IncomeItem& item) { AddExemptIncome(item); });
+    for (const kTSvodSumPrilMKind& kind : kExemptKinds)
+        if (!kind.Limit.IsZero()) this->*kind.Exempt = std::min(this->*kind.Exempt, kind.Limit);
 }
 
 bool kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
-    Money remaining = kPrizeLimit;
-    auto addRow = [&](const mTSourseIncomeInfo& source, int index, Money income, Money exempt) {
+    Money remaining = kTSvodSumPrilM2::PrizeLimit;
+    auto addRow = [&](const mTSourseIncomeInfo& source, int index, int line, Money income, Money exempt) {
         kTSvodSumPrilM2Row row;
         row.SourceINN = source.SourceINN;
         row.SourceKPP = source.SourceKPP;
@@ -132,6 +118,7 @@ bool kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         row.Income = income;
         row.Exempt = std::min(exempt, remaining);
         row.SourceIndex = index;
+        row.LineIndex = line;
         ExemptTotal += row.Exempt;
         remaining -= row.Exempt;
         Rows.push_back(std::move(row));
@@ -141,15 +128,17 @@ bool kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         for (int i = 0; i < declaration.IncomeSources35.Count(); ++i) {
             const mTThirtyFivePercent& source = *declaration.IncomeSources35.At(i);
             if (source.IncomeCode == IncomeCode::AdvertisingPrize && source.DeductionCode != 0)
-                addRow(source, i, source.IncomeTotal, source.DeductionAmount);
+                addRow(source, i, -1, source.IncomeTotal, source.DeductionAmount);
         }
     }
     // A prize line of a source that pays other income too is reported with its own amount only.
     for (int i = 0; i < declaration.IncomeSources13.Count(); ++i) {
         const mTThirteenPercent& source = *declaration.IncomeSources13.At(i);
-        for (const auto& line : source.Lines)
-            if (line->IncomeCode == IncomeCode::AdvertisingPrize && line->DeductionCode != 0)
-                addRow(source, i, line->IncomeAmount, line->DeductionAmount);
+        for (int l = 0; l < source.LineCount(); ++l) {
+            const mTSourseIncome& line = *source.Line(l);
+            if (line.IncomeCode == IncomeCode::AdvertisingPrize && line.DeductionCode != 0)
+                addRow(source, i, l, line.IncomeAmount, line.DeductionAmount);
+        }
     }
     return true;
 }

@@ -1,9 +1,23 @@
 #pragma once
 
+#include "computation/IncomeItems.h"
 #include "computation/ResultFields.h"
+
+#include <span>
 
 class kTSvodSum;
 class mTDeclaration;
+class kTSvodSumPrilM;
+
+// A kind of income exempt up to a limit: income and deduction codes, its two fields and its limit
+// (0: the deduction amount entered, without limit).
+struct kTSvodSumPrilMKind {
+    qint32 IncomeCode;
+    qint32 DeductionCode;
+    Money kTSvodSumPrilM::*Income;
+    Money kTSvodSumPrilM::*Exempt;
+    Money Limit;
+};
 
 // An agricultural employer paying in kind, month by month (index 0 = January).
 class kTSvodSumPrilMFarmRow {
@@ -27,11 +41,22 @@ public:
     std::array<Money, 12> MonthExempt{};
     std::array<Money, 12> CarriedOut{};
     Money RowExempt;
+    // Position of the employer among the 13 % sources; not part of the return.
+    qint32 SourceIndex = 0;
 };
 
 // Income exempt up to a limit per kind, and the exempt pay in kind of agricultural employers.
-class kTSvodSumPrilM {
+class kTSvodSumPrilM : public IncomeShareLog<kTSvodSumPrilM> {
 public:
+    // Income code of pay in kind by an agricultural employer.
+    static constexpr qint32 FarmPayInKindCode = 2791;
+    // Pay in kind is exempt up to this much a month (what a month leaves unused carries on), and
+    // only while it is no more than this share of the month's pay.
+    static constexpr Money FarmMonthLimit = Money::FromUnits(4300);
+    static constexpr int FarmPayInKindPercent = 20;
+    // The exempt kinds in the order of the return.
+    static std::span<const kTSvodSumPrilMKind> Kinds();
+
     void Reset() { ResetFields(*this); }
     bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
@@ -75,7 +100,7 @@ public:
 private:
     void ComputeFarmEmployers(const mTDeclaration& declaration);
     void ComputeExemptKinds(const mTDeclaration& declaration);
-    void AddExemptIncome(qint32 incomeCode, Money income, qint32 deductionCode, Money deduction);
+    void AddExemptIncome(const IncomeItem& item);
 };
 
 // A prize in an advertising contest with its exempt part.
@@ -96,11 +121,15 @@ public:
     Money Income;
     Money Exempt;
     qint32 SourceIndex = 0;
+    // The prize line of a 13 % source; -1 for a 35 % source, which has no lines. Not part of the return.
+    qint32 LineIndex = -1;
 };
 
 // Prizes in advertising contests; their exempt parts share one limit.
 class kTSvodSumPrilM2 {
 public:
+    static constexpr Money PrizeLimit = Money::FromUnits(4000);
+
     void Reset() { ResetFields(*this); }
     bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {

@@ -3,8 +3,8 @@
 #include "computation/IncomeCodes.h"
 #include "computation/SvodSum.h"
 #include "computation/WholeRoubles.h"
+#include "records/Declaration.h"
 #include "storage/AmountText.h"
-#include "storage/Declaration.h"
 
 #include <algorithm>
 
@@ -21,7 +21,8 @@ QString RateText(Money rate, qint32 units) {
 bool kTSvodSumPrilB::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     if (!(declaration.IncomeKinds & IncomeForeign)) return true;
-    for (const auto& income : declaration.CurrencyIncomes) {
+    for (int r = 0; r < declaration.CurrencyIncomes.Count(); ++r) {
+        const mTCurrencyIncome* income = declaration.CurrencyIncomes.At(r);
         if (income->TaxRate != Rate || income->IncomeCode == IncomeCode::ExemptMaterialBenefit) continue;
         kTSvodSumPrilBRow row;
         row.CountryCode = income->CountryCode;
@@ -44,6 +45,7 @@ bool kTSvodSumPrilB::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         row.TaxComputedRF = PercentInRoubles(net, Rate);
         // The tax paid abroad is credited up to the Russian tax on the same income.
         row.Credit = RoundToRoubles(std::min(row.TaxComputedRF, row.TaxRoubles).ToLongDouble());
+        row.RecordIndex = r;
 
         IncomeRoublesTotal += row.IncomeRoubles;
         ForeignTaxRoublesTotal += row.TaxRoubles;

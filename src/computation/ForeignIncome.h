@@ -45,6 +45,8 @@ public:
     Money TaxRoubles;
     Money TaxComputedRF;
     Money Credit;
+    // Position of the foreign income record the row comes from; not part of the return.
+    qint32 RecordIndex = 0;
 };
 
 // Foreign income of one tax rate (13, 9 or 35 %).

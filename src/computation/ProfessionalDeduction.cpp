@@ -1,7 +1,7 @@
 #include "computation/ProfessionalDeduction.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace {
 
@@ -31,15 +31,16 @@ constexpr ProfessionalGroup kGroups[] = {
 
 } // namespace
 
-void kTSvodSumPrilGGroups::Add(qint32 incomeCode, qint32 deductionCode, Money income, Money deduction,
-                               bool contractsOnly) {
+void kTSvodSumPrilGGroups::Add(const IncomeItem& item, bool contractsOnly) {
     for (const ProfessionalGroup& group : kGroups) {
-        if (incomeCode < group.firstIncomeCode || incomeCode > group.lastIncomeCode ||
-            deductionCode != group.deductionCode)
+        if (item.IncomeCode < group.firstIncomeCode || item.IncomeCode > group.lastIncomeCode ||
+            item.DeductionCode != group.deductionCode)
             continue;
         if (contractsOnly && group.income != &kTSvodSumPrilGGroups::ContractIncome) return;
-        this->*group.income += income;
-        this->*group.deduction += deduction;
+        this->*group.income += item.Income;
+        this->*group.deduction += item.Deduction;
+        Share(group.income, item, item.Income);
+        Share(group.deduction, item, item.Deduction);
         return;
     }
 }
@@ -58,10 +59,15 @@ bool kTSvodSumPrilG::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     const bool nonResident = declaration.ReturnKind == ReturnKind3NDFLNonResident;
     if (declaration.ReturnKind == ReturnKind3NDFL || nonResident) {
         const auto& sources = nonResident ? declaration.IncomeSources13NR : declaration.IncomeSources13;
-        for (const auto& source : sources)
-            for (const auto& line : source->Lines)
-                Add(line->IncomeCode, line->DeductionCode, line->IncomeAmount, line->DeductionAmount,
+        for (int s = 0; s < sources.Count(); ++s) {
+            const mTThirteenPercent& source = *sources.At(s);
+            for (int l = 0; l < source.LineCount(); ++l) {
+                const mTSourseIncome& line = *source.Line(l);
+                Add({line.IncomeCode, line.IncomeAmount, line.DeductionCode, line.DeductionAmount, false, s,
+                     l},
                     nonResident);
+            }
+        }
     }
     Finish();
     return true;
@@ -70,8 +76,11 @@ bool kTSvodSumPrilG::Compute(const mTDeclaration& declaration, kTSvodSum&) {
 bool kTSvodSumPrilG_In::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     if (declaration.IncomeKinds & IncomeForeign)
-        for (const auto& income : declaration.CurrencyIncomes)
-            Add(income->IncomeCode, income->DeductionCode, income->IncomeRoubles, income->DeductionAmount);
+        for (int r = 0; r < declaration.CurrencyIncomes.Count(); ++r) {
+            const mTCurrencyIncome& income = *declaration.CurrencyIncomes.At(r);
+            Add({income.IncomeCode, income.IncomeRoubles, income.DeductionCode, income.DeductionAmount, true,
+                 r});
+        }
     Finish();
     return true;
 }

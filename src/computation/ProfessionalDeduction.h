@@ -1,12 +1,13 @@
 #pragma once
 
+#include "computation/IncomeItems.h"
 #include "computation/ResultFields.h"
 
 class kTSvodSum;
 class mTDeclaration;
 
 // Professional deductions against income at 13 %, by group of income and deduction codes.
-class kTSvodSumPrilGGroups {
+class kTSvodSumPrilGGroups : public IncomeShareLog<kTSvodSumPrilGGroups> {
 public:
     void Reset() { ResetFields(*this); }
     template <class IO> void Fields(IO& io) {
@@ -38,8 +39,7 @@ public:
 protected:
     // Adds an income and its deduction to the group of the two codes; no group, nothing added.
     // contractsOnly admits only civil-law work contracts.
-    void Add(qint32 incomeCode, qint32 deductionCode, Money income, Money deduction,
-             bool contractsOnly = false);
+    void Add(const IncomeItem& item, bool contractsOnly = false);
     // Caps each group's deduction at its income and totals the deductions.
     void Finish();
 };

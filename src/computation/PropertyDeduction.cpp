@@ -2,11 +2,19 @@
 
 #include "computation/PositivePart.h"
 #include "computation/SvodSum.h"
+#include "records/Declaration.h"
 #include "storage/AmountText.h"
-#include "storage/Declaration.h"
 
 #include <algorithm>
 #include <stdexcept>
+
+TDateTime kTSvodSumPrilZ::AcquisitionDate(const mTConstructionDeduct& record) {
+    return record.ByInvestment == 1 ? record.ActDate : record.DwellingRegDate;
+}
+
+Money kTSvodSumPrilZ::WholeCeiling(const mTConstructionDeduct& record) {
+    return Money::FromUnits(DateValue::Year(AcquisitionDate(record)) < 2008 ? 1'000'000 : 2'000'000);
+}
 
 bool kTSvodSumPrilZ::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
@@ -19,11 +27,8 @@ bool kTSvodSumPrilZ::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     if (denominator == 0) throw std::domain_error("housing deduction: the share has a zero denominator");
     share_ = static_cast<long double>(numerator) / static_cast<long double>(denominator);
 
-    // The ceiling is split by the share; it was raised for housing acquired from 2008 on, counted
-    // from the transfer act when the housing was invested in and from the registration otherwise.
-    const TDateTime acquired = record.ByInvestment == 1 ? record.ActDate : record.DwellingRegDate;
-    const long double fullCeiling = DateValue::Year(acquired) < 2008 ? 1'000'000.0L : 2'000'000.0L;
-    const Money ceiling = Money::FromLongDouble(fullCeiling * share_);
+    // The ceiling is split by the share.
+    const Money ceiling = Money::FromLongDouble(WholeCeiling(record).ToLongDouble() * share_);
     CostActual = KopeckRound(std::min(record.ObjectCost, ceiling).ToLongDouble());
 
     InterestActual = record.CreditInterest;

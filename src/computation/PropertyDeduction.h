@@ -3,11 +3,18 @@
 #include "computation/ResultFields.h"
 
 class kTSvodSum;
+class mTConstructionDeduct;
 class mTDeclaration;
 
 // Property deduction for buying or building housing.
 class kTSvodSumPrilZ {
 public:
+    // The date that decides the ceiling: the transfer act when the housing was invested in, the
+    // registration of ownership otherwise.
+    static TDateTime AcquisitionDate(const mTConstructionDeduct& record);
+    // The ceiling for the whole object: raised for housing acquired from 2008 on.
+    static Money WholeCeiling(const mTConstructionDeduct& record);
+
     void Reset() {
         ResetFields(*this);
         share_ = 0;

@@ -5,14 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Fixed deductions for property held less than three years.
-constexpr Money kRealEstateLimit = Money::FromUnits(1'000'000);
-constexpr Money kOtherPropertyLimit = Money::FromUnits(250'000);
-
-} // namespace
-
 bool kTSvodSumPrilH1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     if (declaration.ReturnKind != ReturnKind3NDFL) return true;
@@ -21,15 +13,15 @@ bool kTSvodSumPrilH1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     ForEachIncomeItem(declaration, [this](const IncomeItem& item) { AddSale(item); });
 
     HousingDocExpenses = std::min(HousingDocExpenses, HousingDocIncome);
-    HousingSaleDeduction = std::min(HousingSaleDeduction, kRealEstateLimit);
-    HousingShareDeduction = std::min(HousingShareDeduction, kRealEstateLimit);
+    HousingSaleDeduction = std::min(HousingSaleDeduction, RealEstateLimit);
+    HousingShareDeduction = std::min(HousingShareDeduction, RealEstateLimit);
     // The limit holds for a whole object and its shares together.
     HousingLimitedIncome = HousingSaleIncome + HousingShareIncome;
-    HousingLimitedDeduction = std::min(HousingSaleDeduction + HousingShareDeduction, kRealEstateLimit);
+    HousingLimitedDeduction = std::min(HousingSaleDeduction + HousingShareDeduction, RealEstateLimit);
     HousingIncomeTotal = HousingDocIncome + HousingLimitedIncome;
     HousingDeductionTotal = HousingDocExpenses + HousingLimitedDeduction;
 
-    OtherSaleDeduction = std::min(OtherSaleDeduction, kOtherPropertyLimit);
+    OtherSaleDeduction = std::min(OtherSaleDeduction, OtherPropertyLimit);
     OtherIncomeTotal = OtherSaleIncome + OtherDocIncome;
     OtherDeductionTotal = OtherSaleDeduction + OtherDocExpenses;
 
@@ -41,27 +33,33 @@ void kTSvodSumPrilH1::AddSale(const IncomeItem& item) {
     const auto is = [&item](qint32 incomeCode, qint32 deductionCode) {
         return item.IncomeCode == incomeCode && item.DeductionCode == deductionCode;
     };
+    const auto add = [&](Money kTSvodSumPrilH1::*field, Money amount) {
+        this->*field += amount;
+        Share(field, item, amount);
+    };
     if (is(1510, 901)) {
         // The fixed deduction is the whole income of the group, whatever amount the line carries.
-        HousingSaleIncome += item.Income;
+        add(&kTSvodSumPrilH1::HousingSaleIncome, item.Income);
         HousingSaleDeduction = HousingSaleIncome;
     } else if (is(1510, 903)) {
-        HousingDocIncome += item.Income;
-        HousingDocExpenses += item.Deduction;
+        add(&kTSvodSumPrilH1::HousingDocIncome, item.Income);
+        add(&kTSvodSumPrilH1::HousingDocExpenses, item.Deduction);
     } else if (is(1511, 903)) {
-        HousingDocIncome += item.Income;
-        HousingDocExpenses += item.Foreign ? item.Deduction : std::min(item.Income, item.Deduction);
+        add(&kTSvodSumPrilH1::HousingDocIncome, item.Income);
+        add(&kTSvodSumPrilH1::HousingDocExpenses,
+            item.Foreign ? item.Deduction : std::min(item.Income, item.Deduction));
     } else if (is(1511, 904)) {
-        HousingShareIncome += item.Income;
-        HousingShareDeduction += item.Foreign ? std::min(item.Income, item.Deduction) : item.Deduction;
+        add(&kTSvodSumPrilH1::HousingShareIncome, item.Income);
+        add(&kTSvodSumPrilH1::HousingShareDeduction,
+            item.Foreign ? std::min(item.Income, item.Deduction) : item.Deduction);
     } else if (is(1520, 906)) {
-        OtherSaleIncome += item.Income;
-        OtherSaleDeduction += item.Deduction;
+        add(&kTSvodSumPrilH1::OtherSaleIncome, item.Income);
+        add(&kTSvodSumPrilH1::OtherSaleDeduction, item.Deduction);
     } else if (is(1520, 903)) {
-        OtherDocIncome += item.Income;
-        OtherDocExpenses += item.Deduction;
+        add(&kTSvodSumPrilH1::OtherDocIncome, item.Income);
+        add(&kTSvodSumPrilH1::OtherDocExpenses, item.Deduction);
     } else if (is(4900, 908)) {
-        RedemptionIncome += item.Income;
-        RedemptionDeduction += item.Deduction;
+        add(&kTSvodSumPrilH1::RedemptionIncome, item.Income);
+        add(&kTSvodSumPrilH1::RedemptionDeduction, item.Deduction);
     }
 }

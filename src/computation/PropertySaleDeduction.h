@@ -1,14 +1,19 @@
 #pragma once
 
+#include "computation/IncomeItems.h"
 #include "computation/ResultFields.h"
 
 class kTSvodSum;
 class mTDeclaration;
-struct IncomeItem;
 
 // Deduction on the sale of property and on the redemption of land or real estate.
-class kTSvodSumPrilH1 {
+class kTSvodSumPrilH1 : public IncomeShareLog<kTSvodSumPrilH1> {
 public:
+    // Fixed deductions for property held less than three years: real estate (a whole object and
+    // its shares together) and other property.
+    static constexpr Money RealEstateLimit = Money::FromUnits(1'000'000);
+    static constexpr Money OtherPropertyLimit = Money::FromUnits(250'000);
+
     void Reset() { ResetFields(*this); }
     bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {

@@ -3,7 +3,7 @@
 #include "computation/IncomeCodes.h"
 #include "computation/SvodSum.h"
 #include "computation/WholeRoubles.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ void TakeOkato(QString& code, const QString& sourceOkato) {
 void AddLineSources(kTSvodSumPrilA& sheet, const mTRecordList<mTThirteenPercent>& sources, QString& okato) {
     for (const auto& source : sources) {
         TakeOkato(okato, source->SourceOKATO);
-        for (const auto& line : source->Lines)
+        for (const auto& line : source->Lines())
             sheet.IncomeTotal += line->IncomeAmount;
         sheet.TaxableTotal += source->TaxableIncome;
         sheet.TaxComputedTotal += source->TaxComputed;

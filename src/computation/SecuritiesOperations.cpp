@@ -32,6 +32,8 @@ void kTSvodSumPrilJ::AddTransaction(const IncomeItem& item) {
         if (category.incomeCode == item.IncomeCode) {
             this->*category.income += item.Income;
             this->*category.expenses += item.Deduction;
+            Share(category.income, item, item.Income);
+            Share(category.expenses, item, item.Deduction);
             return;
         }
 }

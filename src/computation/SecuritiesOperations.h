@@ -1,13 +1,13 @@
 #pragma once
 
+#include "computation/IncomeItems.h"
 #include "computation/ResultFields.h"
 
 class kTSvodSum;
 class mTDeclaration;
-struct IncomeItem;
 
 // Transactions with securities and futures instruments, with the offsetting of losses between categories.
-class kTSvodSumPrilJ {
+class kTSvodSumPrilJ : public IncomeShareLog<kTSvodSumPrilJ> {
 public:
     void Reset() { ResetFields(*this); }
     bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);

@@ -1,37 +1,18 @@
 #include "computation/SocialDeduction.h"
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "computation/WholeRoubles.h"
+#include "records/Declaration.h"
 
 #include <algorithm>
 
 namespace {
-
-// Each payment for a child's education is deductible up to this amount.
-constexpr Money kChildEducationLimit = Money::FromUnits(50000);
-// The limited group together with the pension contributions deducted by agents.
-constexpr Money kLimitedGroupLimit = Money::FromUnits(120000);
-// Charity is deductible up to this share of the income.
-constexpr int kCharityPercent = 25;
 
 // Pension contract kinds: provision for oneself or a relative, insurance for oneself or a relative.
 constexpr qint32 kProvisionOwn = 1;
 constexpr qint32 kProvisionRelative = 2;
 constexpr qint32 kInsuranceOwn = 3;
 constexpr qint32 kInsuranceRelative = 4;
-
-// percent % of amount, the kopecks past the second decimal cut. Wide arithmetic: the amounts come
-// from a file and must not overflow.
-Money PercentCutToKopecks(Money amount, int percent) {
-    constexpr qint64 rawPerKopeck = Money::Scale / 100;
-    const __int128 kopecks = static_cast<__int128>(amount.Raw()) * percent / Money::Scale;
-    return Money::FromRaw(static_cast<qint64>(kopecks) * rawPerKopeck);
-}
-
-// amount > percent % of base, exactly.
-bool ExceedsPercent(Money amount, Money base, int percent) {
-    return static_cast<__int128>(amount.Raw()) * 100 > static_cast<__int128>(base.Raw()) * percent;
-}
 
 } // namespace
 
@@ -45,14 +26,14 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
     const Money income = sum.PrilA13.IncomeTotal + sum.PrilB13.IncomeRoublesTotal + sum.PrilV1.IncomeTotal +
                          sum.PrilV2.IncomeTotal;
     // Compared exactly with the share of the income, then cut to kopecks.
-    if (ExceedsPercent(Charity, income, kCharityPercent))
-        Charity = PercentCutToKopecks(income, kCharityPercent);
+    if (ExceedsPercent(Charity, income, CharityPercent))
+        Charity = PercentCutToKopecks(income, CharityPercent);
 
     OwnEducation = record.OwnEducation;
 
     // The declaration keeps the lowered amounts.
     for (Money& payment : record.ChildEducation) {
-        if (payment > kChildEducationLimit) payment = kChildEducationLimit;
+        if (payment > ChildEducationLimit) payment = ChildEducationLimit;
         ChildEducationTotal += payment;
     }
 
@@ -68,7 +49,7 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
     UnlimitedSubtotal = Charity + ChildEducationTotal + ExpensiveTreatment;
     LimitedSubtotal =
         Insurance + PensionInsurance + PensionProvision + ExtraPension + OwnEducation + Treatment;
-    const Money limit = std::max(Money(), kLimitedGroupLimit - sum.PrilE3.AgentTotal);
+    const Money limit = std::max(Money(), LimitedGroupLimit - sum.PrilE3.AgentTotal);
     if (LimitedSubtotal > limit) LimitedSubtotal = limit;
     SocialTotal = UnlimitedSubtotal + LimitedSubtotal + sum.PrilE3.AgentTotal;
     return true;
@@ -76,7 +57,9 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
 
 bool kTSvodSumPrilE3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
-    for (const auto& contract : declaration.SocialDeduction.PensionContracts) {
+    const auto& contracts = declaration.SocialDeduction.PensionContracts;
+    for (size_t i = 0; i < contracts.size(); ++i) {
+        const mTPens* contract = contracts[i].get();
         const qint32 kind = contract->ContractKind;
         const bool provision = kind == kProvisionOwn || kind == kProvisionRelative;
         const bool insurance = kind == kInsuranceOwn || kind == kInsuranceRelative;
@@ -93,6 +76,7 @@ bool kTSvodSumPrilE3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         item.AgentDeducted = std::min(contract->AgentDeduction, contract->Contribution);
         // What the agent has not deducted yet; the amount claimed on the contract is not used.
         item.ToDeduct = item.Contribution - item.AgentDeducted;
+        item.ContractIndex = qint32(i);
 
         if (provision) {
             ProvisionDeductTotal += item.ToDeduct;

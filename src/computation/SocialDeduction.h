@@ -29,6 +29,8 @@ public:
     Money Contribution;
     Money ToDeduct;
     Money AgentDeducted;
+    // Position of the contract in the social-deduction record; not part of the return.
+    qint32 ContractIndex = 0;
 };
 
 // Pension contracts: non-state pension provision and voluntary pension insurance.
@@ -59,6 +61,13 @@ public:
 // amounts above the limit in the declaration's social-deduction record itself.
 class kTSvodSumPrilE2 {
 public:
+    // Each payment for a child's education is deductible up to this amount.
+    static constexpr Money ChildEducationLimit = Money::FromUnits(50000);
+    // The limited group together with the pension contributions deducted by agents.
+    static constexpr Money LimitedGroupLimit = Money::FromUnits(120000);
+    // Charity is deductible up to this share of the income.
+    static constexpr int CharityPercent = 25;
+
     void Reset() { ResetFields(*this); }
     bool Compute(mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {

@@ -1,6 +1,6 @@
 #include "computation/SvodSum.h"
 
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 kTSvodSum::kTSvodSum() {
     Reset();

@@ -21,6 +21,10 @@ class mTDeclaration;
 // export or print; nothing of it is stored.
 class kTSvodSum {
 public:
+    // What the program tells the user when a computation fails.
+    static inline const QString FailureMessage =
+        QStringLiteral("Ошибка в рассчетах. Пожалуйста, свяжитесь с разработчиками через службу поддержки");
+
     kTSvodSum();
     kTSvodSum(const kTSvodSum&) = delete;
     kTSvodSum& operator=(const kTSvodSum&) = delete;

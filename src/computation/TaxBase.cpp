@@ -4,7 +4,7 @@
 #include "computation/PositivePart.h"
 #include "computation/SvodSum.h"
 #include "computation/WholeRoubles.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <algorithm>
 
@@ -44,7 +44,7 @@ bool kTSvodSumList1::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     TaxComputed = PercentInRoubles(TaxBase, 13);
     TaxWithheld = sum.PrilA13.TaxWithheldTotal;
     FixedAdvancePaid = sum.PrilA13.FixedAdvancePaid;
-    PaidOnNotices = NoticePayments(declaration, {BudgetCode::Entrepreneurs13, BudgetCode::Individuals13});
+    PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices13);
     Settle(TaxComputed, TaxWithheld + AdvancePaid + FixedAdvancePaid + PaidOnNotices, ForeignTaxCredit,
            Refundable, Payable);
     return true;
@@ -62,7 +62,7 @@ bool kTSvodSumList2::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
         TaxWithheld = sum.PrilA30.TaxWithheldTotal;
     }
     // A resident's payments under this code have no tax to meet and come back as a refund.
-    PaidOnNotices = NoticePayments(declaration, {BudgetCode::NonResidents30});
+    PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices30);
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, Money(), Refundable, Payable);
     return true;
 }
@@ -77,7 +77,7 @@ bool kTSvodSumList3::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     TaxWithheld = sum.PrilA35.TaxWithheldTotal;
     // Tax withheld from an exempt material benefit was not due and counts as paid.
     TaxWithheldExempt = sum.PrilM3.TaxWithheldTotal;
-    PaidOnNotices = NoticePayments(declaration, {BudgetCode::Prizes35});
+    PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices35);
     ForeignTaxCredit = sum.PrilB35.CreditTotal;
     Settle(TaxComputed, TaxWithheld + TaxWithheldExempt + PaidOnNotices, ForeignTaxCredit, Refundable,
            Payable);
@@ -92,7 +92,7 @@ bool kTSvodSumList4::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     // The tax of dividends is the one the sources and the foreign-income sheet computed.
     TaxComputed = sum.PrilA6.TaxComputedTotal + sum.PrilB9.TaxComputedTotal;
     TaxWithheld = sum.PrilA6.TaxWithheldTotal;
-    PaidOnNotices = NoticePayments(declaration, {BudgetCode::Mortgage9, BudgetCode::Dividends9});
+    PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices9);
     ForeignTaxCredit = sum.PrilB9.CreditTotal;
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, ForeignTaxCredit, Refundable, Payable);
     return true;
@@ -106,7 +106,7 @@ bool kTSvodSumList5::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     // Computed on the total, so it may differ by a rouble from the sum of the sources' taxes.
     TaxComputed = PercentInRoubles(TaxBase, 15);
     TaxWithheld = sum.PrilA15.TaxWithheldTotal;
-    PaidOnNotices = NoticePayments(declaration, {BudgetCode::NonResidentDividends15});
+    PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices15);
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, Money(), Refundable, Payable);
     return true;
 }

@@ -7,3 +7,9 @@
 Money RoundToRoubles(long double value);
 // percent % of amount, computed in extended precision, in whole roubles.
 Money PercentInRoubles(Money amount, int percent);
+
+// percent % of amount, the kopecks past the second decimal cut. Wide arithmetic: the amounts come
+// from a file and must not overflow.
+Money PercentCutToKopecks(Money amount, int percent);
+// amount > percent % of base, exactly.
+bool ExceedsPercent(Money amount, Money base, int percent);

@@ -61,36 +61,6 @@ void TMaskedDocEdit::SetEditType(int kind) {
     Recheck();
 }
 
-int TMaskedDocEdit::KindForDocument(int documentCode) {
-    switch (documentCode) {
-    case 1:
-    case 3:
-        return 0;
-    case 2:
-    case 9:
-    case 22:
-        return 1;
-    case 21:
-        return 2;
-    case 4:
-    case 6:
-        return 3;
-    case 7:
-    case 26:
-    case 27:
-        return 4;
-    case 5:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 91:
-        return 6;
-    default:
-        return 5;
-    }
-}
-
 int TMaskedDocEdit::RomanValue(const QString& numeral) {
     int value = 0;
     for (qsizetype i = 0; i < numeral.size(); ++i) {

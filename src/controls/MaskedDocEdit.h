@@ -2,7 +2,8 @@
 
 #include "controls/GuardedEdit.h"
 
-// The series and number of an identity document, in the form the kind of document prescribes.
+// The series and number of an identity document, in the form the kind of document prescribes
+// (DocumentNumberFormat in reference/DocumentKinds.h tells the kind for a document).
 //   0: Roman numeral "-" two Cyrillic capitals, space, six digits   (XIV-МЮ 123456)
 //   1: 2 digits, space, 7 digits          2: 2 digits, space, 2 digits, space, 6 digits
 //   3: 2 Cyrillic capitals, space, 6 digits   4: the same with 7 digits
@@ -18,8 +19,6 @@ public:
     int EditType() const { return editType_; }
     void SetEditType(int kind);
 
-    // The kind of field for an identity-document code (the taxpayer's DocTypeCode).
-    static int KindForDocument(int documentCode);
     // text in the form the kind keeps (capitals, Roman letters), or nothing when it cannot be
     // (the beginning of) a text of that kind.
     static std::optional<QString> Normalised(int kind, const QString& text);

@@ -2,7 +2,7 @@
 #include "computation/SvodSum.h"
 #include "export/ExportGroups.h"
 #include "export/ExportText.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace ExportGroups {
 

@@ -2,7 +2,7 @@
 // whole body of an estimated-income return.
 #include "export/ExportGroups.h"
 #include "export/ExportText.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 namespace ExportGroups {
 

@@ -3,7 +3,7 @@
 #include "computation/WholeRoubles.h"
 #include "export/ExportGroups.h"
 #include "export/ExportText.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <stdexcept>
 

@@ -2,7 +2,7 @@
 // payment line per budget classification code.
 #include "computation/SvodSum.h"
 #include "export/ExportGroups.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <initializer_list>
 

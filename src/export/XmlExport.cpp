@@ -2,13 +2,12 @@
 
 #include "computation/SvodSum.h"
 #include "export/ExportText.h"
+#include "records/Declaration.h"
 #include "storage/CodePage.h"
-#include "storage/Declaration.h"
 #include "storage/SaveFile.h"
 
 #include <QDir>
 #include <pugixml.hpp>
-#include <stdexcept>
 
 namespace {
 
@@ -73,74 +72,72 @@ QString FileName(const QString& identifier) {
     return name + QStringLiteral(".xml");
 }
 
-// A file that could not be written: the user can act on the reason (a folder without write
-// permission, a full disk), so it is shown as it is and not as a fault of the program.
-struct WriteFailure {
-    QString message;
-};
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    SaveFile file(path);
-    file.SetRefuseSymbolicLink(true);
-    if (!file.Save(bytes))
-        throw WriteFailure{QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.ErrorString())};
-}
-
 } // namespace
 
 XmlExport::XmlExport() = default;
 XmlExport::~XmlExport() = default;
 
-QString XmlExport::Export(const QString& folder, mTDeclaration& declaration, quint16 mode) {
+bool XmlExport::Export(const QString& folder, mTDeclaration& declaration, quint16 mode) {
     auto sum = std::make_unique<kTSvodSum>();
+    bool computed = true;
     try {
         if (computation_)
             computation_(declaration, *sum);
         else
             sum->Compute(declaration);
     } catch (...) {
-        Report(ComputationFailed);
+        computed = false;
     }
-    return Export(folder, declaration, *sum, mode);
+    const bool exported = Export(folder, declaration, *sum, mode);
+    if (!computed) warnings_.prepend(ComputationFailed);
+    return exported;
 }
 
-QString XmlExport::Export(const QString& folder, const mTDeclaration& declaration, const kTSvodSum& sum,
-                          quint16 mode) {
+bool XmlExport::Fail(const QString& reason) {
+    result_.clear();
+    errorString_ = reason;
+    return false;
+}
+
+bool XmlExport::Export(const QString& folder, const mTDeclaration& declaration, const kTSvodSum& sum,
+                       quint16 mode) {
+    result_.clear();
+    errorString_.clear();
+    warnings_.clear();
     document_.reset();
     try {
         document_ = std::make_unique<pugi::xml_document>();
     } catch (const std::exception& e) {
-        throw std::runtime_error(
-            (QStringLiteral("Ошибка создания объекта:") + QString::fromLocal8Bit(e.what()))
-                .toUtf8()
-                .toStdString());
+        return Fail(QStringLiteral("Ошибка создания объекта:") + QString::fromLocal8Bit(e.what()));
     }
 
+    QByteArray bytes;
+    QString identifier;
     try {
         const ExportContext context{declaration, sum};
         const ExportStamp stamp = Stamp();
-        const QString identifier = ExportText::Clean(ExportGroups::FileIdentifier(declaration, stamp));
+        identifier = ExportText::Clean(ExportGroups::FileIdentifier(declaration, stamp));
         BuildDocument(*document_, context, stamp, identifier);
-        const QByteArray bytes = Serialise(*document_);
-        // The text is what the file would hold, so the print interface sees the same characters.
-        if (mode != ExportToFile) return CodePage::FromCp1251(bytes);
-        const QString fileName = FileName(identifier);
-        WriteFile(QDir(folder).filePath(fileName), bytes);
-        return fileName;
-    } catch (const WriteFailure& failure) {
-        Report(failure.message);
-        return ErrorResult;
+        bytes = Serialise(*document_);
     } catch (...) {
-        Report(BuildFailed);
-        return ErrorResult;
+        return Fail(BuildFailed);
     }
+    // The text is what the file would hold, so the print interface sees the same characters.
+    if (mode != ExportToFile) {
+        result_ = CodePage::FromCp1251(bytes);
+        return true;
+    }
+    const QString fileName = FileName(identifier);
+    SaveFile file(QDir(folder).filePath(fileName));
+    file.SetRefuseSymbolicLink(true);
+    if (!file.Save(bytes))
+        return Fail(
+            QStringLiteral("Не удалось записать файл %1: %2").arg(file.FileName(), file.ErrorString()));
+    result_ = fileName;
+    return true;
 }
 
 ExportStamp XmlExport::Stamp() const {
     const QUuid guid = fixedGuid_ ? *fixedGuid_ : QUuid::createUuid();
     return {fixedDate_ ? *fixedDate_ : QDate::currentDate(), guid.toString(QUuid::WithoutBraces).toUpper()};
-}
-
-void XmlExport::Report(const QString& message) const {
-    if (sink_) sink_(message);
 }

@@ -1,8 +1,8 @@
 #include "print/FormPrinter.h"
 
 #include "print/ReturnPreview.h"
-#include "print/form/ReturnLayout.h"
-#include "print/form/ReturnPainter.h"
+#include "form/ReturnLayout.h"
+#include "form/ReturnPainter.h"
 
 #include <QPrinter>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -32,11 +31,8 @@ public:
 };
 
 namespace PrintComponents {
-using Factory = std::function<std::unique_ptr<TPrintComponent>()>;
-// Creates the component; raises PrintComponentError when it cannot be created.
+// The program's print component (TFormPrinter).
 std::unique_ptr<TPrintComponent> Create();
-// Tests install a component of their own; an empty factory goes back to TFormPrinter.
-Factory InstallFactory(Factory factory);
 } // namespace PrintComponents
 
 // Parameters of the layout.

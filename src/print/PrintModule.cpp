@@ -1,9 +1,8 @@
 #include "print/PrintModule.h"
 
-#include "print/DeclarationExport.h"
+#include "desktop/UserPrompts.h"
 #include "print/PrintComponent.h"
-#include "shell/UserPrompts.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <QPrinter>
 
@@ -17,8 +16,11 @@ void RunPrintModule(PrintMode mode, const PrintRun& run) {
     if (run.CheckAndShow && run.CheckAndShow() != 0) return;
     std::unique_ptr<TPrintComponent> component;
     try {
-        component = PrintComponents::Create();
+        component = run.CreateComponent();
     } catch (const std::exception&) {
+        component.reset();
+    }
+    if (!component) {
         Show(run.Owner,
              QStringLiteral("Не найден модуль печати. Войдите в рабочий каталог программы \"Durovid 2010\" и "
                             "запустите файл \"FormPrint-setup.msi\""));
@@ -26,8 +28,11 @@ void RunPrintModule(PrintMode mode, const PrintRun& run) {
     }
     component->SetPrintTiffParam(InspectionNameParam, run.Declaration->InspectionName);
     component->SetPrintTiffFolder(run.ProgramDir);
-    const QString xml =
-        DeclarationExport::Run(run.ProgramDir, *run.Declaration, DeclarationExport::ReturnText);
+    QString xml, error;
+    if (!run.ExportText(xml, error)) {
+        UserPrompts::Current().Message(run.Owner, QMessageBox::Warning, error);
+        return;
+    }
 
     if (mode == PrintMode::Preview) {
         try {

@@ -1,6 +1,6 @@
 #include "print/ReturnPreview.h"
 
-#include "print/form/ReturnPainter.h"
+#include "form/ReturnPainter.h"
 #include "ui_ReturnPreview.h"
 
 #include <QImage>

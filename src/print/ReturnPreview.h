@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/form/ReturnPage.h"
+#include "form/ReturnPage.h"
 
 #include <QDialog>
 #include <QPrinter>

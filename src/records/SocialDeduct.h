@@ -19,7 +19,8 @@ public:
     int AddChildEducation(Money amount);
 
     int PensionContractCount() const { return int(PensionContracts.size()); }
-    mTPens* PensionContract(int i) const { return PensionContracts.at(size_t(i)).get(); }
+    mTPens* PensionContract(int i) { return PensionContracts.at(size_t(i)).get(); }
+    const mTPens* PensionContract(int i) const { return PensionContracts.at(size_t(i)).get(); }
     int AddPensionContract();
     // With a contract: puts it in place i. Without: frees contract i and removes it.
     void ReplacePensionContract(int i, std::unique_ptr<mTPens> contract);

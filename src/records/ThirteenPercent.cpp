@@ -10,19 +10,22 @@ constexpr quint32 kVersion1_1 = 65537; // files from 1.1 on hold the standard-de
 
 int mTThirteenPercent::AddLine(std::unique_ptr<mTSourseIncome> line) {
     IncomeTotal += line->IncomeAmount;
-    Lines.push_back(std::move(line));
-    return int(Lines.size()) - 1;
+    return lines_.Add(std::move(line));
 }
 
 void mTThirteenPercent::ReplaceLine(int position, std::unique_ptr<mTSourseIncome> line) {
-    auto& slot = Lines.at(size_t(position));
-    IncomeTotal -= slot->IncomeAmount;
-    if (line) {
-        IncomeTotal += line->IncomeAmount;
-        slot = std::move(line);
-    } else {
-        Lines.erase(Lines.begin() + position);
+    if (!line) {
+        DeleteLine(position);
+        return;
     }
+    IncomeTotal -= lines_.At(position)->IncomeAmount;
+    IncomeTotal += line->IncomeAmount;
+    lines_.Replace(position, std::move(line));
+}
+
+void mTThirteenPercent::DeleteLine(int position) {
+    IncomeTotal -= lines_.At(position)->IncomeAmount;
+    lines_.Delete(position);
 }
 
 void mTThirteenPercent::SetMonthValue(int month, Money value) {
@@ -71,9 +74,7 @@ template <class IO> void mTThirteenPercent::Fields(IO& io, int index, bool nonRe
     if constexpr (IO::Kind == IoKind::Read) {
         // The total is rebuilt from the lines, never read.
         IncomeTotal = Money();
-        Lines.clear();
-        // The count comes from the file: a damaged one must not make us reserve for billions.
-        Lines.reserve(size_t(std::clamp(count, 0, ListLimits::MaxCount(ListLimits::List::IncomeLines))));
+        lines_.Clear();
         for (int j = 0; j < count; ++j) {
             auto line = std::make_unique<mTSourseIncome>();
             line->Fields(io, index, j, nonResident);
@@ -82,7 +83,7 @@ template <class IO> void mTThirteenPercent::Fields(IO& io, int index, bool nonRe
     } else {
         for (int j = 0; j < count; ++j) {
             io.BeginItem();
-            Lines[size_t(j)]->Fields(io, index, j, nonResident);
+            lines_.At(j)->Fields(io, index, j, nonResident);
             io.EndItem();
         }
     }

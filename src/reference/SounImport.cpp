@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QtEndian>
 
-namespace SounImport {
-
 namespace {
 
 constexpr int HeaderLength = 32;
@@ -21,10 +19,6 @@ QString Field(const QByteArray& record, int first, int length) {
     for (QChar& c : text)
         if (c.unicode() < 0x20) c = QLatin1Char(' ');
     return text.trimmed();
-}
-
-[[noreturn]] void ReadError(const QString& tablePath) {
-    throw ESounImport(QStringLiteral("Error read file:") + tablePath);
 }
 
 // A dBASE header is 32 bytes, one 32-byte descriptor per field and the terminator 0x0D (a Visual FoxPro
@@ -47,30 +41,37 @@ bool HeaderLengthFits(QIODevice& table, quint16 headerLength) {
 
 } // namespace
 
-QByteArray BuildDocument(QIODevice& table, const QString& tablePath, const QString& date,
-                         const QString& version) {
-    pugi::xml_document document;
-    pugi::xml_node root = document.append_child("Inspections");
+bool SounImport::Fail(const QString& reason) {
+    errorString_ = reason;
+    return false;
+}
+
+bool SounImport::BuildDocument(QIODevice& table, const QString& tablePath, const QString& date,
+                               const QString& version, QByteArray& document) {
+    errorString_.clear();
+    const QString readError = QStringLiteral("Error read file:") + tablePath;
+    pugi::xml_document xml;
+    pugi::xml_node root = xml.append_child("Inspections");
     root.append_attribute("Version").set_value(version.toUtf8().constData());
     root.append_attribute("Date").set_value(date.toUtf8().constData());
 
     const QByteArray header = table.read(HeaderLength);
-    if (header.size() < HeaderLength) ReadError(tablePath);
+    if (header.size() < HeaderLength) return Fail(readError);
     quint32 count = qFromLittleEndian<quint32>(header.constData() + 4);
     const quint16 headerLength = qFromLittleEndian<quint16>(header.constData() + 8);
     // A header that points past the end of the table is damage, not an empty directory: replacing
     // the old file with an empty one would lose every tax office.
-    if (!table.isSequential() && headerLength > table.size()) ReadError(tablePath);
+    if (!table.isSequential() && headerLength > table.size()) return Fail(readError);
     if (!HeaderLengthFits(table, headerLength))
-        throw ESounImport(QStringLiteral("Таблица %1 повреждена: длина заголовка (%2) не соответствует "
-                                         "описанию полей")
-                              .arg(tablePath)
-                              .arg(headerLength));
-    if (!table.seek(headerLength)) ReadError(tablePath);
+        return Fail(QStringLiteral("Таблица %1 повреждена: длина заголовка (%2) не соответствует "
+                                   "описанию полей")
+                        .arg(tablePath)
+                        .arg(headerLength));
+    if (!table.seek(headerLength)) return Fail(readError);
 
     for (; count > 0 && !table.atEnd(); --count) {
         const QByteArray record = table.read(RecordLength);
-        if (record.size() < RecordLength) ReadError(tablePath);
+        if (record.size() < RecordLength) return Fail(readError);
         const QString code = Field(record, 1, 4);
         const bool office = code.mid(2, 2) != QLatin1String("00") && Field(record, 7, 30).isEmpty() &&
                             Field(record, 411, 1) == QLatin1String("1") && Field(record, 934, 10).isEmpty();
@@ -81,24 +82,21 @@ QByteArray BuildDocument(QIODevice& table, const QString& tablePath, const QStri
     }
     // The new file replaces the whole list: one without a single tax office would leave the picker empty.
     if (!root.child("Inspection"))
-        throw ESounImport(
-            QStringLiteral("В таблице %1 нет ни одной инспекции, справочник не изменён").arg(tablePath));
-    return ReferenceXml::SerializeCp1251(document);
-}
-
-bool Import(const QString& tablePath, const QString& outputPath, const QString& date,
-            const QString& version) {
-    QFile table;
-    QString reason;
-    if (!RegularFile::Open(table, tablePath, QIODevice::ReadOnly, reason))
-        throw ESounImport(QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, reason));
-    const QByteArray document = BuildDocument(table, tablePath, date, version);
-
-    SaveFile output(outputPath);
-    if (!output.Save(document))
-        throw ESounImport(
-            QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.ErrorString()));
+        return Fail(QStringLiteral("В таблице %1 нет ни одной инспекции, справочник не изменён").arg(tablePath));
+    document = ReferenceXml::SerializeCp1251(xml);
     return true;
 }
 
-} // namespace SounImport
+bool SounImport::Import(const QString& tablePath, const QString& outputPath, const QString& date,
+                        const QString& version) {
+    QFile table;
+    QString reason;
+    if (!RegularFile::Open(table, tablePath, QIODevice::ReadOnly, reason))
+        return Fail(QStringLiteral("Не удалось открыть файл %1: %2").arg(tablePath, reason));
+    QByteArray document;
+    if (!BuildDocument(table, tablePath, date, version, document)) return false;
+    SaveFile output(outputPath);
+    if (!output.Save(document))
+        return Fail(QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.ErrorString()));
+    return true;
+}

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-TfrEmptySection::TfrEmptySection(QWidget* owner, DeclarationField* declarationRef, const QString& title)
-    : TThinkingFrame(owner, declarationRef) {
+TfrEmptySection::TfrEmptySection(QWidget* owner, ScreenHost& host, const QString& title)
+    : TThinkingFrame(owner, host) {
     setObjectName(QStringLiteral("frEmptySection"));
     auto* layout = new QVBoxLayout(this);
     auto* caption = new QLabel(title, this);

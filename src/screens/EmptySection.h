@@ -8,7 +8,7 @@ class TfrEmptySection : public TThinkingFrame {
     Q_OBJECT
 
 public:
-    TfrEmptySection(QWidget* owner, DeclarationField* declarationRef, const QString& title);
+    TfrEmptySection(QWidget* owner, ScreenHost& host, const QString& title);
 
     void Store() override {}
     quint16 Check() override { return 0; }

@@ -1,22 +1,21 @@
 #pragma once
 
+#include "desktop/ScreenHost.h"
+
 #include <QFrame>
 
-#include <memory>
-
-class mTDeclaration;
-class TFormMain;
-
 // The base of every section screen and sub-screen. A screen edits the declaration's records in
-// place and keeps nothing that outlives it; it reaches the root through the main window's field
-// every time, so it always sees the root the main window holds now.
+// place and keeps nothing that outlives it; it reaches the root through the host's declaration field
+// every time, so it always sees the root the window holds now. Everything else it needs of the window
+// it asks of its host.
 class TThinkingFrame : public QFrame {
     Q_OBJECT
 
 public:
-    using DeclarationField = std::unique_ptr<mTDeclaration>;
+    using DeclarationField = ScreenHost::DeclarationField;
 
-    TThinkingFrame(QWidget* owner, DeclarationField* declarationRef);
+    // owner: the panel the screen fills; host: the window that shows it.
+    TThinkingFrame(QWidget* owner, ScreenHost& host);
 
     // Copies every field of the screen into the records; never refuses.
     virtual void Store() = 0;
@@ -30,26 +29,14 @@ public:
     // Runs after the section switch created the screen (list sections focus their first record).
     virtual void AfterSectionOpened() {}
 
-    DeclarationField* DeclarationRef = nullptr;
+    DeclarationField* const DeclarationRef;
 
 protected:
     mTDeclaration& Declaration() const { return **DeclarationRef; }
-    // Marks the declaration modified (ignored by the main window while it fills a screen).
-    void NotifyModified();
-    // The main window that shows the screen; nullptr for a screen shown on its own.
-    TFormMain* MainForm() const;
-};
-
-// Sets the main window's loading flag while a screen fills its controls, so that the change events
-// filling raises do not mark the declaration modified; restores the previous state at the end.
-class TLoadingScope {
-public:
-    explicit TLoadingScope(TFormMain* form);
-    ~TLoadingScope();
-    TLoadingScope(const TLoadingScope&) = delete;
-    TLoadingScope& operator=(const TLoadingScope&) = delete;
+    ScreenHost& Host() const { return host_; }
+    // Marks the declaration modified (ignored by the window while a screen fills itself).
+    void NotifyModified() { host_.NotifyModified(); }
 
 private:
-    TFormMain* form_;
-    bool previous_ = false;
+    ScreenHost& host_;
 };

@@ -7,9 +7,7 @@
 namespace {
 
 template <class Screen> SectionScreens::Maker MakerOf() {
-    return [](QWidget* owner, TThinkingFrame::DeclarationField* declarationRef) -> TThinkingFrame* {
-        return new Screen(owner, declarationRef);
-    };
+    return [](QWidget* owner, ScreenHost& host) -> TThinkingFrame* { return new Screen(owner, host); };
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "screens/ScreenCheck.h"
 
-#include "checks/dialogs/CheckError.h"
+#include "dialogs/CheckError.h"
 
 TScreenCheck::TScreenCheck(QWidget* owner, const QString& title) : owner_(owner), check_(*this, title) {}
 

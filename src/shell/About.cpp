@@ -1,10 +1,9 @@
 #include "shell/About.h"
 
+#include "desktop/OpenInBrowser.h"
 #include "shell/SupportContacts.h"
-#include "shell/UserPrompts.h"
 #include "ui_About.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 
 TfmAbout::TfmAbout(QWidget* owner)
@@ -30,10 +29,4 @@ void TfmAbout::showEvent(QShowEvent* event) {
 
 void TfmAbout::mousePressEvent(QMouseEvent*) {
     accept();
-}
-
-void OpenInBrowser(QWidget* owner, const QString& url) {
-    if (!QDesktopServices::openUrl(QUrl(url)))
-        UserPrompts::Current().Message(owner, QMessageBox::Critical,
-                                       QStringLiteral("Не удалось запустить браузер"));
 }

@@ -23,6 +23,3 @@ protected:
 private:
     std::unique_ptr<Ui::TfmAbout> ui;
 };
-
-// Opens a web page in the browser; says "Не удалось запустить браузер" when that fails.
-void OpenInBrowser(QWidget* owner, const QString& url);

@@ -2,21 +2,22 @@
 
 #include "checks/DeclarationCheck.h"
 #include "export/XmlExport.h"
-#include "print/DeclarationExport.h"
-#include "shell/Main.h"
-#include "shell/UserPrompts.h"
+#include "print/PrintComponent.h"
 
-#include <QApplication>
+CheckResult CoreServices::CheckDeclaration(const mTDeclaration& declaration, ICheckAnswerer& answerer) {
+    return ::CheckDeclaration(declaration, answerer);
+}
 
-void InstallCoreServices() {
-    DeclarationExport::Install(
-        [](const QString& folder, mTDeclaration& declaration, DeclarationExport::Mode mode) {
-            XmlExport exporter;
-            exporter.SetMessageSink([](const QString& message) {
-                UserPrompts::Current().Message(QApplication::activeWindow(), QMessageBox::Warning, message);
-            });
-            return exporter.Export(folder, declaration,
-                                   mode == DeclarationExport::WriteFile ? ExportToFile : ExportToText);
-        });
-    TFormMain::SetDeclarationRules(&CheckDeclaration);
+ExportOutcome CoreServices::Export(const QString& folder, mTDeclaration& declaration, quint16 mode) {
+    XmlExport exporter;
+    ExportOutcome outcome;
+    outcome.Exported = exporter.Export(folder, declaration, mode);
+    outcome.Result = exporter.Result();
+    outcome.ErrorString = exporter.ErrorString();
+    outcome.Warnings = exporter.Warnings();
+    return outcome;
+}
+
+std::unique_ptr<TPrintComponent> CoreServices::CreatePrintComponent() {
+    return PrintComponents::Create();
 }

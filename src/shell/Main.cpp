@@ -1,25 +1,28 @@
 #include "shell/Main.h"
 
-#include "checks/dialogs/CheckAllError.h"
+#include "checks/FaultNavigation.h"
 #include "controls/FlashButton.h"
 #include "controls/ModificationNotice.h"
+#include "desktop/GuiResources.h"
+#include "desktop/HelpWindow.h"
+#include "desktop/ProgramDir.h"
+#include "desktop/UserPrompts.h"
+#include "dialogs/CheckAllError.h"
+#include "export/XmlExport.h"
+#include "pickers/CountryPicker.h"
+#include "pickers/InspectionPicker.h"
+#include "print/PrintComponent.h"
+#include "records/NewDeclaration.h"
 #include "reference/CodeNameList.h"
 #include "reference/CurrencyRates.h"
+#include "reference/IncomeDictionary.h"
 #include "reference/OkvedClassifier.h"
-#include "reference/pickers/CountryPicker.h"
-#include "reference/pickers/InspectionPicker.h"
+#include "screens/SectionScreens.h"
 #include "shell/About.h"
 #include "shell/CommandLine.h"
-#include "shell/GuiResources.h"
-#include "shell/HelpWindow.h"
-#include "shell/ProgramDir.h"
 #include "shell/ProgramSettings.h"
 #include "shell/SupportContacts.h"
-#include "shell/UserPrompts.h"
-#include "storage/NewDeclaration.h"
 #include "storage/StorageErrors.h"
-
-#include "print/DeclarationExport.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -33,13 +36,12 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <optional>
-#include <stdexcept>
 
 namespace {
 
-TFormMain::DeclarationRules& Rules() {
-    static TFormMain::DeclarationRules rules;
-    return rules;
+CoreServices& CoresOwnServices() {
+    static CoreServices services;
+    return services;
 }
 
 struct SectionButtonPlace {
@@ -82,28 +84,6 @@ QIcon XmlFileIcon() {
     return QIcon(picture);
 }
 
-// Where the whole-declaration check leads: the section of each section code.
-std::optional<Section> SectionOfCheckCode(quint16 code) {
-    switch (code) {
-    case 1:
-        return Section::InitialData;
-    case 2:
-    case 3:
-        return Section::PersonData;
-    case 4:
-        return Section::RussianIncome;
-    case 7:
-        return Section::CurrencyIncome;
-    case 8:
-        return Section::Business;
-    case 9:
-    case 10:
-        return Section::Deductions;
-    default:
-        return std::nullopt;
-    }
-}
-
 // Restores a value when the scope ends, also when an error leaves it.
 class EnabledAgain {
 public:
@@ -116,7 +96,8 @@ private:
 
 } // namespace
 
-TFormMain::TFormMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
+TFormMain::TFormMain(const QStringList& arguments, CoreServices* services, QWidget* parent)
+    : QMainWindow(parent), services_(services ? *services : CoresOwnServices()) {
     InitGuiResources();
     setObjectName(QStringLiteral("FormMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -131,7 +112,7 @@ TFormMain::TFormMain(const QStringList& arguments, QWidget* parent) : QMainWindo
     ReadReferenceFiles();
     if (startFailed_) return;
     ShowConditionsScreen();
-    ApplySectionEnabling();
+    OpenSectionButtons(OpenSections(*declaration_));
 }
 
 TFormMain::~TFormMain() {
@@ -255,7 +236,7 @@ void TFormMain::BuildSectionButtons(QWidget* panel) {
         const SectionButtonPlace& place = SectionButtonPlaces[i];
         auto* button = new TFlashButton(panel);
         button->setObjectName(QLatin1String(place.name));
-        button->SetCaption(SectionScreens::Title(Section(i)));
+        button->SetCaption(SectionTitle(Section(i)));
         button->setToolTip(QString::fromUtf8(place.hint));
         button->SetGroupIndex(1);
         button->setGeometry(0, place.top, 185, place.height);
@@ -291,33 +272,27 @@ void TFormMain::ApplyToolbarLabels(bool labels) {
 void TFormMain::LoadCommandLineFile(const QStringList& arguments) {
     const QString fileName = DeclarationFileFromArguments(arguments);
     if (fileName.isEmpty()) {
-        Declaration = CreateNewDeclaration();
+        declaration_ = CreateNewDeclaration();
         return;
     }
-    DocumentFileName = fileName;
+    documentFileName_ = fileName;
     if (!LoadDeclaration(fileName)) {
-        DocumentFileName.clear();
-        Declaration = CreateNewDeclaration();
-        Declaration->AutoSheetCount = 1;
+        documentFileName_.clear();
+        declaration_ = CreateNewDeclaration();
+        declaration_->AutoSheetCount = 1;
     }
 }
 
 bool TFormMain::LoadDeclaration(const QString& fileName) {
-    Declaration = std::make_unique<mTDeclaration>();
-    QString message;
+    declaration_ = std::make_unique<mTDeclaration>();
     try {
-        Declaration->LoadFromFile(fileName);
+        declaration_->LoadFromFile(fileName);
         return true;
-    } catch (const EConvertError&) {
-        message = StorageText::DamagedFile;
-    } catch (const mEPrivBase& e) {
+    } catch (const std::exception& e) {
         // Besides the damaged or unreadable file, a missing stream is reported the same way, so the
         // user learns why the declaration is empty.
-        message = e.Message();
-    } catch (const std::exception& e) {
-        message = QString::fromUtf8(e.what());
+        UserPrompts::Current().Message(this, QMessageBox::Critical, StorageFailureMessage(e));
     }
-    UserPrompts::Current().Message(this, QMessageBox::Critical, message);
     return false;
 }
 
@@ -362,15 +337,12 @@ void TFormMain::ReadReferenceFiles() {
             startFailed_ = true;
             return;
         }
-        InspectionPicker = std::make_unique<TfmInputInspectionNumber>(this, *offices);
-        InspectionPickerReady = true;
+        inspectionPicker_ = std::make_unique<TfmInputInspectionNumber>(this, *offices);
     }
-    if (const auto countries = ReadReference<mTCodeNameList>(existing(ReferenceFileName::Countries))) {
-        CountryPicker = std::make_unique<TfmGrazhd>(this, *countries);
-        CountryPickerReady = true;
-    }
-    OkvedDocument = ReferenceWhenUsed<mTOkvedClassifier>(existing(ReferenceFileName::Okved));
-    CurrencyRatesDocument = ReferenceWhenUsed<mTCurrencyRates>(userFirst(ReferenceFileName::CurrencyRates));
+    if (const auto countries = ReadReference<mTCodeNameList>(existing(ReferenceFileName::Countries)))
+        countryPicker_ = std::make_unique<TfmGrazhd>(this, *countries);
+    okvedDocument_ = ReferenceWhenUsed<mTOkvedClassifier>(existing(ReferenceFileName::Okved));
+    currencyRatesDocument_ = ReferenceWhenUsed<mTCurrencyRates>(userFirst(ReferenceFileName::CurrencyRates));
 }
 
 void TFormMain::ShowPlaced() {
@@ -389,46 +361,58 @@ void TFormMain::ShowPlaced(int screenWidth, int workAreaHeight) {
         showNormal();
 }
 
-void TFormMain::ApplySectionEnabling() {
-    const mTDeclaration& d = *Declaration;
-    SectionButton(Section::RussianIncome)->setEnabled(d.IncomeKinds & IncomeRussia);
-    SectionButton(Section::CurrencyIncome)->setEnabled(d.IncomeKinds & IncomeForeign);
-    SectionButton(Section::Business)->setEnabled(d.IncomeKinds & IncomeBusiness);
-    SectionButton(Section::Deductions)->setEnabled(d.IncomeKinds != 0 && d.ReturnKind == ReturnKind3NDFL);
-    SectionButton(Section::Nalog)->setEnabled(d.ReturnKind != ReturnKind4NDFL);
+void TFormMain::OpenSectionButtons(const OpenSectionSet& open) {
+    for (int i = 0; i < SectionCount; ++i)
+        sectionButtons_[size_t(i)]->setEnabled(open[size_t(i)]);
+}
+
+void TFormMain::NotifyModified() {
+    if (!loading_) saved_ = false;
+}
+
+const mTIncomeDictionary& TFormMain::Dictionary() const {
+    return mTIncomeDictionary::Embedded();
 }
 
 void TFormMain::UpdateTitle() {
     const QString name =
-        DocumentFileName.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(DocumentFileName).fileName();
+        documentFileName_.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(documentFileName_).fileName();
     setWindowTitle(name + QStringLiteral(" - Durovid 2010"));
 }
 
 void TFormMain::ReplaceScreen(Section section) {
-    Loading = true;
-    TThinkingFrame* frame = SectionScreens::Create(section, container_, &Declaration);
+    loading_ = true;
+    TThinkingFrame* frame = SectionScreens::Create(section, container_, *this);
     container_->layout()->addWidget(frame);
-    delete CurrentFrame;
-    CurrentFrame = frame;
+    delete currentFrame_;
+    currentFrame_ = frame;
     frame->show();
     frame->AfterSectionOpened();
-    Loading = false;
-    CurrentSectionButton = SectionButton(section);
-    CurrentSectionButton->SetDown(true);
+    loading_ = false;
+    currentSectionButton_ = SectionButton(section);
+    currentSectionButton_->SetDown(true);
 }
 
 void TFormMain::ShowConditionsScreen() {
     ReplaceScreen(Section::InitialData);
-    Saved = true;
+    saved_ = true;
+}
+
+void TFormMain::ShowDeclaration(std::unique_ptr<mTDeclaration> declaration, const QString& fileName) {
+    declaration_ = std::move(declaration);
+    documentFileName_ = fileName;
+    UpdateTitle();
+    ShowConditionsScreen();
+    OpenSectionButtons(OpenSections(*declaration_));
 }
 
 void TFormMain::SwitchSection(Section section) {
-    if (CurrentFrame && SectionScreens::SectionOf(CurrentFrame) == section) return;
-    if (CurrentFrame) {
-        CurrentFrame->Store();
-        if (const quint16 position = CurrentFrame->Check()) {
-            CurrentSectionButton->SetDown(true);
-            CurrentFrame->ShowPosition(position);
+    if (currentFrame_ && SectionScreens::SectionOf(currentFrame_) == section) return;
+    if (currentFrame_) {
+        currentFrame_->Store();
+        if (const quint16 position = currentFrame_->Check()) {
+            currentSectionButton_->SetDown(true);
+            currentFrame_->ShowPosition(position);
             return;
         }
     }
@@ -436,100 +420,77 @@ void TFormMain::SwitchSection(Section section) {
 }
 
 void TFormMain::StoreCurrentFrame() {
-    if (CurrentFrame) CurrentFrame->Store();
+    if (currentFrame_) currentFrame_->Store();
 }
 
 bool TFormMain::event(QEvent* event) {
     if (event->type() == ModificationNoticeEvent) {
-        if (!Loading) Saved = false;
+        NotifyModified();
         return true;
     }
     return QMainWindow::event(event);
 }
 
 void TFormMain::Guarded(const std::function<void()>& command) {
-    QString message;
     try {
         command();
-        return;
-    } catch (const mEPrivBase& e) {
-        message = e.Message();
-    } catch (const EConvertError&) {
-        message = StorageText::DamagedFile;
     } catch (const std::exception& e) {
-        message = QString::fromUtf8(e.what());
+        UserPrompts::Current().Message(this, QMessageBox::Critical, StorageFailureMessage(e));
     }
-    UserPrompts::Current().Message(this, QMessageBox::Critical, message);
 }
 
 // --- Document commands -------------------------------------------------------------------------
 
 bool TFormMain::AskToSave() {
-    if (Saved) return true;
+    if (saved_) return true;
     const QMessageBox::StandardButton answer = UserPrompts::Current().Message(
         this, QMessageBox::Question, QStringLiteral("Вы хотите сохранить декларацию?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel || answer == QMessageBox::Escape || answer == QMessageBox::NoButton)
         return false;
     if (answer != QMessageBox::Yes) return true;
-    if (DocumentFileName.isEmpty()) DocumentFileName = UserPrompts::Current().SaveFileName(this);
-    if (!DocumentFileName.isEmpty()) SaveDeclaration();
+    if (documentFileName_.isEmpty()) documentFileName_ = UserPrompts::Current().SaveFileName(this);
+    if (!documentFileName_.isEmpty()) SaveDeclaration();
     return true;
 }
 
 void TFormMain::SaveDeclaration() {
     StoreCurrentFrame();
-    Declaration->SaveToFile(DocumentFileName);
+    declaration_->SaveToFile(documentFileName_);
 }
 
 void TFormMain::New() {
     if (!AskToSave()) return;
-    Declaration = CreateNewDeclaration();
-    ShowConditionsScreen();
-    DocumentFileName.clear();
-    UpdateTitle();
-    SectionButton(Section::RussianIncome)->setEnabled(true);
-    SectionButton(Section::Nalog)->setEnabled(true);
-    SectionButton(Section::CurrencyIncome)->setEnabled(false);
-    SectionButton(Section::Business)->setEnabled(false);
+    ShowDeclaration(CreateNewDeclaration());
 }
 
 void TFormMain::Open() {
     if (!AskToSave()) return;
-    Declaration = std::make_unique<mTDeclaration>();
     const QString fileName = UserPrompts::Current().OpenFileName(this);
-    if (!fileName.isEmpty()) {
-        DocumentFileName = fileName;
-        if (!LoadDeclaration(fileName)) {
-            DocumentFileName.clear();
-            Declaration = CreateNewDeclaration();
-        }
-    } else {
-        Declaration = CreateNewDeclaration();
-        DocumentFileName.clear();
+    if (!fileName.isEmpty() && LoadDeclaration(fileName)) {
+        ShowDeclaration(std::move(declaration_), fileName);
+        return;
     }
-    UpdateTitle();
-    ShowConditionsScreen();
-    ApplySectionEnabling();
+    ShowDeclaration(CreateNewDeclaration());
 }
 
 void TFormMain::Save() {
-    if (DocumentFileName.isEmpty()) DocumentFileName = UserPrompts::Current().SaveFileName(this);
-    if (DocumentFileName.isEmpty()) return;
+    if (documentFileName_.isEmpty()) documentFileName_ = UserPrompts::Current().SaveFileName(this);
+    if (documentFileName_.isEmpty()) return;
     // A file of an earlier year (.kv9 …) is saved as this year's file beside it.
-    if (!DocumentFileName.endsWith(QLatin1Char('0'))) DocumentFileName.back() = QLatin1Char('0');
+    if (!documentFileName_.endsWith(QLatin1Char('0'))) documentFileName_.back() = QLatin1Char('0');
     SaveDeclaration();
     UpdateTitle();
-    Saved = true;
+    saved_ = true;
 }
 
 void TFormMain::SaveAs() {
     const QString fileName = UserPrompts::Current().SaveFileName(this);
     if (fileName.isEmpty()) return;
-    DocumentFileName = fileName;
+    documentFileName_ = fileName;
     SaveDeclaration();
     UpdateTitle();
-    Saved = true;
+    saved_ = true;
 }
 
 void TFormMain::Check() {
@@ -551,8 +512,25 @@ void TFormMain::Print() {
 }
 
 void TFormMain::RunPrintModule(PrintMode mode) {
-    ::RunPrintModule(mode,
-                     PrintRun{this, Declaration.get(), ProgramDir(), [this] { return CheckAndShow(); }});
+    PrintRun run;
+    run.Owner = this;
+    run.Declaration = declaration_.get();
+    run.ProgramDir = ProgramDir();
+    run.CheckAndShow = [this] { return CheckAndShow(); };
+    run.ExportText = [this](QString& text, QString& error) {
+        const ExportOutcome outcome = services_.Export(ProgramDir(), *declaration_, ExportToText);
+        ShowExportWarnings(outcome);
+        text = outcome.Result;
+        error = outcome.ErrorString;
+        return outcome.Exported;
+    };
+    run.CreateComponent = [this] { return services_.CreatePrintComponent(); };
+    ::RunPrintModule(mode, run);
+}
+
+void TFormMain::ShowExportWarnings(const ExportOutcome& outcome) {
+    for (const QString& warning : outcome.Warnings)
+        UserPrompts::Current().Message(this, QMessageBox::Warning, warning);
 }
 
 void TFormMain::ExportXml() {
@@ -562,11 +540,12 @@ void TFormMain::ExportXml() {
     if (folder.isEmpty()) return;
     if (!folder.endsWith(QDir::separator()) && !folder.endsWith(QLatin1Char('/')))
         folder += QDir::separator();
-    const QString written = DeclarationExport::Run(folder, *Declaration, DeclarationExport::WriteFile);
+    const ExportOutcome outcome = services_.Export(folder, *declaration_, ExportToFile);
+    ShowExportWarnings(outcome);
+    if (!outcome.Exported) UserPrompts::Current().Message(this, QMessageBox::Warning, outcome.ErrorString);
     UserPrompts::Current().Message(this, QMessageBox::Information,
-                                   written == QLatin1String("ERROR")
-                                       ? QStringLiteral("Ошибка записи. Файл не сформирован.")
-                                       : QStringLiteral("Сформирован файл ") + written);
+                                   outcome.Exported ? QStringLiteral("Сформирован файл ") + outcome.Result
+                                                    : QStringLiteral("Ошибка записи. Файл не сформирован."));
 }
 
 void TFormMain::Help() {
@@ -580,51 +559,31 @@ void TFormMain::About() {
 
 // --- Checks ------------------------------------------------------------------------------------
 
-TFormMain::DeclarationRules TFormMain::SetDeclarationRules(DeclarationRules rules) {
-    DeclarationRules previous = std::move(Rules());
-    Rules() = std::move(rules);
-    return previous;
-}
-
-quint32 TFormMain::CheckDeclaration() {
-    // Never "clean" by default: a build without the rules must not let a faulty return through.
-    if (!Rules()) throw std::runtime_error("Проверка декларации недоступна в этой сборке программы.");
-    if (answerer_) return Rules()(*Declaration, *answerer_);
+CheckResult TFormMain::CheckDeclaration() {
+    if (answerer_) return services_.CheckDeclaration(*declaration_, *answerer_);
     TfmCheckAllError dialog(this);
-    return Rules()(*Declaration, dialog);
+    return services_.CheckDeclaration(*declaration_, dialog);
 }
 
 int TFormMain::CheckAndShow() {
     StoreCurrentFrame();
-    const quint32 result = CheckDeclaration();
-    const quint16 section = quint16(result & 0xFFFF);
-    const quint16 position = quint16(result >> 16);
-    if (position == 0) return 0;
-    if (position == 0xFFFF) return 2;
-    NavigateToFault(section, position);
+    const CheckResult result = CheckDeclaration();
+    if (result.Clean()) return 0;
+    if (result.Cancelled()) return 2;
+    NavigateToFault(result);
     return 1;
 }
 
-void TFormMain::NavigateToFault(quint16 sectionCode, quint16 position) {
-    const std::optional<Section> section = SectionOfCheckCode(sectionCode);
-    if (!section) return;
-    if (SectionScreens::SectionOf(CurrentFrame) != *section) ReplaceScreen(*section);
-    CurrentSectionButton = SectionButton(*section);
-    CurrentSectionButton->SetDown(true);
-    switch (sectionCode) {
-    case 2:
-    case 4:
-    case 9:
-        CurrentFrame->ShowSubScreen(0, position);
-        break;
-    case 3:
-    case 10:
-        CurrentFrame->ShowSubScreen(1, position);
-        break;
-    default:
-        CurrentFrame->ShowPosition(position);
-        break;
-    }
+void TFormMain::NavigateToFault(const CheckResult& fault) {
+    const std::optional<FaultDestination> destination = FaultDestinationOf(fault);
+    if (!destination) return;
+    if (SectionScreens::SectionOf(currentFrame_) != destination->Screen) ReplaceScreen(destination->Screen);
+    currentSectionButton_ = SectionButton(destination->Screen);
+    currentSectionButton_->SetDown(true);
+    if (destination->SubScreen == FaultDestination::NoSubScreen)
+        currentFrame_->ShowPosition(destination->Position);
+    else
+        currentFrame_->ShowSubScreen(destination->SubScreen, destination->Position);
 }
 
 // --- Closing -----------------------------------------------------------------------------------
@@ -651,10 +610,10 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 void TFormMain::Release() {
     if (released_) return;
     released_ = true;
-    delete CurrentFrame;
-    CurrentFrame = nullptr;
-    InspectionPicker.reset();
-    CountryPicker.reset();
-    OkvedDocument.reset();
-    CurrencyRatesDocument.reset();
+    delete currentFrame_;
+    currentFrame_ = nullptr;
+    inspectionPicker_.reset();
+    countryPicker_.reset();
+    okvedDocument_.reset();
+    currencyRatesDocument_.reset();
 }

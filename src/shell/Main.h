@@ -1,7 +1,10 @@
 #pragma once
 
+#include "checks/CheckResult.h"
+#include "checks/Sections.h"
+#include "desktop/ScreenHost.h"
 #include "print/PrintModule.h"
-#include "screens/SectionScreens.h"
+#include "shell/CoreServices.h"
 
 #include <QMainWindow>
 #include <array>
@@ -9,31 +12,24 @@
 #include <memory>
 
 class ICheckAnswerer;
-class mTCurrencyRates;
-class mTDeclaration;
-class mTOkvedClassifier;
 class QAction;
 class QToolBar;
 class QWidget;
 class TFlashButton;
 class TThinkingFrame;
-class TfmGrazhd;
-class TfmInputInspectionNumber;
 
 // The main window: the section buttons on the left, the current section's screen on the right,
-// the menu and the toolbar on top. It owns the one declaration and runs the document commands.
-class TFormMain : public QMainWindow {
+// the menu and the toolbar on top. It owns the one declaration and runs the document commands; the
+// screens reach it only as their ScreenHost.
+class TFormMain : public QMainWindow, public ScreenHost {
     Q_OBJECT
 
 public:
-    // The rules of the whole-declaration check: they report each fault to the answerer and return the
-    // packed result (section code in the low half, position in the high half). The program installs
-    // the real rules at start-up; tests may install their own.
-    using DeclarationRules = std::function<quint32(mTDeclaration& declaration, ICheckAnswerer& answerer)>;
-
     // Creates the window and does all start-up work; arguments are the command line without the
-    // program's name.
-    explicit TFormMain(const QStringList& arguments, QWidget* parent = nullptr);
+    // program's name. The window runs the check, the export and printing through services (not owned;
+    // nullptr: the core's own).
+    explicit TFormMain(const QStringList& arguments, CoreServices* services = nullptr,
+                       QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // True when the tax-office reference could not be read: the program must end.
@@ -47,32 +43,34 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     QWidget* Container() const { return container_; }
 
+    // The declaration, its file (empty for a new one) and whether it is saved as it stands.
+    mTDeclaration& Declaration() const { return *declaration_; }
+    const QString& DocumentFileName() const { return documentFileName_; }
+    bool Saved() const { return saved_; }
+    // Shows a declaration as "Открыть" shows one it has read: the conditions screen, the section buttons
+    // it opens, the file's name in the title; nothing to save yet.
+    void ShowDeclaration(std::unique_ptr<mTDeclaration> declaration, const QString& fileName = QString());
+
+    TThinkingFrame* CurrentFrame() const { return currentFrame_; }
+    TFlashButton* CurrentSectionButton() const { return currentSectionButton_; }
     void SwitchSection(Section section);
     // 0: clean; 1: a fault was reported and shown; 2: the user cancelled.
     int CheckAndShow();
-    quint32 CheckDeclaration();
-    void ApplySectionEnabling();
-    void RunPrintModule(PrintMode mode);
 
-    // Installs the rules; returns the previous ones. Without rules the check cannot run and raises an error.
-    static DeclarationRules SetDeclarationRules(DeclarationRules rules);
     // Answers faults instead of the dialog (not owned); nullptr brings the dialog back.
     void SetCheckAnswerer(ICheckAnswerer* answerer) { answerer_ = answerer; }
 
-    std::unique_ptr<mTDeclaration> Declaration;
-    QString DocumentFileName;
-    TThinkingFrame* CurrentFrame = nullptr;
-    TFlashButton* CurrentSectionButton = nullptr;
-    bool Loading = false;
-    bool Saved = true;
-    std::unique_ptr<TfmInputInspectionNumber> InspectionPicker;
-    bool InspectionPickerReady = false;
-    std::unique_ptr<TfmGrazhd> CountryPicker;
-    bool CountryPickerReady = false;
-    // The activity classifier and the currency rates, kept for the whole run and read when first used
-    // (a damaged file then reads as empty); none without their file.
-    std::unique_ptr<mTOkvedClassifier> OkvedDocument;
-    std::unique_ptr<mTCurrencyRates> CurrencyRatesDocument;
+    // ScreenHost
+    DeclarationField* DeclarationRef() override { return &declaration_; }
+    bool Loading() const override { return loading_; }
+    void SetLoading(bool loading) override { loading_ = loading; }
+    void NotifyModified() override;
+    void OpenSectionButtons(const OpenSectionSet& open) override;
+    TfmInputInspectionNumber* InspectionPicker() override { return inspectionPicker_.get(); }
+    TfmGrazhd* CountryPicker() override { return countryPicker_.get(); }
+    const mTIncomeDictionary& Dictionary() const override;
+    const mTOkvedClassifier* OkvedClassifier() const override { return okvedDocument_.get(); }
+    const mTCurrencyRates* CurrencyRates() const override { return currencyRatesDocument_.get(); }
 
 public slots:
     void New();
@@ -106,10 +104,28 @@ private:
     bool AskToSave();
     void SaveDeclaration();
     void UpdateTitle();
-    void NavigateToFault(quint16 sectionCode, quint16 position);
+    CheckResult CheckDeclaration();
+    void NavigateToFault(const CheckResult& fault);
+    void RunPrintModule(PrintMode mode);
+    // Shows what an export has to tell although it went on.
+    void ShowExportWarnings(const ExportOutcome& outcome);
     void Release();
     // Runs a command; an error it raises is shown by the program's general error handler.
     void Guarded(const std::function<void()>& command);
+
+    CoreServices& services_;
+    DeclarationField declaration_;
+    QString documentFileName_;
+    TThinkingFrame* currentFrame_ = nullptr;
+    TFlashButton* currentSectionButton_ = nullptr;
+    bool loading_ = false;
+    bool saved_ = true;
+    std::unique_ptr<TfmInputInspectionNumber> inspectionPicker_;
+    std::unique_ptr<TfmGrazhd> countryPicker_;
+    // The activity classifier and the currency rates, kept for the whole run and read when first used
+    // (a damaged file then reads as empty); none without their file.
+    std::unique_ptr<mTOkvedClassifier> okvedDocument_;
+    std::unique_ptr<mTCurrencyRates> currencyRatesDocument_;
 
     std::array<TFlashButton*, SectionCount> sectionButtons_{};
     QToolBar* toolBar_ = nullptr;

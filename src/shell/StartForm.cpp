@@ -1,6 +1,6 @@
 #include "shell/StartForm.h"
 
-#include "shell/GuiResources.h"
+#include "desktop/GuiResources.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

@@ -14,8 +14,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Durovid 2010"));
     QApplication::setOrganizationName(QStringLiteral("Вектрон"));
 
-    InstallCoreServices();
-
     const bool splash = qEnvironmentVariableIntValue("DUROVID_NO_SPLASH") == 0;
     std::unique_ptr<TStartForm> start;
     if (splash) {
@@ -26,7 +24,8 @@ int main(int argc, char** argv) {
     }
 
     RegisterProgramScreens();
-    TFormMain window(app.arguments().mid(1));
+    CoreServices services;
+    TFormMain window(app.arguments().mid(1), &services);
     if (window.StartFailed()) return 1;
     if (start) {
         start->WaitForTimer();

@@ -67,3 +67,12 @@ inline const QString MaybeBusy = QStringLiteral("Возможно он заня�
 inline const QString ZeroLength = QStringLiteral("Создаваемый фаил отображения не может быть нулевой длины.");
 inline const QString NoMapping = QStringLiteral("Не удается создать отображение файла.");
 } // namespace StorageText
+
+// The Russian message for the user of a failure while a declaration is saved or loaded: the storage
+// exception's own message, the damaged-file message for a value that does not convert, the text of any
+// other failure. The desktop program and the console program show exactly this.
+inline QString StorageFailureMessage(const std::exception& failure) {
+    if (const auto* storage = dynamic_cast<const mEPrivBase*>(&failure)) return storage->Message();
+    if (dynamic_cast<const EConvertError*>(&failure)) return StorageText::DamagedFile;
+    return QString::fromUtf8(failure.what());
+}

@@ -1,7 +1,7 @@
-#include "checks/CleanDeclaration.h"
 #include "checks/DeclarationCheck.h"
-#include "storage/Declaration.h"
-#include "storage/NewDeclaration.h"
+#include "records/Declaration.h"
+#include "records/NewDeclaration.h"
+#include "support/ValidDeclaration.h"
 
 #include <QTest>
 #include <functional>
@@ -73,7 +73,7 @@ struct Shown : ICheckAnswerer {
         faults.append(f);
         return a;
     }
-    quint32 Run(const mTDeclaration& d) { return CheckDeclaration(d, *this); }
+    CheckResult Run(const mTDeclaration& d) { return CheckDeclaration(d, *this); }
 };
 
 } // namespace
@@ -84,12 +84,11 @@ class TestDeclarationCheck : public QObject {
 
 private Q_SLOTS:
     void cleanDeclarationPasses() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         Shown shown;
-        const quint32 result = shown.Run(*d);
+        const CheckResult result = shown.Run(*d);
         QVERIFY(shown.faults.isEmpty());
-        QCOMPARE(CheckResultPosition(result), quint16(0));
-        QCOMPARE(CheckResultSection(result), quint16(CheckSectionAddress)); // the last section entered
+        QCOMPARE(result, (CheckResult{CheckSection::Address, 0})); // the last section entered
     }
 
     void rules_data() {
@@ -206,7 +205,7 @@ private Q_SLOTS:
             "document issued before birth",
             [](mTDeclaration& d) {
                 d.Person.DocTypeCode = 1;
-                d.Person.DocIssueDate = DateValue::FromYmd(1979, 1, 1);
+                d.Person.DocIssueDate = d.Person.BirthDate - 1;
             },
             2, person, "Дата выдачи документа не может быть меньше даты рождения", 7);
         const QString age14 =
@@ -534,15 +533,15 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(int, position);
 
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         mutate(*d);
         Shown shown;
         shown.answers = {CheckAnswer::Fix};
-        const quint32 result = shown.Run(*d);
+        const CheckResult result = shown.Run(*d);
 
         if (message.isEmpty()) {
             QVERIFY2(shown.faults.isEmpty(), qPrintable(shown.faults.value(0).Message));
-            QCOMPARE(CheckResultPosition(result), quint16(0));
+            QVERIFY(result.Clean());
             return;
         }
         QCOMPARE(shown.faults.size(), 1);
@@ -551,25 +550,25 @@ private Q_SLOTS:
         QCOMPARE(f.Title, title);
         QCOMPARE(int(f.Section), section);
         QCOMPARE(int(f.Position), position);
-        QCOMPARE(result, PackCheckResult(quint16(section), quint16(position)));
+        QCOMPARE(result, (CheckResult{CheckSection(section), quint16(position)}));
     }
 
     void cancelGivesFFFF() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         d->Person.SurName.clear();
         Shown shown; // answers Cancel
-        const quint32 result = shown.Run(*d);
+        const CheckResult result = shown.Run(*d);
         QCOMPARE(shown.faults.size(), 1);
-        QCOMPARE(result, PackCheckResult(CheckSectionPerson, CheckPositionCancelled));
+        QCOMPARE(result, (CheckResult{CheckSection::Person, CheckResult::CancelledPosition}));
     }
 
     void newDeclarationShowsOnlyTheInspection() {
         auto d = CreateNewDeclaration();
         Shown shown;
-        const quint32 result = shown.Run(*d);
+        const CheckResult result = shown.Run(*d);
         QCOMPARE(shown.faults.size(), 1);
         QCOMPARE(shown.faults[0].Message, QStringLiteral("Не введен номер инспекции"));
-        QCOMPARE(result, PackCheckResult(CheckSectionConditions, CheckPositionCancelled));
+        QCOMPARE(result, (CheckResult{CheckSection::Conditions, CheckResult::CancelledPosition}));
     }
 
     // In section 1, "Отмена" lets the next rule run and its answer decides; "Исправить" ends the section.
@@ -587,7 +586,8 @@ private Q_SLOTS:
         QTest::newRow("cancel, fix the second, stop")
             << QList<A>{A::Cancel, A::Fix, A::Fix} << QStringList{inspection, name} << 3;
         QTest::newRow("cancel all") << QList<A>{A::Cancel, A::Cancel, A::Cancel}
-                                    << QStringList{inspection, name, org} << int(CheckPositionCancelled);
+                                    << QStringList{inspection, name, org}
+                                    << int(CheckResult::CancelledPosition);
         QTest::newRow("cancel, cancel, fix the last")
             << QList<A>{A::Cancel, A::Cancel, A::Fix} << QStringList{inspection, name, org} << 5;
     }
@@ -596,18 +596,18 @@ private Q_SLOTS:
         QFETCH(QList<CheckAnswer>, answers);
         QFETCH(QStringList, messages);
         QFETCH(int, position);
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         d->InspectionCode.clear();
         d->SignerKind = 2;
         d->RepresentativeDocument = QStringLiteral("Доверенность");
         Shown shown;
         shown.answers = answers;
-        const quint32 result = shown.Run(*d);
+        const CheckResult result = shown.Run(*d);
         QStringList shownMessages;
         for (const auto& f : shown.faults)
             shownMessages << f.Message;
         QCOMPARE(shownMessages, messages);
-        QCOMPARE(result, PackCheckResult(CheckSectionConditions, quint16(position)));
+        QCOMPARE(result, (CheckResult{CheckSection::Conditions, quint16(position)}));
     }
 
     // Section 4 shows its second rule even after the first; the later answer decides.
@@ -615,7 +615,7 @@ private Q_SLOTS:
         QTest::addColumn<QList<CheckAnswer>>("answers");
         QTest::addColumn<int>("position");
         using A = CheckAnswer;
-        QTest::newRow("fix, cancel") << QList<A>{A::Fix, A::Cancel} << int(CheckPositionCancelled);
+        QTest::newRow("fix, cancel") << QList<A>{A::Fix, A::Cancel} << int(CheckResult::CancelledPosition);
         QTest::newRow("cancel, fix") << QList<A>{A::Cancel, A::Fix} << 3;
         QTest::newRow("fix, fix") << QList<A>{A::Fix, A::Fix} << 3;
     }
@@ -623,23 +623,23 @@ private Q_SLOTS:
     void income13ShowsTwoDialogs() {
         QFETCH(QList<CheckAnswer>, answers);
         QFETCH(int, position);
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         AddSource(*d, Money::FromUnits(100), Money::FromUnits(200));
         AddSource(*d, Money(), Money());
         d->SocialDeduction.GrantSocial = 1; // a later section that must not run
         Shown shown;
         shown.answers = answers;
-        const quint32 result = shown.Run(*d);
+        const CheckResult result = shown.Run(*d);
         QCOMPARE(shown.faults.size(), 2);
         QCOMPARE(int(shown.faults[0].Position), 2);
         QCOMPARE(shown.faults[1].Message, QStringLiteral("По данному источнику не указаны доходы"));
         QCOMPARE(int(shown.faults[1].Position), 3);
-        QCOMPARE(result, PackCheckResult(CheckSectionIncome13, quint16(position)));
+        QCOMPARE(result, (CheckResult{CheckSection::Income13, quint16(position)}));
     }
 
     // The first section with a fault is the only one reported.
     void laterSectionsWaitForEarlierOnes() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         d->Person.RegionCode = 0;              // section 3
         AddCurrencyIncome(*d)->IncomeCode = 0; // section 7
         d->SocialDeduction.GrantSocial = 1;    // section 9
@@ -648,14 +648,14 @@ private Q_SLOTS:
         shown.answers = {CheckAnswer::Fix};
         shown.Run(*d);
         QCOMPARE(shown.faults.size(), 1);
-        QCOMPARE(int(shown.faults[0].Section), int(CheckSectionAddress));
+        QCOMPARE(shown.faults[0].Section, CheckSection::Address);
         QCOMPARE(int(shown.faults[0].Position), 2);
     }
 
     // Amounts loaded from a damaged file can be anything; sums must not overflow.
     void hugeAmountsDoNotOverflow() {
         constexpr Money huge = Money::FromRaw(std::numeric_limits<qint64>::max());
-        auto business = CleanDeclaration();
+        auto business = ValidDeclaration::Clean();
         mTBusinessNew* b = AddBusiness(*business);
         b->OtherExpenseParts.fill(huge);
         b->ExpensesOther = huge;
@@ -663,7 +663,7 @@ private Q_SLOTS:
         shown.Run(*business);
         QCOMPARE(shown.faults.size(), 1);
 
-        auto property = CleanDeclaration();
+        auto property = ValidDeclaration::Clean();
         GrantProperty(*property);
         property->PropertyDeduction.CarryOverCost = huge;
         property->PropertyDeduction.PriorAgentCost = huge;

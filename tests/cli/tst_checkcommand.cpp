@@ -1,7 +1,7 @@
-#include "checks/CleanDeclaration.h"
 #include "cli/CliRun.h"
-#include "storage/Declaration.h"
-#include "storage/NewDeclaration.h"
+#include "records/Declaration.h"
+#include "records/NewDeclaration.h"
+#include "support/ValidDeclaration.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,7 +44,7 @@ private Q_SLOTS:
     }
 
     void cleanDeclarationExitsZero() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         const Run r = Cli({"check", Save("clean.kv0", *d)});
         QCOMPARE(r.out, QString());
         QCOMPARE(r.exitCode, 0);

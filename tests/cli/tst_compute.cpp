@@ -1,28 +1,11 @@
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
+#include "cli/CliRun.h"
 #include "support/Samples.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Run {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(DUROVID_CLI), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-} // namespace
 
 class TestComputeCommand : public QObject {
     Q_OBJECT
@@ -50,11 +33,11 @@ void TestComputeCommand::printsEveryResultObject() {
         declaration.SocialDeduction.AddChildEducation(Samples::M("60000"));
         declaration.SaveToFile(file);
     }
-    const Run run = RunCli({QStringLiteral("compute"), file});
+    const CliRun run = RunCli({QStringLiteral("compute"), file});
     QCOMPARE(run.exitCode, 0);
     QJsonParseError error;
-    const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
-    QVERIFY2(error.error == QJsonParseError::NoError, run.out.constData());
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(run.out));
     QCOMPARE(json["Compute"].toBool(false), true);
     QCOMPARE(json["Okato13"].toString(), QStringLiteral("46000000000"));
     QCOMPARE(json["Okato35"].toString(), QStringLiteral("45000000000"));
@@ -66,7 +49,7 @@ void TestComputeCommand::printsEveryResultObject() {
 
 void TestComputeCommand::usageAndFileErrors() {
     QCOMPARE(RunCli({QStringLiteral("compute")}).exitCode, 2);
-    const Run missing = RunCli({QStringLiteral("compute"), QStringLiteral("/nonexistent/decl.kv0")});
+    const CliRun missing = RunCli({QStringLiteral("compute"), QStringLiteral("/nonexistent/decl.kv0")});
     QCOMPARE(missing.exitCode, 2);
     QVERIFY(missing.out.isEmpty());
     QVERIFY(!missing.err.isEmpty());

@@ -1,3 +1,4 @@
+#include "cli/CliRun.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -20,15 +21,16 @@ private Q_SLOTS:
             Write("usd.xml", "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
                              "<ValCurs ID=\"R01235\"><Record Date=\"01.01.2010\" Id=\"R01235\">"
                              "<Nominal>1</Nominal><Value>30,1900</Value></Record></ValCurs>\n");
-        QString out, err;
-        QCOMPARE(TestFiles::RunCli({"import-rates", table, "--into", into}, &out, &err), 0);
-        QVERIFY2(out.contains("Добавлена валюта 840 «Доллар США», курс за 1 ед."), qPrintable(out));
-        QVERIFY(out.contains("Курсы загружены в файл " + into));
+        CliRun run = RunCli({"import-rates", table, "--into", into});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("Добавлена валюта 840 «Доллар США», курс за 1 ед."), qPrintable(run.out));
+        QVERIFY(run.out.contains("Курсы загружены в файл " + into));
         QVERIFY(TestFiles::Read(into).contains("<Rate Date=\"01.01.2010\" Rate=\"30.1851\" />"));
 
-        QCOMPARE(
-            TestFiles::RunCli({"import-rates", "--currency", "840", history, "--into", into}, &out, &err), 0);
-        QVERIFY2(out.contains("Курс валюты 840 на 01.01.2010 заменён: 30.1851 → 30.1900"), qPrintable(out));
+        run = RunCli({"import-rates", "--currency", "840", history, "--into", into});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("Курс валюты 840 на 01.01.2010 заменён: 30.1851 → 30.1900"),
+                 qPrintable(run.out));
     }
 
     void failuresKeepTheFile_data() {
@@ -56,23 +58,21 @@ private Q_SLOTS:
         const QString into = Write("keep.xml", "<CurrencyRates/>");
         for (QString& a : args)
             if (a.endsWith(".xml") || a.endsWith(".csv")) a = dir.filePath(a);
-        QString err;
-        QCOMPARE(TestFiles::RunCli(args, nullptr, &err), 2);
-        QVERIFY2(err.contains(message), qPrintable(err));
+        const CliRun run = RunCli(args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(TestFiles::Read(into), QByteArray("<CurrencyRates/>"));
     }
 
     void generatesTheDeliveredFiles() {
         const QString out = dir.filePath("generated");
         QDir().mkpath(out);
-        QString stdOut;
-        QCOMPARE(TestFiles::RunCli({"generate-reference", DUROVID_SOURCE_DIR "/data/sources", out}, &stdOut),
-                 0);
+        QCOMPARE(RunCli({"generate-reference", DUROVID_SOURCE_DIR "/data/sources", out}).exitCode, 0);
         for (const char* file : {"InspectionNumbers.xml", "Sp_OKVED2.xml", "CurrencyRates.xml"})
             QVERIFY2(TestFiles::Read(QDir(out).filePath(file)) ==
                          TestFiles::Read(DUROVID_SOURCE_DIR "/data/" + QString(file)),
                      file);
-        QCOMPARE(TestFiles::RunCli({"generate-reference", dir.filePath("absent"), out}), 2);
+        QCOMPARE(RunCli({"generate-reference", dir.filePath("absent"), out}).exitCode, 2);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "reference/SounImport.h"
 
+#include "cli/CliRun.h"
 #include "support/SounTable.h"
 #include "support/TestFiles.h"
 #include <QDate>
@@ -16,7 +17,9 @@ class TestImportSounCommand : public QObject {
     QTemporaryDir dir;
 
     static int Cli(const QStringList& args, QString* err = nullptr) {
-        return TestFiles::RunCli(args, nullptr, err);
+        const CliRun run = RunCli(args);
+        if (err) *err = run.err;
+        return run.exitCode;
     }
     QString Write(const QString& name, const QByteArray& bytes) { return TestFiles::Write(dir, name, bytes); }
 

@@ -1,7 +1,7 @@
-#include "checks/CleanDeclaration.h"
+#include "support/ValidDeclaration.h"
 #include "cli/CliRun.h"
-#include "storage/Declaration.h"
-#include "storage/NewDeclaration.h"
+#include "records/Declaration.h"
+#include "records/NewDeclaration.h"
 
 #include <QFile>
 #include <QProcess>
@@ -50,7 +50,7 @@ private Q_SLOTS:
     }
 
     void cleanDeclarationIsPrinted() {
-        auto d = CleanDeclaration();
+        auto d = ValidDeclaration::Clean();
         const QString pdf = dir.filePath(QStringLiteral("clean.pdf"));
         const Run r = Cli({"print", Save("clean.kv0", *d), "--pdf", pdf, "--date", "20.04.2011"});
         QCOMPARE(r.err, QString());
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QString, message);
         if (args.contains(QStringLiteral("CLEAN"))) {
-            auto d = CleanDeclaration();
+            auto d = ValidDeclaration::Clean();
             args.replace(args.indexOf(QStringLiteral("CLEAN")), Save("clean2.kv0", *d));
         }
         const Run r = Cli(args);

@@ -5,7 +5,7 @@
 // Small declarations written in code for the computation tests.
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -55,4 +55,43 @@ inline void CarSoldWithinThreeYears(mTDeclaration& declaration) {
     AddSource13(declaration.IncomeSources13, {}, {{1520, "400000", 906, "400000", 5}});
 }
 
+// A foreign engineer who stayed fewer than 183 days in 2010 and so is no tax resident: 40 000 a
+// month for six months from a Russian employer, taxed at 30 %, of which the employer withheld only
+// 13 %, 31 200; and 10 000 of dividends at 15 %, of which 1 500 was withheld.
+inline void NonResident(mTDeclaration& declaration) {
+    declaration.ReturnKind = ReturnKind3NDFLNonResident;
+    declaration.SetIncomeKinds(IncomeRussia);
+    declaration.Person.OKATO = kPerson;
+    declaration.StandardDeduction.GrantStandard = 0;
+    mTThirteenPercent& employer = AddSource13(declaration.IncomeSources13, kEmployer,
+                                              {{2000, "40000", 0, "0", 7},
+                                               {2000, "40000", 0, "0", 8},
+                                               {2000, "40000", 0, "0", 9},
+                                               {2000, "40000", 0, "0", 10},
+                                               {2000, "40000", 0, "0", 11},
+                                               {2000, "40000", 0, "0", 12}},
+                                              "31200");
+    employer.TaxableIncome = Rub("240000");
+    employer.TaxComputed = Rub("31200");
+    mTThirtyPercent& dividends = AddDividends(declaration, kEmployer, "10000", "10000", "1500", "1500");
+    dividends.IncomeCode = 1010;
+}
+
+// An individual entrepreneur (IT services) with 1 000 000 of income and no documents for the
+// expenses, so 20 % of the income, 200 000, is deducted; 90 000 of advance payments were paid.
+inline void Entrepreneur(mTDeclaration& declaration) {
+    declaration.PayerCategory = 0;
+    declaration.SetIncomeKinds(IncomeBusiness);
+    declaration.Person.OKATO = kPerson;
+    declaration.StandardDeduction.GrantStandard = 0;
+    mTBusinessNew& activity = *declaration.BusinessIncomes.At(declaration.BusinessIncomes.Add());
+    activity.ActivityKind = QStringLiteral("1");
+    activity.OKVED = QStringLiteral("72.2");
+    activity.HasDocumentedExpenses = 0;
+    activity.Income = Rub("1000000");
+    activity.NormativeExpenses = Rub("200000");
+    declaration.AdvanceAccrued = Rub("90000");
+    declaration.AdvancePaid = Rub("90000");
+}
+
 } // namespace WorkedExample

@@ -260,7 +260,9 @@ void TestStandardDeduction::totalLimitedToYearIncome() {
     QCOMPARE(sum.PrilE1.ChildDeduction, Rub("12000"));
 
     // A year's loss leaves no deduction at all.
-    source.Line(11)->DeductionAmount = Rub("20000");
+    mTSourseIncome december = *source.Line(11);
+    december.DeductionAmount = Rub("20000");
+    source.ReplaceLine(11, december);
     QVERIFY(sum.Compute(*d));
     QCOMPARE(sum.PrilE1.StandardTotal, Money());
 }

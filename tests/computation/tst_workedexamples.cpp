@@ -17,6 +17,8 @@ private slots:
     void employeeBuysAFlat();
     void carSoldWithinThreeYears();
     void noticePaymentsWithoutIncome();
+    void nonResidentTaxedAtThirtyPercent();
+    void entrepreneurWithoutDocuments();
 };
 
 void TestWorkedExamples::employeeBuysAFlat_data() {
@@ -106,6 +108,40 @@ void TestWorkedExamples::noticePaymentsWithoutIncome() {
     QCOMPARE(PaymentLines(sum),
              (QList<PaymentLine>{{BudgetCode::TaxAgents, kPerson, QStringLiteral("2"), Rub("1000")},
                                  {BudgetCode::TaxAgents, kPerson, QStringLiteral("2"), Rub("500")}}));
+}
+
+void TestWorkedExamples::nonResidentTaxedAtThirtyPercent() {
+    mTDeclaration declaration;
+    NonResident(declaration);
+    kTSvodSum sum;
+    QVERIFY(sum.Compute(declaration));
+    // 240 000 at 30 % is 72 000; 31 200 was withheld, 40 800 is left to pay as a person's tax.
+    QCOMPARE(sum.List2.TaxBase, Rub("240000"));
+    QCOMPARE(sum.List2.TaxComputed, Rub("72000"));
+    QCOMPARE(sum.List2.Payable, Rub("40800"));
+    // The dividends' 15 % of 10 000 is 1 500, all withheld.
+    QCOMPARE(sum.List5.TaxComputed, Rub("1500"));
+    QVERIFY(sum.List5.Payable.IsZero() && sum.List5.Refundable.IsZero());
+    QVERIFY(sum.List1.IncomeTotal.IsZero());
+    QCOMPARE(PaymentLines(sum),
+             (QList<PaymentLine>{{BudgetCode::OtherPersons, kPerson, QStringLiteral("1"), Rub("40800")},
+                                 {BudgetCode::OtherPersons, kPerson, QStringLiteral("3"), Money()}}));
+}
+
+void TestWorkedExamples::entrepreneurWithoutDocuments() {
+    mTDeclaration declaration;
+    Entrepreneur(declaration);
+    kTSvodSum sum;
+    QVERIFY(sum.Compute(declaration));
+    // 1 000 000 − 200 000 = 800 000; 13 % is 104 000, of which 90 000 was paid in advance.
+    QCOMPARE(sum.PrilV1.ProfessionalDeduction, Rub("200000"));
+    QCOMPARE(sum.List1.TaxBase, Rub("800000"));
+    QCOMPARE(sum.List1.TaxComputed, Rub("104000"));
+    QCOMPARE(sum.List1.AdvancePaid, Rub("90000"));
+    QCOMPARE(sum.List1.Payable, Rub("14000"));
+    // All of it is tax on business income: the entrepreneurs' code.
+    QCOMPARE(PaymentLines(sum),
+             (QList<PaymentLine>{{BudgetCode::Entrepreneurs, kPerson, QStringLiteral("1"), Rub("14000")}}));
 }
 
 QTEST_GUILESS_MAIN(TestWorkedExamples)

@@ -258,10 +258,6 @@ private slots:
         QCOMPARE(TMaskedDocEdit::RomanValue(QStringLiteral("XIV")), 14);
         QCOMPARE(TMaskedDocEdit::RomanValue(QStringLiteral("XCIX")), 99);
         QCOMPARE(TMaskedDocEdit::RomanText(349), QStringLiteral("CCCXLIX"));
-        QCOMPARE(TMaskedDocEdit::KindForDocument(21), 2);
-        QCOMPARE(TMaskedDocEdit::KindForDocument(3), 0);
-        QCOMPARE(TMaskedDocEdit::KindForDocument(91), 6);
-        QCOMPARE(TMaskedDocEdit::KindForDocument(10), 5);
     }
 
     void flashButtonGroup() {

@@ -1,7 +1,7 @@
 #include "support/GuiTestSupport.h"
 
-#include "checks/dialogs/CheckAllError.h"
-#include "checks/dialogs/CheckError.h"
+#include "dialogs/CheckAllError.h"
+#include "dialogs/CheckError.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,8 +4,9 @@
 // result objects here, not computed, so that the documents test the export alone.
 
 #include "computation/SvodSum.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 #include "support/Samples.h"
+#include "support/ValidDeclaration.h"
 
 namespace GoldenReturns {
 
@@ -15,30 +16,9 @@ inline TDateTime D(int year, int month, int day) {
     return DateValue::FromYmd(year, month, day);
 }
 
+// The builder's valid taxpayer, with the tax office's name.
 inline void Taxpayer(mTDeclaration& d) {
-    d.InspectionCode = QStringLiteral("7701");
-    d.InspectionName = QStringLiteral("ИФНС России № 1 по г. Москве");
-    mTPersonInformation& p = d.Person;
-    p.SurName = QStringLiteral("Иванов");
-    p.FirstName = QStringLiteral("иван");
-    p.Patronymic = QStringLiteral("Иванович");
-    p.INN = QStringLiteral("500100732259");
-    p.DocTypeCode = 21;
-    p.DocSerial = QStringLiteral("45 03 123456");
-    p.DocIssueDate = D(2003, 5, 17);
-    p.BirthDate = D(1970, 2, 28);
-    p.DocIssuedBy = QStringLiteral("ОВД «Арбат» г. Москвы");
-    p.BirthPlace = QStringLiteral("г. Тула");
-    p.CitizenshipSign = QStringLiteral("1");
-    p.PostIndex = QStringLiteral("119002");
-    p.RegionCode = 77;
-    p.City = QStringLiteral("Москва");
-    p.Street = QStringLiteral("Арбат");
-    p.House = QStringLiteral("10");
-    p.Building = QStringLiteral("2");
-    p.Flat = QStringLiteral("15");
-    p.OKATO = QStringLiteral("45286552000");
-    p.HomePhone = QStringLiteral("1234567");
+    ValidDeclaration(d).Inspection(QStringLiteral("7701"), QStringLiteral("ИФНС России № 1 по г. Москве"));
 }
 
 struct Line {

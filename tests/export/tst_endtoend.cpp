@@ -4,8 +4,9 @@
 // 600 000 deducted now, 1 400 000 carried over, base 0, tax 0, refund 78 000.
 #include "computation/WorkedExamples.h"
 #include "export/XmlExport.h"
+#include "records/NewDeclaration.h"
 #include "storage/CodePage.h"
-#include "storage/NewDeclaration.h"
+#include "support/ValidDeclaration.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,30 +18,19 @@ namespace {
 // The worked example's employee and flat, with the taxpayer's and the employer's particulars that the
 // document carries.
 void EmployeeWithAFlat(mTDeclaration& d) {
+    ValidDeclaration(d)
+        .Inspection(QStringLiteral("7705"))
+        .Name(QStringLiteral("Смирнова"), QStringLiteral("Анна"), QStringLiteral("Сергеевна"))
+        .Birth(DateValue::FromYmd(1980, 7, 9), QStringLiteral("г. Москва"))
+        .Passport(QStringLiteral("45 06 123456"), DateValue::FromYmd(2006, 2, 1),
+                  QStringLiteral("ОВД Замоскворечье г. Москвы"),
+                  QStringLiteral("Паспорт гражданина Российской Федерации"))
+        .Address(QStringLiteral("115054"), 77, QStringLiteral("Москва"), QStringLiteral("Дубининская ул"),
+                 QStringLiteral("11"), QString(), QStringLiteral("42"))
+        .Phone(QStringLiteral("4951234567"));
     WorkedExample::Employee(d);
     WorkedExample::FlatBoughtIn2010(d);
-    d.InspectionCode = QStringLiteral("7705");
     d.SignDate = DateValue::FromYmd(2011, 3, 15);
-    mTPersonInformation& p = d.Person;
-    p.SurName = QStringLiteral("Смирнова");
-    p.FirstName = QStringLiteral("Анна");
-    p.Patronymic = QStringLiteral("Сергеевна");
-    p.INN = QStringLiteral("500100732259");
-    p.DocTypeCode = 21;
-    p.DocTypeName = QStringLiteral("Паспорт гражданина Российской Федерации");
-    p.DocSerial = QStringLiteral("45 06 123456");
-    p.DocIssueDate = DateValue::FromYmd(2006, 2, 1);
-    p.BirthDate = DateValue::FromYmd(1980, 7, 9);
-    p.DocIssuedBy = QStringLiteral("ОВД Замоскворечье г. Москвы");
-    p.BirthPlace = QStringLiteral("г. Москва");
-    p.CitizenshipSign = QStringLiteral("1");
-    p.PostIndex = QStringLiteral("115054");
-    p.RegionCode = 77;
-    p.City = QStringLiteral("Москва");
-    p.Street = QStringLiteral("Дубининская ул");
-    p.House = QStringLiteral("11");
-    p.Flat = QStringLiteral("42");
-    p.HomePhone = QStringLiteral("4951234567");
 
     mTThirteenPercent* employer = d.IncomeSources13.At(0);
     employer->SourceINN = QStringLiteral("7705034202");
@@ -74,12 +64,11 @@ private Q_SLOTS:
         loaded.LoadFromFile(file);
 
         XmlExport exporter;
-        QStringList messages;
-        exporter.SetMessageSink([&messages](const QString& m) { messages << m; });
         exporter.SetFixedDate(QDate(2011, 3, 15));
         exporter.SetFixedGuid(QUuid(QStringLiteral("{6f1c3a2e-9b7d-4e21-8a5f-0c2d4b6e8f10}")));
-        const QString name = exporter.Export(dir.path() + QDir::separator(), loaded, ExportToFile);
-        QVERIFY(messages.isEmpty());
+        QVERIFY(exporter.Export(dir.path() + QDir::separator(), loaded, ExportToFile));
+        QVERIFY(exporter.Warnings().isEmpty());
+        const QString name = exporter.Result();
         QCOMPARE(name,
                  QStringLiteral(
                      "NO_NDFL3_7705_7705_500100732259_20110315_6F1C3A2E-9B7D-4E21-8A5F-0C2D4B6E8F10.xml"));

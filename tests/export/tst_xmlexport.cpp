@@ -90,11 +90,10 @@ void TestXmlExport::goldenDocuments() {
     build(d, s);
     XmlExport exporter;
     ExportProbe::FixStamp(exporter);
-    QStringList messages;
-    exporter.SetMessageSink([&](const QString& m) { messages << m; });
 
     const QString folder = Folder(QStringLiteral("golden-") + golden);
-    QCOMPARE(exporter.Export(folder, d, s, ExportToFile), fileName);
+    QVERIFY(exporter.Export(folder, d, s, ExportToFile));
+    QCOMPARE(exporter.Result(), fileName);
     const QString written = QDir(folder).filePath(fileName);
     const QByteArray bytes = ReadAll(written);
     const QString goldenPath = kGoldenDir + QLatin1Char('/') + golden;
@@ -105,8 +104,9 @@ void TestXmlExport::goldenDocuments() {
         qWarning("written %s", qPrintable(goldenPath));
     }
     QCOMPARE(bytes, ReadAll(goldenPath));
-    QCOMPARE(exporter.Export(folder, d, s, ExportToText), CodePage::FromCp1251(bytes));
-    QVERIFY(messages.isEmpty());
+    QVERIFY(exporter.Export(folder, d, s, ExportToText));
+    QCOMPARE(exporter.Result(), CodePage::FromCp1251(bytes));
+    QVERIFY(exporter.Warnings().isEmpty());
 
     // The file is windows-1251, as its declaration says, and well-formed.
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"windows-1251\"?><"));
@@ -122,7 +122,8 @@ void TestXmlExport::textModeWritesNothing() {
     GoldenReturns::Resident(d, s);
     XmlExport exporter;
     const QString folder = Folder(QStringLiteral("text-mode"));
-    const QString text = exporter.Export(folder, d, s, ExportToText);
+    QVERIFY(exporter.Export(folder, d, s, ExportToText));
+    const QString text = exporter.Result();
     QVERIFY(text.startsWith(
         QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Файл ИдФайл=\"NO_NDFL3_")));
     QVERIFY(text.endsWith(QStringLiteral("</Файл>")));
@@ -136,12 +137,14 @@ void TestXmlExport::existingFileIsReplaced() {
     XmlExport exporter;
     ExportProbe::FixStamp(exporter);
     const QString folder = Folder(QStringLiteral("replace"));
-    const QString name = exporter.Export(folder, d, s, ExportToFile);
+    QVERIFY(exporter.Export(folder, d, s, ExportToFile));
+    const QString name = exporter.Result();
     QFile old(QDir(folder).filePath(name));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(100000, 'x'));
     old.close();
-    QCOMPARE(exporter.Export(folder, d, s, ExportToFile), name);
+    QVERIFY(exporter.Export(folder, d, s, ExportToFile));
+    QCOMPARE(exporter.Result(), name);
     QCOMPARE(ReadAll(QDir(folder).filePath(name)),
              ReadAll(kGoldenDir + QStringLiteral("/representative.xml")));
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
@@ -164,8 +167,6 @@ void TestXmlExport::failedSaveLeavesNoFile() {
     GoldenReturns::Representative(d, s);
     XmlExport exporter;
     ExportProbe::FixStamp(exporter);
-    QStringList messages;
-    exporter.SetMessageSink([&](const QString& m) { messages << m; });
     const QString name =
         QStringLiteral("NO_NDFL3_7701_7701_500100732259_20110315_0F8FAD5B-D9CB-469F-A165-70867728950E.xml");
     QString folder = dir.filePath(QStringLiteral("missing/folder"));
@@ -188,10 +189,11 @@ void TestXmlExport::failedSaveLeavesNoFile() {
     }
     const QString path = QDir(folder).filePath(name);
 
-    QCOMPARE(exporter.Export(folder, d, s, ExportToFile), XmlExport::ErrorResult);
-    QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages[0].startsWith(QStringLiteral("Не удалось записать файл %1: ").arg(path)),
-             qPrintable(messages[0]));
+    QVERIFY(!exporter.Export(folder, d, s, ExportToFile));
+    QVERIFY(exporter.Result().isEmpty());
+    QVERIFY2(exporter.ErrorString().startsWith(QStringLiteral("Не удалось записать файл %1: ").arg(path)),
+             qPrintable(exporter.ErrorString()));
+    QVERIFY(exporter.Warnings().isEmpty());
     QCOMPARE(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink(), false);
     if (obstacle == QLatin1String("folder"))
         QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{name});
@@ -204,16 +206,14 @@ void TestXmlExport::computationFailureIsReportedAndExportGoesOn() {
     kTSvodSum unused;
     GoldenReturns::Representative(d, unused);
     XmlExport exporter;
-    QStringList messages;
-    exporter.SetMessageSink([&](const QString& m) { messages << m; });
     // A sheet computed before the failure keeps its results.
     exporter.SetComputation([](mTDeclaration&, kTSvodSum& sum) {
         sum.List3.IncomeTotal = Money::FromUnits(1000);
         throw std::runtime_error("division by zero");
     });
-    const QString text = exporter.Export(QString(), d, ExportToText);
-    QCOMPARE(messages, QStringList{XmlExport::ComputationFailed});
-    QVERIFY(text.contains(QStringLiteral("<НалБаза35 ДоходОбщ=\"1000.00\"")));
+    QVERIFY(exporter.Export(QString(), d, ExportToText));
+    QCOMPARE(exporter.Warnings(), QStringList{XmlExport::ComputationFailed});
+    QVERIFY(exporter.Result().contains(QStringLiteral("<НалБаза35 ДоходОбщ=\"1000.00\"")));
 }
 
 void TestXmlExport::prizeWithoutComputedEntryFailsTheExport() {
@@ -223,10 +223,9 @@ void TestXmlExport::prizeWithoutComputedEntryFailsTheExport() {
     // The prize source has no entry in the prize computation: its taxable part is unknown.
     s.PrilM2.Rows.clear();
     XmlExport exporter;
-    QStringList messages;
-    exporter.SetMessageSink([&](const QString& m) { messages << m; });
-    QCOMPARE(exporter.Export(QString(), d, s, ExportToText), XmlExport::ErrorResult);
-    QCOMPARE(messages, QStringList{XmlExport::BuildFailed});
+    QVERIFY(!exporter.Export(QString(), d, s, ExportToText));
+    QCOMPARE(exporter.ErrorString(), XmlExport::BuildFailed);
+    QVERIFY(exporter.Result().isEmpty());
 }
 
 void TestXmlExport::damagedTextStaysWellFormedAndInTheFolder() {
@@ -239,7 +238,8 @@ void TestXmlExport::damagedTextStaysWellFormedAndInTheFolder() {
     d.IncomeSources13.At(0)->SourceName = QStringLiteral("]]> <!-- &amp;");
     XmlExport exporter;
     const QString folder = Folder(QStringLiteral("damaged"));
-    const QString name = exporter.Export(folder, d, s, ExportToFile);
+    QVERIFY(exporter.Export(folder, d, s, ExportToFile));
+    const QString name = exporter.Result();
     QVERIFY(name.startsWith(QStringLiteral("NO_NDFL3_.._.._.._.._500100732259_")));
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{name});
 
@@ -260,8 +260,10 @@ void TestXmlExport::newDateAndGuidForEveryExport() {
     GoldenReturns::Representative(d, s);
     XmlExport exporter;
     const QString folder = Folder(QStringLiteral("fresh"));
-    const QString first = exporter.Export(folder, d, s, ExportToFile);
-    const QString second = exporter.Export(folder, d, s, ExportToFile);
+    QVERIFY(exporter.Export(folder, d, s, ExportToFile));
+    const QString first = exporter.Result();
+    QVERIFY(exporter.Export(folder, d, s, ExportToFile));
+    const QString second = exporter.Result();
     QVERIFY(first != second);
     const QRegularExpression form(
         QStringLiteral("^NO_NDFL3_7701_7701_500100732259_(\\d{8})_"

@@ -3,16 +3,16 @@
 #include "support/TestFiles.h"
 
 #include "checks/CheckAnswerer.h"
+#include "pickers/CountryPicker.h"
+#include "pickers/CurrencyPicker.h"
+#include "pickers/DeductCodePicker.h"
+#include "pickers/IncomeCodePicker.h"
+#include "pickers/InspectionPicker.h"
+#include "pickers/LoadSoun.h"
+#include "pickers/OkvedPicker.h"
 #include "reference/CodeNameList.h"
 #include "reference/CurrencyRates.h"
 #include "reference/OkvedClassifier.h"
-#include "reference/pickers/CountryPicker.h"
-#include "reference/pickers/CurrencyPicker.h"
-#include "reference/pickers/DeductCodePicker.h"
-#include "reference/pickers/IncomeCodePicker.h"
-#include "reference/pickers/InspectionPicker.h"
-#include "reference/pickers/LoadSoun.h"
-#include "reference/pickers/OkvedPicker.h"
 #include "storage/CodePage.h"
 
 #include <QApplication>

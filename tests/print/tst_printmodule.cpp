@@ -1,11 +1,10 @@
 #include "support/GuiTestSupport.h"
 
-#include "print/DeclarationExport.h"
 #include "print/FormPrinter.h"
 #include "print/PrintModule.h"
 #include "print/ReturnPreview.h"
-#include "print/form/ReturnLayout.h"
-#include "storage/NewDeclaration.h"
+#include "form/ReturnLayout.h"
+#include "records/NewDeclaration.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -66,11 +65,27 @@ class TestPrintModule : public QObject {
     QWidget owner;
     int checks = 0;
 
+    // The component the run makes; the export's text, or its failure when exportError is set.
+    std::function<std::unique_ptr<TPrintComponent>()> component;
+    QString exportError;
+
     PrintRun Run(int checkResult = 0) {
-        return PrintRun{&owner, declaration.get(), QStringLiteral("/opt/durovid/"), [this, checkResult] {
-                            ++checks;
-                            return checkResult;
-                        }};
+        PrintRun run;
+        run.Owner = &owner;
+        run.Declaration = declaration.get();
+        run.ProgramDir = QStringLiteral("/opt/durovid/");
+        run.CheckAndShow = [this, checkResult] {
+            ++checks;
+            return checkResult;
+        };
+        run.ExportText = [this](QString& text, QString& error) {
+            log << QStringLiteral("export");
+            text = QStringLiteral("<xml/>");
+            error = exportError;
+            return exportError.isEmpty();
+        };
+        run.CreateComponent = [this] { return component(); };
+        return run;
     }
 
 private slots:
@@ -81,25 +96,17 @@ private slots:
         log.clear();
         checks = 0;
         RecordingComponent::fail = false;
-        PrintComponents::InstallFactory([this] { return std::make_unique<RecordingComponent>(&log); });
-        DeclarationExport::Install(
-            [this](const QString& folder, mTDeclaration&, DeclarationExport::Mode mode) {
-                log << QStringLiteral("export %1 %2").arg(folder).arg(int(mode));
-                return QStringLiteral("<xml/>");
-            });
+        component = [this] { return std::make_unique<RecordingComponent>(&log); };
+        exportError.clear();
     }
-    void cleanup() {
-        PrintComponents::InstallFactory({});
-        DeclarationExport::Install({});
-        prompts.reset();
-    }
+    void cleanup() { prompts.reset(); }
 
     void previewCallsInOrder() {
         RunPrintModule(PrintMode::Preview, Run());
         QCOMPARE(checks, 1);
         QCOMPARE(log,
                  (QStringList{"param Наименование налогового органа-получателя=ИФНС России № 1 по г. Москве",
-                              "folder /opt/durovid/", "export /opt/durovid/ 2", "preview <xml/> owned"}));
+                              "folder /opt/durovid/", "export", "preview <xml/> owned"}));
         QVERIFY(prompts->messages.isEmpty());
     }
 
@@ -137,12 +144,21 @@ private slots:
     }
 
     void missingComponent() {
-        PrintComponents::InstallFactory([] { return std::unique_ptr<TPrintComponent>(); });
+        component = [] { return std::unique_ptr<TPrintComponent>(); };
         RunPrintModule(PrintMode::Preview, Run());
         QCOMPARE(prompts->Texts(),
                  QStringList{QStringLiteral("Не найден модуль печати. Войдите в рабочий каталог программы "
                                             "\"Durovid 2010\" и запустите файл \"FormPrint-setup.msi\"")});
         QVERIFY(log.isEmpty());
+    }
+
+    void failedExportIsShownAndNothingPrinted() {
+        exportError = QStringLiteral("Ошибка в выгрузке.");
+        RunPrintModule(PrintMode::Print, Run());
+        QCOMPARE(prompts->Texts(), QStringList{exportError});
+        QCOMPARE(prompts->messages[0].icon, QMessageBox::Warning);
+        QCOMPARE(prompts->printDialogs, 0);
+        QVERIFY(log.filter(QStringLiteral("print ")).isEmpty());
     }
 
     void failingCheckStops() {

@@ -4,9 +4,9 @@
 
 #include "computation/WorkedExamples.h"
 #include "export/XmlExport.h"
-#include "print/form/CellFill.h"
-#include "print/form/ReturnLayout.h"
-#include "print/form/ReturnPainter.h"
+#include "form/CellFill.h"
+#include "form/ReturnLayout.h"
+#include "form/ReturnPainter.h"
 #include "storage/CodePage.h"
 #include "support/Samples.h"
 
@@ -35,7 +35,8 @@ QString Exported(mTDeclaration& declaration) {
     XmlExport exporter;
     exporter.SetFixedDate(QDate(2011, 4, 20));
     exporter.SetFixedGuid(QUuid(QStringLiteral("{0f8fad5b-d9cb-469f-a165-70867728950e}")));
-    return exporter.Export(QString(), declaration, ExportToText);
+    if (!exporter.Export(QString(), declaration, ExportToText)) qFatal("export failed");
+    return exporter.Result();
 }
 
 QString CarSale() {

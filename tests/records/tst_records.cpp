@@ -1,8 +1,8 @@
 #include "records/CurrencyIncome.h"
+#include "records/Declaration.h"
 #include "records/SocialDeduct.h"
 #include "records/StandartDeduct.h"
 #include "records/ThirteenPercent.h"
-#include "storage/Declaration.h"
 #include "storage/FileLoader.h"
 #include "support/Samples.h"
 

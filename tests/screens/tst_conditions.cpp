@@ -2,8 +2,8 @@
 
 #include "controls/FlashButton.h"
 #include "controls/MaskedEdit.h"
+#include "records/NewDeclaration.h"
 #include "screens/conditions/InitialData.h"
-#include "storage/NewDeclaration.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -26,7 +26,7 @@ class TestConditionsScreen : public QObject, MainWindowProbe {
     void OpenSaved(mTDeclaration& d) {
         const QString path = files.filePath(QStringLiteral("given.kv0"));
         d.SaveToFile(path);
-        form = std::make_unique<TFormMain>(QStringList{path});
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
     }
     // The conditions screen stored and the declaration saved, then opened again in a new window.
@@ -34,8 +34,8 @@ class TestConditionsScreen : public QObject, MainWindowProbe {
         const QString path = files.filePath(QStringLiteral("saved.kv0"));
         prompts->saveNames.enqueue(path);
         form->Save();
-        QVERIFY(form->Saved);
-        form = std::make_unique<TFormMain>(QStringList{path});
+        QVERIFY(form->Saved());
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
     }
 
@@ -46,7 +46,7 @@ private slots:
     }
     void init() {
         prompts = std::make_unique<ScriptedPrompts>();
-        form = std::make_unique<TFormMain>(QStringList{});
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
     }
     void cleanup() {
@@ -68,10 +68,10 @@ private slots:
             QVERIFY(Enabled(Section::RussianIncome) && Enabled(Section::Deductions) &&
                     Enabled(Section::Nalog));
             QVERIFY(!Enabled(Section::CurrencyIncome) && !Enabled(Section::Business));
-            QVERIFY(form->Saved);
+            QVERIFY(form->Saved());
             // Today, outside the hidden signing-date picker's years, is kept as it is.
-            form->CurrentFrame->Store();
-            QCOMPARE(form->Declaration->SignDate, DateValue::Today());
+            form->CurrentFrame()->Store();
+            QCOMPARE(form->Declaration().SignDate, DateValue::Today());
             // "Создать" after a 4-NDFL return: the conditions screen opens "Вычеты" again itself.
             Click("rb4NDFL");
             QVERIFY(!Enabled(Section::Deductions));
@@ -86,7 +86,7 @@ private slots:
         modals.Then(ModalScript::Pick(QStringLiteral("7728")));
         Click("bnInspection");
         QCOMPARE(W<TMaskedEdit>("meInspectionNumber")->text(), QStringLiteral("7728"));
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
 
         W<QSpinBox>("meCorrectionNumber")->setFocus();
         QTest::keyClick(W("meCorrectionNumber"), Qt::Key_Up);
@@ -103,7 +103,7 @@ private slots:
         Type("meRepresentativeOrg", QStringLiteral("ООО \"Консультант\""));
 
         SaveAndReopen();
-        const mTDeclaration& d = *form->Declaration;
+        const mTDeclaration& d = form->Declaration();
         QCOMPARE(d.InspectionCode, QStringLiteral("7728"));
         QCOMPARE(d.CorrectionNumber, 2);
         QCOMPARE(d.PayerCategory, quint8(3));
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(W<TMaskedEdit>("meRepresentativeOrg")->text(), QStringLiteral("ООО \"Консультант\""));
         QVERIFY(Enabled(Section::CurrencyIncome) && Enabled(Section::Business) &&
                 Enabled(Section::Deductions));
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         SaveShot(form.get(), QStringLiteral("screens-conditions"));
     }
 
@@ -143,13 +143,13 @@ private slots:
         QVERIFY(W<QRadioButton>("rbEntrepreneur")->isChecked());
         QVERIFY(!W("rbOtherPerson")->isEnabled());
         QVERIFY(!W("meEstimatedIncome")->isHidden() && W("meEstimatedIncome")->isEnabled());
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
         Type("meEstimatedIncome", QStringLiteral("150000.5"));
         QCOMPARE(W<TMaskedEdit>("meEstimatedIncome")->text(), QStringLiteral("150000,5"));
         SaveShot(form.get(), QStringLiteral("screens-conditions-4ndfl"));
 
-        form->CurrentFrame->Store();
-        const mTDeclaration& stored = *form->Declaration;
+        form->CurrentFrame()->Store();
+        const mTDeclaration& stored = form->Declaration();
         QCOMPARE(stored.ReturnKind, quint8(ReturnKind4NDFL));
         QCOMPARE(stored.IncomeKinds, quint8(0));
         QCOMPARE(stored.IncomeSources13.Count() + stored.BusinessIncomes.Count(), 0);
@@ -168,10 +168,10 @@ private slots:
         QVERIFY(!W<QCheckBox>("chbForeignIncome")->isChecked() && !W("chbForeignIncome")->isEnabled());
         QVERIFY(!Enabled(Section::Deductions) && !Enabled(Section::CurrencyIncome));
         QVERIFY(Enabled(Section::RussianIncome) && Enabled(Section::Nalog));
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->IncomeKinds, quint8(IncomeRussia));
-        QCOMPARE(form->Declaration->CurrencyIncomes.Count(), 0);
-        QCOMPARE(form->Declaration->ReturnKind, quint8(ReturnKind3NDFLNonResident));
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().IncomeKinds, quint8(IncomeRussia));
+        QCOMPARE(form->Declaration().CurrencyIncomes.Count(), 0);
+        QCOMPARE(form->Declaration().ReturnKind, quint8(ReturnKind3NDFLNonResident));
     }
 
     void noIncomeBoxLeavesDeductionsClosed() {
@@ -191,10 +191,10 @@ private slots:
         Click("rbSignerPersonal");
         QVERIFY(!W("meRepresentativeName")->isEnabled());
         QCOMPARE(W<TMaskedEdit>("meRepresentativeName")->text(), QStringLiteral("Петров"));
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->SignerKind, quint8(0));
-        QVERIFY(form->Declaration->RepresentativeName.isEmpty());
-        QVERIFY(form->Declaration->RepresentativeDocument.isEmpty());
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().SignerKind, quint8(0));
+        QVERIFY(form->Declaration().RepresentativeName.isEmpty());
+        QVERIFY(form->Declaration().RepresentativeDocument.isEmpty());
     }
 
     void categoryWithoutButtonIsStoredAsOtherPerson() {
@@ -202,9 +202,9 @@ private slots:
         d->PayerCategory = 4;
         OpenSaved(*d);
         QVERIFY(W<QRadioButton>("rbOtherPerson")->isChecked());
-        QVERIFY(form->Saved);
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->PayerCategory, quint8(5));
+        QVERIFY(form->Saved());
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().PayerCategory, quint8(5));
     }
 
     void choicesWithoutFieldsMarkTheDeclarationModified_data() {
@@ -216,9 +216,9 @@ private slots:
     }
     void choicesWithoutFieldsMarkTheDeclarationModified() {
         QFETCH(QString, control);
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         Click(qPrintable(control));
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
     }
 
     void checkRules_data() {
@@ -283,9 +283,9 @@ private slots:
         ModalScript modals;
         for (const QString& a : answers)
             modals.Then(a == QLatin1String("close") ? ModalScript::Close() : ModalScript::Click(a));
-        auto* frame = qobject_cast<TfrInitialData*>(form->CurrentFrame);
+        auto* frame = qobject_cast<TfrInitialData*>(form->CurrentFrame());
         QVERIFY(frame);
-        form->CurrentFrame->Store();
+        form->CurrentFrame()->Store();
         QCOMPARE(frame->Check(), quint16(position));
         QCOMPARE(modals.Messages(), messages);
         for (const ModalScript::Seen& s : modals.seen)
@@ -297,10 +297,10 @@ private slots:
             modals.Then(a == QLatin1String("close") ? ModalScript::Close() : ModalScript::Click(a));
         QTest::mouseClick(form->SectionButton(Section::PersonData), Qt::LeftButton);
         if (position == 0) {
-            QCOMPARE(form->CurrentSectionButton, form->SectionButton(Section::PersonData));
+            QCOMPARE(form->CurrentSectionButton(), form->SectionButton(Section::PersonData));
             return;
         }
-        QCOMPARE(form->CurrentFrame, frame);
+        QCOMPARE(form->CurrentFrame(), frame);
         QVERIFY(form->SectionButton(Section::InitialData)->Down());
         QVERIFY(!form->SectionButton(Section::PersonData)->Down());
         QCOMPARE(form->focusWidget(), W(qPrintable(focused)));
@@ -326,7 +326,7 @@ private slots:
         W<TMaskedEdit>("meInspectionNumber")->clear();
         modals.Then(ModalScript::Click(QStringLiteral("bnSkip")));
         QTest::mouseClick(form->SectionButton(Section::PersonData), Qt::LeftButton);
-        QCOMPARE(form->CurrentSectionButton, form->SectionButton(Section::PersonData));
+        QCOMPARE(form->CurrentSectionButton(), form->SectionButton(Section::PersonData));
         QCOMPARE(modals.unanswered, 0);
     }
 
@@ -336,12 +336,13 @@ private slots:
         ModalScript modals;
         modals.Then(ModalScript::Click(QStringLiteral("bnSkipAll")));
         QTest::mouseClick(form->SectionButton(Section::PersonData), Qt::LeftButton);
-        QCOMPARE(form->CurrentSectionButton, form->SectionButton(Section::PersonData));
-        TFormMain::SetDeclarationRules(
-            [](mTDeclaration&, ICheckAnswerer&) { return quint32(1 | (5u << 16)); });
+        QCOMPARE(form->CurrentSectionButton(), form->SectionButton(Section::PersonData));
+        services.check = ([](const mTDeclaration&, ICheckAnswerer&) {
+            return CheckResult{CheckSection::Conditions, 5};
+        });
         QCOMPARE(form->CheckAndShow(), 1);
-        TFormMain::SetDeclarationRules({});
-        QVERIFY(qobject_cast<TfrInitialData*>(form->CurrentFrame));
+        services.check = {};
+        QVERIFY(qobject_cast<TfrInitialData*>(form->CurrentFrame()));
         QVERIFY(form->SectionButton(Section::InitialData)->Down());
         QCOMPARE(form->focusWidget(), W("meRepresentativeOrg"));
     }
@@ -349,7 +350,7 @@ private slots:
     void withoutPickerTheCodeCannotBeChosen() {
         QFile::rename(env.ProgramFile(QStringLiteral("InspectionNumbers.xml")),
                       env.ProgramFile(QStringLiteral("away.xml")));
-        form = std::make_unique<TFormMain>(QStringList{});
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
         QFile::rename(env.ProgramFile(QStringLiteral("away.xml")),
                       env.ProgramFile(QStringLiteral("InspectionNumbers.xml")));
         QVERIFY(ShowActive(form.get()));

@@ -83,8 +83,7 @@ private slots:
         ModalScript modals;
         for (const QString& a : answers)
             modals.Then(a == QLatin1String("close") ? ModalScript::Close() : ModalScript::Click(a));
-        LastCheckAnswer = CheckAnswer::SkipAll;
-        const quint16 r =
+        const PayerSourceCheckResult r =
             CheckPayerSource(&owner, QStringLiteral("Доходы, облагаемые ставкой 13%"),
                              organisationOnly ? PayerKind::Organisation : PayerKind::OrganisationOrPerson,
                              payer[0], payer[1], payer[2], payer[3]);
@@ -96,8 +95,8 @@ private slots:
             QCOMPARE(s.title, QStringLiteral("Проверка: Доходы, облагаемые ставкой 13%"));
         }
         QCOMPARE(skips, skipEnabled);
-        QCOMPARE(int(r), result);
-        QCOMPARE(LastCheckAnswer ? int(*LastCheckAnswer) : -1, last);
+        QCOMPARE(int(r.Position), result);
+        QCOMPARE(r.LastAnswer ? int(*r.LastAnswer) : -1, last);
         QCOMPARE(modals.unanswered, 0);
     }
 };

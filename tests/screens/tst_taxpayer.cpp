@@ -1,18 +1,18 @@
 #include "support/ScreenTestSupport.h"
+#include "support/ValidDeclaration.h"
 
 #include "checks/IdentifierChecks.h"
 #include "controls/DatePicker.h"
 #include "controls/FlashButton.h"
 #include "controls/MaskedDocEdit.h"
 #include "controls/MaskedEdit.h"
+#include "pickers/TablePicker.h"
+#include "records/NewDeclaration.h"
 #include "screens/conditions/PersonAddress.h"
 #include "screens/conditions/PersonData.h"
 #include "screens/conditions/PersonNaim.h"
-#include "screens/conditions/TablePicker.h"
-#include "shell/CoreServices.h"
 #include "storage/DocumentStorage.h"
 #include "storage/FileLoader.h"
-#include "storage/NewDeclaration.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -20,27 +20,6 @@
 namespace {
 
 const QString ValidInn = QStringLiteral("695012345651");
-
-// A taxpayer whose name page passes every rule.
-void FillValidPerson(mTPersonInformation& p) {
-    p.SurName = QStringLiteral("Иванов");
-    p.FirstName = QStringLiteral("Иван");
-    p.Patronymic = QStringLiteral("Иванович");
-    p.INN = ValidInn;
-    p.BirthDate = DateValue::FromYmd(1975, 5, 14);
-    p.BirthPlace = QStringLiteral("г. Тверь");
-    p.DocTypeCode = 21;
-    p.DocTypeName = QStringLiteral("Паспорт гражданина РФ");
-    p.DocSerial = QStringLiteral("28 03 123456");
-    p.DocIssueDate = DateValue::FromYmd(2005, 6, 1);
-    p.DocIssuedBy = QStringLiteral("ОВД Центрального района г. Твери");
-    p.CitizenshipSign = QStringLiteral("1");
-    p.RegionCode = 69;
-    p.RegionName = QStringLiteral("Тверская область");
-    p.City = QStringLiteral("Тверь");
-    p.Street = QStringLiteral("Советская");
-    p.OKATO = QStringLiteral("28401000000");
-}
 
 } // namespace
 
@@ -51,22 +30,19 @@ class TestTaxpayerScreens : public QObject, MainWindowProbe {
     QTemporaryDir files;
     std::unique_ptr<ScriptedPrompts> prompts;
 
-    TfrPersonData* Screen() const { return qobject_cast<TfrPersonData*>(form->CurrentFrame); }
+    TfrPersonData* Screen() const { return qobject_cast<TfrPersonData*>(form->CurrentFrame()); }
 
     // Opens d (saved to a file) in a new main window and goes to the taxpayer's section.
     void OpenTaxpayer(mTDeclaration& d) {
         const QString path = files.filePath(QStringLiteral("given.kv0"));
         d.SaveToFile(path);
-        form = std::make_unique<TFormMain>(QStringList{path});
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ClickSection(Section::PersonData);
         QVERIFY(Screen());
     }
     std::unique_ptr<mTDeclaration> WithPerson() {
-        auto d = CreateNewDeclaration();
-        d->InspectionCode = QStringLiteral("6952");
-        FillValidPerson(d->Person);
-        return d;
+        return ValidDeclaration().Inspection(QStringLiteral("6952")).Take();
     }
 
 private slots:
@@ -77,7 +53,7 @@ private slots:
     }
     void init() { prompts = std::make_unique<ScriptedPrompts>(); }
     void cleanup() {
-        TFormMain::SetDeclarationRules({});
+        services.check = {};
         form.reset();
         prompts.reset();
     }
@@ -85,7 +61,7 @@ private slots:
     // A new user creates a declaration, fills the conditions and the taxpayer, saves, closes the program
     // and opens the file again: everything is there.
     void newUserFillsSavesAndReopens() {
-        form = std::make_unique<TFormMain>(QStringList{});
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Durovid 2010"));
         ModalScript modals;
@@ -119,7 +95,7 @@ private slots:
 
         Click("fbPersonAddress");
         QCOMPARE(modals.seen.size(), 2); // the two pickers, no check dialog
-        QCOMPARE(Screen()->CurrentPageKind(), TfrPersonData::AddressPage);
+        QCOMPARE(Screen()->CurrentPageKind(), PersonDataPage::Address);
         Type("mePostIndex", QStringLiteral("170100"));
         QString preselected;
         modals.Then(ModalScript::Inspect(preselected))
@@ -143,23 +119,23 @@ private slots:
         prompts->saveNames.enqueue(path);
         form->Action(QStringLiteral("acSave"))->trigger();
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         Type("meFlat", QStringLiteral("А"));
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
         prompts->answers.enqueue(QMessageBox::Yes);
         QVERIFY(form->close());
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Вы хотите сохранить декларацию?")});
         QCOMPARE(prompts->saveDialogs, 1); // the name was known: no second save dialog
         QCOMPARE(modals.unanswered, 0);
 
-        form = std::make_unique<TFormMain>(QStringList{path});
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         QCOMPARE(Text("meInspectionNumber"), QStringLiteral("6952"));
         QVERIFY(form->SectionButton(Section::CurrencyIncome)->isEnabled());
         ClickSection(Section::PersonData);
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
         QCOMPARE(Text("meSurName"), QStringLiteral("Иванов"));
         QCOMPARE(Text("meFirstName"), QStringLiteral("Иван"));
         QCOMPARE(Text("mePatronymic"), QStringLiteral("Иванович"));
@@ -185,12 +161,12 @@ private slots:
         QCOMPARE(Text("meOKATO"), QStringLiteral("28401000000"));
         QCOMPARE(Text("mePhone"), QStringLiteral("84822123456"));
         QVERIFY(W<QRadioButton>("rbStay")->isChecked());
-        const mTPersonInformation& p = form->Declaration->Person;
+        const mTPersonInformation& p = form->Declaration().Person;
         QCOMPARE(p.RegionCode, quint16(69));
         QCOMPARE(p.DocTypeCode, quint16(21));
         QCOMPARE(p.StayAddress, quint8(1));
         QCOMPARE(p.BirthDate, DateValue::FromYmd(1975, 5, 14));
-        QVERIFY(form->Saved);
+        QVERIFY(form->Saved());
     }
 
     void namePageChecks_data() {
@@ -277,16 +253,16 @@ private slots:
         QCOMPARE(modals.Messages(), messages);
         QCOMPARE(modals.unanswered, 0);
         if (position == 0) {
-            QCOMPARE(Screen()->CurrentPageKind(), TfrPersonData::AddressPage);
+            QCOMPARE(Screen()->CurrentPageKind(), PersonDataPage::Address);
             QVERIFY(W<TFlashButton>("fbPersonAddress")->Down());
             return;
         }
         QCOMPARE(modals.seen.first().title, QStringLiteral("Проверка: Сведения о декларанте"));
-        QCOMPARE(Screen()->CurrentPageKind(), TfrPersonData::NamePage);
+        QCOMPARE(Screen()->CurrentPageKind(), PersonDataPage::Name);
         QVERIFY(W<TFlashButton>("fbPersonName")->Down());
         QVERIFY(!W<TFlashButton>("fbPersonAddress")->Down());
         QCOMPARE(form->focusWidget(), W(qPrintable(focused)));
-        if (position == TfrPersonNaim::PosDocType) // the kind picker opened
+        if (position == PersonPosition::DocType) // the kind picker opened
             QCOMPARE(modals.seen.last().title, QStringLiteral("Справочник видов документов"));
     }
 
@@ -325,7 +301,7 @@ private slots:
         OpenTaxpayer(*d);
         Click("fbPersonAddress");
         // A fault of the name page is not asked about here.
-        form->Declaration->Person.SurName.clear();
+        form->Declaration().Person.SurName.clear();
 
         ModalScript modals;
         QString preselected;
@@ -333,7 +309,7 @@ private slots:
         ClickSection(Section::InitialData);
         QCOMPARE(modals.Messages(), messages);
         if (messages.isEmpty()) {
-            QCOMPARE(form->CurrentSectionButton, form->SectionButton(Section::InitialData));
+            QCOMPARE(form->CurrentSectionButton(), form->SectionButton(Section::InitialData));
             return;
         }
         QVERIFY(form->SectionButton(Section::PersonData)->Down());
@@ -347,21 +323,21 @@ private slots:
         ModalScript modals;
         modals.Then(ModalScript::Pick(QStringLiteral("21")));
         Click("bnDocType"); // the kind already shown: nothing changes
-        QCOMPARE(Text("meDocSerial"), QStringLiteral("28 03 123456"));
-        QVERIFY(form->Saved);
+        QCOMPARE(Text("meDocSerial"), d->Person.DocSerial);
+        QVERIFY(form->Saved());
         modals.Then(ModalScript::Pick(QStringLiteral("24")));
         Click("bnDocType");
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
         QCOMPARE(W<QLabel>("pnDocType")->text(), QStringLiteral("Удостоверение личности военнослужащего РФ"));
         QVERIFY(Text("meDocSerial").isEmpty() && Text("meDocIssuedBy").isEmpty());
         QCOMPARE(W<TDatePicker>("dtDocIssueDate")->date(), QDate(1990, 1, 1));
         QCOMPARE(W<TMaskedDocEdit>("meDocSerial")->EditType(), 4);
         modals.Then(ModalScript::Click(QStringLiteral("bnNo")));
         Click("bnDocType");
-        QCOMPARE(Screen()->CurrentPageKind(), TfrPersonData::NamePage);
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->Person.DocTypeCode, quint16(24));
-        QCOMPARE(form->Declaration->Person.DocIssueDate, DateValue::FromYmd(1990, 1, 1));
+        QCOMPARE(Screen()->CurrentPageKind(), PersonDataPage::Name);
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().Person.DocTypeCode, quint16(24));
+        QCOMPARE(form->Declaration().Person.DocIssueDate, DateValue::FromYmd(1990, 1, 1));
     }
 
     void documentNumberFormat_data() {
@@ -388,7 +364,7 @@ private slots:
         modals.Then(ModalScript::Pick(TTablePicker::CodeText(kind)));
         Click("bnDocType");
         QCOMPARE(W<TMaskedDocEdit>("meDocSerial")->EditType(), picked);
-        form->CurrentFrame->Store();
+        form->CurrentFrame()->Store();
         form->SwitchSection(Section::InitialData);
         ClickSection(Section::PersonData);
         QCOMPARE(W<TMaskedDocEdit>("meDocSerial")->EditType(), stored);
@@ -403,11 +379,11 @@ private slots:
         Click("bnCountry");
         QCOMPARE(Text("meCountryCode"), QStringLiteral("804"));
         QCOMPARE(Text("meCountryName"), QStringLiteral("УКРАИНА"));
-        QVERIFY(!form->Saved);
+        QVERIFY(!form->Saved());
         Click("rbStateless");
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->Person.CountryCode, QStringLiteral("804"));
-        QCOMPARE(form->Declaration->Person.CitizenshipSign, QStringLiteral("2"));
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().Person.CountryCode, QStringLiteral("804"));
+        QCOMPARE(form->Declaration().Person.CitizenshipSign, QStringLiteral("2"));
     }
 
     void fourNdflShowsNameInnOkatoAndPhone() {
@@ -449,8 +425,9 @@ private slots:
         OpenTaxpayer(*d);
         Click(page == 0 ? "fbPersonAddress" : "fbPersonName");
         ClickSection(Section::InitialData);
-        TFormMain::SetDeclarationRules(
-            [=](mTDeclaration&, ICheckAnswerer&) { return quint32(section) | (quint32(position) << 16); });
+        services.check = ([=](const mTDeclaration&, ICheckAnswerer&) {
+            return CheckResult{CheckSection(section), quint16(position)};
+        });
         QCOMPARE(form->CheckAndShow(), 1);
         QVERIFY(Screen());
         QVERIFY(form->SectionButton(Section::PersonData)->Down());
@@ -458,8 +435,9 @@ private slots:
         QVERIFY(W<TFlashButton>(page == 0 ? "fbPersonName" : "fbPersonAddress")->Down());
         QCOMPARE(form->focusWidget(), W(qPrintable(focused)));
         // Already on the taxpayer's screen: the other page is shown in place.
-        TFormMain::SetDeclarationRules([=](mTDeclaration&, ICheckAnswerer&) {
-            return quint32(section == 2 ? 3 : 2) | (quint32(section == 2 ? 5 : 1) << 16);
+        services.check = ([=](const mTDeclaration&, ICheckAnswerer&) {
+            return section == 2 ? CheckResult{CheckSection::Address, 5}
+                                : CheckResult{CheckSection::Person, 1};
         });
         QCOMPARE(form->CheckAndShow(), 1);
         QCOMPARE(int(Screen()->CurrentPageKind()), 1 - page);
@@ -490,8 +468,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, message);
         QFETCH(QString, focused);
-        InstallCoreServices();
-        auto d = WithPerson();
+        auto d = WithPerson(); // the core's own rules
         d->SetIncomeKinds(0);
         if (fault == QLatin1String("signer"))
             d->SignerKind = 1, d->RepresentativeDocument = QStringLiteral("x");
@@ -524,8 +501,8 @@ private slots:
 
     // A declaration of an earlier year opens with its taxpayer, and is saved as this year's file.
     void earlierYearFileShowsItsTaxpayer() {
-        mTPersonInformation person;
-        FillValidPerson(person);
+        mTPersonInformation person = ValidDeclaration().Person();
+        person.RegionName = QStringLiteral("Москва");
         const QString path = files.filePath(QStringLiteral("ivanov.kv9"));
         QFile::remove(path);
         {
@@ -537,7 +514,7 @@ private slots:
             person.SaveToStorage(s);
             loader.Commit();
         }
-        form = std::make_unique<TFormMain>(QStringList{});
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         prompts->openNames.enqueue(path);
         form->Action(QStringLiteral("acOpen"))->trigger();
@@ -549,17 +526,17 @@ private slots:
         modals.Then(ModalScript::Click(QStringLiteral("bnSkipAll")));
         ClickSection(Section::PersonData);
         QCOMPARE(Text("meSurName"), QStringLiteral("Иванов"));
-        QCOMPARE(Text("meINN"), ValidInn);
-        QCOMPARE(Text("meDocSerial"), QStringLiteral("28 03 123456"));
+        QCOMPARE(Text("meINN"), person.INN);
+        QCOMPARE(Text("meDocSerial"), QStringLiteral("45 03 123456"));
         Click("fbPersonAddress");
-        QCOMPARE(W<QLabel>("pnRegion")->text(), QStringLiteral("Тверская область"));
-        QCOMPARE(Text("meOKATO"), QStringLiteral("28401000000"));
+        QCOMPARE(W<QLabel>("pnRegion")->text(), QStringLiteral("Москва"));
+        QCOMPARE(Text("meOKATO"), person.OKATO);
         form->Action(QStringLiteral("acSave"))->trigger();
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
         mTDeclaration reread;
         reread.LoadFromFile(files.filePath(QStringLiteral("ivanov.kv0")));
         QCOMPARE(reread.Person.SurName, QStringLiteral("Иванов"));
-        QCOMPARE(reread.Person.Street, QStringLiteral("Советская"));
+        QCOMPARE(reread.Person.Street, QStringLiteral("Арбат"));
     }
 
     // A stored date the picker cannot show (after today) is kept as it was unless the user changes it.
@@ -569,9 +546,9 @@ private slots:
         d->Person.DocIssueDate = future;
         OpenTaxpayer(*d);
         QCOMPARE(W<TDatePicker>("dtDocIssueDate")->date(), QDate::currentDate());
-        form->CurrentFrame->Store();
-        QCOMPARE(form->Declaration->Person.DocIssueDate, future);
-        QVERIFY(form->Saved);
+        form->CurrentFrame()->Store();
+        QCOMPARE(form->Declaration().Person.DocIssueDate, future);
+        QVERIFY(form->Saved());
     }
 };
 

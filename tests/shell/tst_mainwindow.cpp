@@ -1,20 +1,20 @@
 #include "support/GuiTestSupport.h"
 
-#include "checks/CleanDeclaration.h"
 #include "checks/DeclarationCheck.h"
-#include "checks/dialogs/CheckAllError.h"
 #include "controls/FlashButton.h"
 #include "controls/ModificationNotice.h"
-#include "print/DeclarationExport.h"
-#include "shell/HelpWindow.h"
+#include "desktop/HelpWindow.h"
+#include "dialogs/CheckAllError.h"
+#include "records/NewDeclaration.h"
+#include "screens/SectionScreens.h"
 #include "shell/Main.h"
-#include "storage/NewDeclaration.h"
 #include "storage/StorageErrors.h"
+#include "support/ValidDeclaration.h"
 
+#include "pickers/CountryPicker.h"
+#include "pickers/InspectionPicker.h"
 #include "reference/CurrencyRates.h"
 #include "reference/OkvedClassifier.h"
-#include "reference/pickers/CountryPicker.h"
-#include "reference/pickers/InspectionPicker.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,8 +32,8 @@ namespace {
 // A screen that records what the main window asks of it and refuses to be left while told to.
 class RecordingFrame : public TThinkingFrame {
 public:
-    RecordingFrame(QWidget* owner, DeclarationField* ref, QString name)
-        : TThinkingFrame(owner, ref), name_(std::move(name)) {}
+    RecordingFrame(QWidget* owner, ScreenHost& host, QString name)
+        : TThinkingFrame(owner, host), name_(std::move(name)) {}
     void Store() override { log << name_ + QStringLiteral(":Store"); }
     quint16 Check() override {
         log << name_ + QStringLiteral(":Check");
@@ -81,6 +81,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     IsolatedEnvironment env;
+    FakeCoreServices services;
     std::unique_ptr<ScriptedPrompts> prompts;
     QTemporaryDir files;
 
@@ -111,11 +112,10 @@ private slots:
         RecordingFrame::log.clear();
         RecordingFrame::refuse = 0;
         for (int i = 0; i < SectionCount; ++i)
-            SectionScreens::Register(Section(i), [i](QWidget* owner, TThinkingFrame::DeclarationField* ref) {
-                return new RecordingFrame(owner, ref, QStringLiteral("S%1").arg(i));
+            SectionScreens::Register(Section(i), [i](QWidget* owner, ScreenHost& host) {
+                return new RecordingFrame(owner, host, QStringLiteral("S%1").arg(i));
             });
-        TFormMain::SetDeclarationRules(&CheckDeclaration);
-        DeclarationExport::Install({});
+        services = FakeCoreServices();
         for (const QString& name : {ReferenceFileName::Inspections, ReferenceFileName::Countries,
                                     ReferenceFileName::Okved, ReferenceFileName::CurrencyRates}) {
             QFile::remove(env.ProgramFile(name));
@@ -147,14 +147,14 @@ private slots:
         QFETCH(bool, opens);
         const QString path = SavedDeclaration(QStringLiteral("given.kv0"));
         arguments.replaceInStrings(QStringLiteral("FILE"), path);
-        TFormMain window(arguments);
-        QCOMPARE(window.DocumentFileName, opens ? path : QString());
+        TFormMain window(arguments, &services);
+        QCOMPARE(window.DocumentFileName(), opens ? path : QString());
         QCOMPARE(window.windowTitle(), opens ? QStringLiteral("given.kv0 - Durovid 2010") : Untitled);
-        QCOMPARE(window.Declaration->InspectionCode, opens ? QStringLiteral("7701") : QString());
-        QVERIFY(window.Saved);
+        QCOMPARE(window.Declaration().InspectionCode, opens ? QStringLiteral("7701") : QString());
+        QVERIFY(window.Saved());
         QVERIFY(prompts->messages.isEmpty());
         QVERIFY(window.SectionButton(Section::InitialData)->Down());
-        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::InitialData);
+        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame()), Section::InitialData);
     }
 
     void damagedFileOnCommandLine_data() {
@@ -175,14 +175,14 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(content);
         }
-        TFormMain window({path});
+        TFormMain window({path}, &services);
         QCOMPARE(prompts->messages.size(), 1);
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
         if (!message.isEmpty()) QCOMPARE(prompts->messages[0].text, message);
         QCOMPARE(window.windowTitle(), Untitled);
-        QVERIFY(window.DocumentFileName.isEmpty());
-        QCOMPARE(window.Declaration->AutoSheetCount, quint8(1));
-        QCOMPARE(window.Declaration->IncomeKinds, quint8(IncomeRussia));
+        QVERIFY(window.DocumentFileName().isEmpty());
+        QCOMPARE(window.Declaration().AutoSheetCount, quint8(1));
+        QCOMPARE(window.Declaration().IncomeKinds, quint8(IncomeRussia));
     }
 
     void placement_data() {
@@ -212,7 +212,7 @@ private slots:
         QFETCH(bool, maximised);
         for (auto it = stored.begin(); it != stored.end(); ++it)
             SetStored({{it.key(), it.value()}});
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QCOMPARE(window.isMaximized(), maximised);
         const QRect normal = maximised ? window.normalGeometry() : QRect(window.pos(), window.size());
@@ -222,7 +222,7 @@ private slots:
 
     void closingWritesPlacement() {
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             window.ShowPlaced(1280, 1024);
             window.move(33, 44);
             window.resize(900, 650);
@@ -234,19 +234,19 @@ private slots:
         QCOMPARE(Stored("wHeight").toInt(), 650);
         QCOMPARE(Stored("FullScreen").toBool(), false);
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             window.ShowPlaced(1280, 1024);
             window.showMaximized();
             QVERIFY(window.close());
         }
         QCOMPARE(Stored("FullScreen").toBool(), true);
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QVERIFY(window.isMaximized());
     }
 
     void sizeLimits() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         window.resize(700, 500);
         QCOMPARE(window.size(), QSize(800, 571));
@@ -257,7 +257,7 @@ private slots:
     void toolbarSettings() {
         SetStored({{"TextLabels", false}, {"ShowStdToolbar", true}});
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             window.ShowPlaced(1280, 1024);
             auto* newButton =
                 qobject_cast<QToolButton*>(window.ToolBar()->widgetForAction(window.ToolBar()->actions()[0]));
@@ -272,7 +272,7 @@ private slots:
             QCOMPARE(Stored("ShowStdToolbar").toBool(), false);
             QVERIFY(!window.ToolBar()->isVisible());
         }
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QVERIFY(!window.ToolBar()->isVisible());
         QVERIFY(!window.Action(QStringLiteral("acStdToolbar"))->isChecked());
@@ -288,7 +288,7 @@ private slots:
     }
 
     void sectionButtons() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         const QStringList captions{"Задание условий",         "Сведения о декларанте",
                                    "Доходы, полученные в РФ", "Доходы за пределами РФ",
                                    "Предприниматели",         "Вычеты",
@@ -318,10 +318,11 @@ private slots:
         QFETCH(int, incomeKinds);
         QFETCH(int, returnKind);
         QFETCH(QString, enabled);
-        TFormMain window({});
-        window.Declaration->SetIncomeKinds(quint8(incomeKinds));
-        window.Declaration->ReturnKind = quint8(returnKind);
-        window.ApplySectionEnabling();
+        TFormMain window({}, &services);
+        auto declaration = CreateNewDeclaration();
+        declaration->SetIncomeKinds(quint8(incomeKinds));
+        declaration->ReturnKind = quint8(returnKind);
+        window.ShowDeclaration(std::move(declaration));
         QString actual;
         for (int i = 0; i < SectionCount; ++i)
             actual += window.SectionButton(Section(i))->isEnabled() ? '+' : '-';
@@ -329,24 +330,24 @@ private slots:
     }
 
     void modificationNotice() {
-        TFormMain window({});
-        QVERIFY(window.Saved);
-        window.Loading = true;
-        SendModificationNotice(window.CurrentFrame);
-        QVERIFY(window.Saved);
-        window.Loading = false;
-        SendModificationNotice(window.CurrentFrame);
-        QVERIFY(!window.Saved);
+        TFormMain window({}, &services);
+        QVERIFY(window.Saved());
+        window.SetLoading(true);
+        SendModificationNotice(window.CurrentFrame());
+        QVERIFY(window.Saved());
+        window.SetLoading(false);
+        SendModificationNotice(window.CurrentFrame());
+        QVERIFY(!window.Saved());
     }
 
     void sectionSwitch() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
-        TThinkingFrame* conditions = window.CurrentFrame;
+        TThinkingFrame* conditions = window.CurrentFrame();
         RecordingFrame::refuse = 3;
         QTest::mouseClick(window.SectionButton(Section::PersonData), Qt::LeftButton);
         QCOMPARE(RecordingFrame::log, (QStringList{"S0:Store", "S0:Check", "S0:ShowPosition(3)"}));
-        QCOMPARE(window.CurrentFrame, conditions);
+        QCOMPARE(window.CurrentFrame(), conditions);
         QVERIFY(window.SectionButton(Section::InitialData)->Down());
         QVERIFY(!window.SectionButton(Section::PersonData)->Down());
 
@@ -354,11 +355,11 @@ private slots:
         RecordingFrame::refuse = 0;
         QTest::mouseClick(window.SectionButton(Section::PersonData), Qt::LeftButton);
         QCOMPARE(RecordingFrame::log, (QStringList{"S0:Store", "S0:Check"}));
-        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::PersonData);
-        QCOMPARE(window.CurrentSectionButton, window.SectionButton(Section::PersonData));
+        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame()), Section::PersonData);
+        QCOMPARE(window.CurrentSectionButton(), window.SectionButton(Section::PersonData));
         QVERIFY(window.SectionButton(Section::PersonData)->Down());
-        QVERIFY(window.Saved);
-        QVERIFY(!window.Loading);
+        QVERIFY(window.Saved());
+        QVERIFY(!window.Loading());
 
         // The section already shown: nothing happens.
         RecordingFrame::log.clear();
@@ -369,13 +370,13 @@ private slots:
     void emptySectionsShowTheirNames() {
         for (int i = 0; i < SectionCount; ++i)
             SectionScreens::Register(Section(i), {});
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QTest::mouseClick(window.SectionButton(Section::RussianIncome), Qt::LeftButton);
-        auto* title = window.CurrentFrame->findChild<QLabel*>(QStringLiteral("lbSectionTitle"));
+        auto* title = window.CurrentFrame()->findChild<QLabel*>(QStringLiteral("lbSectionTitle"));
         QVERIFY(title);
         QCOMPARE(title->text(), QStringLiteral("Доходы, полученные в РФ"));
-        QCOMPARE(window.CurrentFrame->parentWidget(), window.Container());
+        QCOMPARE(window.CurrentFrame()->parentWidget(), window.Container());
         SaveShot(&window, QStringLiteral("main-window"));
     }
 
@@ -397,16 +398,16 @@ private slots:
         QFETCH(bool, written);
         const QString target = saveName.isEmpty() ? QString() : files.filePath(saveName);
         if (!target.isEmpty()) QFile::remove(target);
-        TFormMain window({});
-        window.Declaration->InspectionCode = QStringLiteral("1234");
-        window.Saved = false;
+        TFormMain window({}, &services);
+        window.Declaration().InspectionCode = QStringLiteral("1234");
+        window.NotifyModified();
         window.SwitchSection(Section::PersonData);
         prompts->answers.enqueue(QMessageBox::StandardButton(answer));
         if (!target.isEmpty()) prompts->saveNames.enqueue(target);
         window.Action(QStringLiteral("acNew"))->trigger();
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Вы хотите сохранить декларацию?")});
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Question);
-        QCOMPARE(window.Declaration->InspectionCode.isEmpty(), replaced);
+        QCOMPARE(window.Declaration().InspectionCode.isEmpty(), replaced);
         QCOMPARE(QFile::exists(target), written);
         if (written) {
             mTDeclaration saved;
@@ -415,32 +416,32 @@ private slots:
         }
         if (replaced) {
             QCOMPARE(window.windowTitle(), Untitled);
-            QVERIFY(window.Saved);
-            QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::InitialData);
+            QVERIFY(window.Saved());
+            QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame()), Section::InitialData);
             QVERIFY(window.SectionButton(Section::RussianIncome)->isEnabled());
             QVERIFY(!window.SectionButton(Section::CurrencyIncome)->isEnabled());
-            QCOMPARE(window.Declaration->SignDate, DateValue::Today());
-            QCOMPARE(window.Declaration->AutoSheetCount, quint8(1));
+            QCOMPARE(window.Declaration().SignDate, DateValue::Today());
+            QCOMPARE(window.Declaration().AutoSheetCount, quint8(1));
         }
     }
 
     void openCommand() {
         const QString path = SavedDeclaration(QStringLiteral("open.kv0"), QStringLiteral("5005"));
-        TFormMain window({});
-        window.Saved = false;
+        TFormMain window({}, &services);
+        window.NotifyModified();
         // No to the question, then the file dialog cancelled: an empty new declaration.
         prompts->answers.enqueue(QMessageBox::No);
-        window.Declaration->InspectionCode = QStringLiteral("9999");
+        window.Declaration().InspectionCode = QStringLiteral("9999");
         window.Action(QStringLiteral("acOpen"))->trigger();
         QCOMPARE(window.windowTitle(), Untitled);
-        QVERIFY(window.Declaration->InspectionCode.isEmpty());
-        QCOMPARE(window.Declaration->IncomeKinds, quint8(IncomeRussia));
+        QVERIFY(window.Declaration().InspectionCode.isEmpty());
+        QCOMPARE(window.Declaration().IncomeKinds, quint8(IncomeRussia));
 
         prompts->openNames.enqueue(path);
         window.Action(QStringLiteral("acOpen"))->trigger();
         QCOMPARE(window.windowTitle(), QStringLiteral("open.kv0 - Durovid 2010"));
-        QCOMPARE(window.Declaration->InspectionCode, QStringLiteral("5005"));
-        QVERIFY(window.Saved);
+        QCOMPARE(window.Declaration().InspectionCode, QStringLiteral("5005"));
+        QVERIFY(window.Saved());
 
         const QString bad = files.filePath(QStringLiteral("garbage.kv0"));
         QFile f(bad);
@@ -451,20 +452,20 @@ private slots:
         window.Action(QStringLiteral("acOpen"))->trigger();
         QCOMPARE(prompts->messages.last().text, StorageText::DamagedFile);
         QCOMPARE(window.windowTitle(), Untitled);
-        QVERIFY(window.DocumentFileName.isEmpty());
+        QVERIFY(window.DocumentFileName().isEmpty());
     }
 
     void saveRenamesOlderExtension() {
         const QString old = SavedDeclaration(QStringLiteral("last-year.kv9"));
         const QByteArray oldBytes = Bytes(old);
-        TFormMain window({old});
-        window.Declaration->InspectionCode = QStringLiteral("7702");
-        window.Saved = false;
+        TFormMain window({old}, &services);
+        window.Declaration().InspectionCode = QStringLiteral("7702");
+        window.NotifyModified();
         window.Action(QStringLiteral("acSave"))->trigger();
         const QString renamed = files.filePath(QStringLiteral("last-year.kv0"));
-        QCOMPARE(window.DocumentFileName, renamed);
+        QCOMPARE(window.DocumentFileName(), renamed);
         QCOMPARE(window.windowTitle(), QStringLiteral("last-year.kv0 - Durovid 2010"));
-        QVERIFY(window.Saved);
+        QVERIFY(window.Saved());
         QCOMPARE(Bytes(old), oldBytes);
         mTDeclaration saved;
         saved.LoadFromFile(renamed);
@@ -475,58 +476,59 @@ private slots:
         prompts->saveNames.enqueue(asGiven);
         RecordingFrame::log.clear();
         window.Action(QStringLiteral("acSaveAs"))->trigger();
-        QCOMPARE(window.DocumentFileName, asGiven);
+        QCOMPARE(window.DocumentFileName(), asGiven);
         QVERIFY(QFile::exists(asGiven));
         QCOMPARE(RecordingFrame::log, QStringList{QStringLiteral("S0:Store")});
 
         // Cancelled dialogs change nothing.
-        window.DocumentFileName.clear();
-        window.Saved = false;
-        window.Action(QStringLiteral("acSave"))->trigger();
-        window.Action(QStringLiteral("acSaveAs"))->trigger();
+        TFormMain untitled({}, &services);
+        untitled.NotifyModified();
+        untitled.Action(QStringLiteral("acSave"))->trigger();
+        untitled.Action(QStringLiteral("acSaveAs"))->trigger();
         QCOMPARE(prompts->saveDialogs, 3);
-        QVERIFY(!window.Saved);
+        QVERIFY(!untitled.Saved());
     }
 
     void saveErrorKeepsUnsaved() {
-        TFormMain window({});
-        window.Saved = false;
+        TFormMain window({}, &services);
+        window.NotifyModified();
         prompts->saveNames.enqueue(files.filePath(QStringLiteral("no-such-folder/x.kv0")));
         window.Action(QStringLiteral("acSave"))->trigger();
         QCOMPARE(prompts->messages.size(), 1);
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
-        QVERIFY(!window.Saved);
+        QVERIFY(!window.Saved());
     }
 
     void checkCommand() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         ScriptedAnswerer answerer;
         window.SetCheckAnswerer(&answerer);
-        window.Declaration = CleanDeclaration();
+        window.ShowDeclaration(ValidDeclaration::Clean());
         window.Action(QStringLiteral("acCheck"))->trigger();
         QVERIFY(answerer.asked.isEmpty());
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации завершена успешно")});
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Information);
 
         // A new declaration answered with "Отмена": no success message, nothing else happens.
-        window.Declaration = CreateNewDeclaration();
+        window.ShowDeclaration(CreateNewDeclaration());
         prompts->messages.clear();
         RecordingFrame::log.clear();
         window.Action(QStringLiteral("acCheck"))->trigger();
         QCOMPARE(answerer.asked, QStringList{QStringLiteral("Задание условий: Не введен номер инспекции")});
         QVERIFY(prompts->messages.isEmpty());
         QCOMPARE(RecordingFrame::log, QStringList{QStringLiteral("S0:Store")});
-        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame), Section::InitialData);
+        QCOMPARE(SectionScreens::SectionOf(window.CurrentFrame()), Section::InitialData);
     }
 
-    // A build without the rules must not call a declaration clean.
-    void checkWithoutRulesIsAnError() {
-        TFormMain::SetDeclarationRules({});
-        TFormMain window({});
-        window.Declaration = CleanDeclaration();
+    // A check that cannot run must not call a declaration clean: its error is shown instead.
+    void failingCheckIsAnError() {
+        services.check = [](const mTDeclaration&, ICheckAnswerer&) -> CheckResult {
+            throw std::runtime_error("Проверка декларации недоступна.");
+        };
+        TFormMain window({}, &services);
+        window.ShowDeclaration(ValidDeclaration::Clean());
         window.Action(QStringLiteral("acCheck"))->trigger();
-        QCOMPARE(prompts->Texts(),
-                 QStringList{QStringLiteral("Проверка декларации недоступна в этой сборке программы.")});
+        QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации недоступна.")});
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
     }
 
@@ -552,10 +554,11 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, section);
         QFETCH(QString, call);
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
-        window.Declaration = CleanDeclaration();
-        mutate(*window.Declaration);
+        auto declaration = ValidDeclaration::Clean();
+        mutate(*declaration);
+        window.ShowDeclaration(std::move(declaration));
         window.SwitchSection(Section::Nalog);
         RecordingFrame::log.clear();
         QString shownTitle, shownMessage;
@@ -571,8 +574,8 @@ private slots:
         QCOMPARE(shownTitle, title);
         QCOMPARE(shownMessage, message);
         QCOMPARE(RecordingFrame::log, (QStringList{QStringLiteral("S6:Store"), call}));
-        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame)), section);
-        QCOMPARE(window.CurrentSectionButton, window.SectionButton(Section(section)));
+        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame())), section);
+        QCOMPARE(window.CurrentSectionButton(), window.SectionButton(Section(section)));
         QVERIFY(window.SectionButton(Section(section))->Down());
         QVERIFY(!window.SectionButton(Section::Nalog)->Down());
         QVERIFY(prompts->messages.isEmpty());
@@ -639,9 +642,10 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(int, section);
         QFETCH(QString, call);
-        TFormMain window({});
-        window.Declaration = CleanDeclaration();
-        mutate(*window.Declaration);
+        TFormMain window({}, &services);
+        auto declaration = ValidDeclaration::Clean();
+        mutate(*declaration);
+        window.ShowDeclaration(std::move(declaration));
         window.SwitchSection(Section::Nalog);
         ScriptedAnswerer answerer;
         answerer.answers = {CheckAnswer::Fix};
@@ -652,7 +656,7 @@ private slots:
         QStringList expected{QStringLiteral("S6:Store")};
         if (!call.isEmpty()) expected << call;
         QCOMPARE(RecordingFrame::log, expected);
-        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame)), section);
+        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame())), section);
         QVERIFY(window.SectionButton(Section(section))->Down());
     }
 
@@ -673,11 +677,11 @@ private slots:
         QFETCH(int, sectionCode);
         QFETCH(int, section);
         QFETCH(QString, call);
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.SwitchSection(Section::Nalog);
-        TFormMain::SetDeclarationRules([sectionCode](mTDeclaration&, ICheckAnswerer& a) -> quint32 {
+        services.check = ([sectionCode](const mTDeclaration&, ICheckAnswerer& a) {
             a.Ask(QStringLiteral("Раздел"), QStringLiteral("Ошибка"));
-            return (3u << 16) | quint32(sectionCode);
+            return CheckResult{CheckSection(sectionCode), 3};
         });
         ScriptedAnswerer answerer;
         answerer.answers = {CheckAnswer::Fix};
@@ -686,40 +690,46 @@ private slots:
         window.Action(QStringLiteral("acCheck"))->trigger();
         // Navigation neither stores nor checks the screen it leaves, and shows no success message.
         QCOMPARE(RecordingFrame::log, (QStringList{QStringLiteral("S6:Store"), call}));
-        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame)), section);
+        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame())), section);
         QVERIFY(window.SectionButton(Section(section))->Down());
-        QCOMPARE(window.CurrentSectionButton, window.SectionButton(Section(section)));
+        QCOMPARE(window.CurrentSectionButton(), window.SectionButton(Section(section)));
         QVERIFY(prompts->messages.isEmpty());
-        QVERIFY(!window.Loading);
+        QVERIFY(!window.Loading());
     }
 
     void exportCommand() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         QStringList calls;
-        QString result = QStringLiteral("NO_NDFL3_7701_7701_000000000000_20110101_X.xml");
-        DeclarationExport::Install([&](const QString& folder, mTDeclaration&, DeclarationExport::Mode mode) {
-            calls << QStringLiteral("%1|%2").arg(folder).arg(int(mode));
+        ExportOutcome outcome{true, QStringLiteral("NO_NDFL3_7701_7701_000000000000_20110101_X.xml"), {}, {}};
+        services.exportDocument = [&](const QString& folder, quint16 mode) {
+            calls << QStringLiteral("%1|%2").arg(folder).arg(mode);
             if (window.isEnabled()) calls << QStringLiteral("enabled during the export");
-            return result;
-        });
+            return outcome;
+        };
         // A fault answered with "Отмена": the dialog only, no folder dialog.
         ScriptedAnswerer answerer;
         window.SetCheckAnswerer(&answerer);
         window.Action(QStringLiteral("acExport"))->trigger();
         QCOMPARE(answerer.asked, QStringList{QStringLiteral("Задание условий: Не введен номер инспекции")});
         QCOMPARE(prompts->folderDialogs, 0);
-        window.Declaration = CleanDeclaration();
+        window.ShowDeclaration(ValidDeclaration::Clean());
 
         prompts->folder = files.path();
         window.Action(QStringLiteral("acExport"))->trigger();
         QCOMPARE(prompts->folderCaption, QStringLiteral("Durovid 2010"));
         QCOMPARE(calls, QStringList{files.path() + QDir::separator() + QStringLiteral("|1")});
-        QCOMPARE(prompts->messages.last().text, QStringLiteral("Сформирован файл ") + result);
+        QCOMPARE(prompts->messages.last().text, QStringLiteral("Сформирован файл ") + outcome.Result);
         QCOMPARE(prompts->messages.last().icon, QMessageBox::Information);
 
-        result = QStringLiteral("ERROR");
+        // A failed export says why, then that no file was made; what the export tells although it went on
+        // comes first.
+        prompts->messages.clear();
+        outcome = {
+            false, QString(), QStringLiteral("Ошибка в выгрузке."), {QStringLiteral("Ошибка в рассчетах.")}};
         window.Action(QStringLiteral("acExport"))->trigger();
-        QCOMPARE(prompts->messages.last().text, QStringLiteral("Ошибка записи. Файл не сформирован."));
+        QCOMPARE(prompts->Texts(), (QStringList{"Ошибка в рассчетах.", "Ошибка в выгрузке.",
+                                                "Ошибка записи. Файл не сформирован."}));
+        QCOMPARE(prompts->messages[1].icon, QMessageBox::Warning);
 
         prompts->folder.clear();
         window.Action(QStringLiteral("acExport"))->trigger();
@@ -727,9 +737,9 @@ private slots:
         QVERIFY(window.isEnabled());
 
         // An export error: the general handler shows it and the window is usable again.
-        DeclarationExport::Install([](const QString&, mTDeclaration&, DeclarationExport::Mode) -> QString {
+        services.exportDocument = [](const QString&, quint16) -> ExportOutcome {
             throw std::runtime_error("сбой выгрузки");
-        });
+        };
         prompts->folder = files.path();
         window.Action(QStringLiteral("acExport"))->trigger();
         QCOMPARE(prompts->messages.last().text, QStringLiteral("сбой выгрузки"));
@@ -737,7 +747,7 @@ private slots:
     }
 
     void help() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_F1);
@@ -757,48 +767,47 @@ private slots:
     }
 
     void closingAsksToSave() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.show();
-        window.Saved = false;
+        window.NotifyModified();
         prompts->answers.enqueue(QMessageBox::Cancel);
         QVERIFY(!window.close());
         QVERIFY(window.isVisible());
-        QVERIFY(window.CurrentFrame);
+        QVERIFY(window.CurrentFrame());
         prompts->answers.enqueue(QMessageBox::No);
         window.Action(QStringLiteral("acExit"))->trigger();
         QVERIFY(!window.isVisible());
-        QVERIFY(!window.CurrentFrame);
+        QVERIFY(!window.CurrentFrame());
         QCOMPARE(prompts->messages.size(), 2);
     }
 
     void referenceFiles() {
         {
-            TFormMain window({});
-            QVERIFY(!window.InspectionPickerReady);
-            QVERIFY(!window.InspectionPicker);
-            QVERIFY(!window.CountryPickerReady);
-            QVERIFY(!window.OkvedDocument);
-            QVERIFY(!window.CurrencyRatesDocument);
+            TFormMain window({}, &services);
+            QVERIFY(!window.InspectionPicker());
+            QVERIFY(!window.CountryPicker());
+            QVERIFY(!window.OkvedClassifier());
+            QVERIFY(!window.CurrencyRates());
             QVERIFY(!window.StartFailed());
         }
         for (const QString& name : {ReferenceFileName::Inspections, ReferenceFileName::Countries,
                                     ReferenceFileName::Okved, ReferenceFileName::CurrencyRates})
             CopyDataFile(env, name);
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             QVERIFY(prompts->messages.isEmpty());
-            QVERIFY(window.InspectionPickerReady);
-            window.InspectionPicker->Preselect(QStringLiteral("7701"));
-            QCOMPARE(window.InspectionPicker->Name(),
+            QVERIFY(!!window.InspectionPicker());
+            window.InspectionPicker()->Preselect(QStringLiteral("7701"));
+            QCOMPARE(window.InspectionPicker()->Name(),
                      QStringLiteral("Инспекция Федеральной налоговой службы № 1 по г.Москве"));
-            QVERIFY(window.CountryPickerReady);
-            window.CountryPicker->Preselect(QStringLiteral("643"));
-            QCOMPARE(window.CountryPicker->Name(), QStringLiteral("РОССИЯ"));
-            QVERIFY(window.OkvedDocument);
-            QVERIFY(window.OkvedDocument->Find(
+            QVERIFY(!!window.CountryPicker());
+            window.CountryPicker()->Preselect(QStringLiteral("643"));
+            QCOMPARE(window.CountryPicker()->Name(), QStringLiteral("РОССИЯ"));
+            QVERIFY(window.OkvedClassifier());
+            QVERIFY(window.OkvedClassifier()->Find(
                 1, QStringLiteral("СЕЛЬСКОЕ ХОЗЯЙСТВО, ОХОТА И ЛЕСНОЕ ХОЗЯЙСТВО")));
-            QVERIFY(window.CurrencyRatesDocument);
-            QVERIFY(window.CurrencyRatesDocument->FindCurrency(QStringLiteral("840")));
+            QVERIFY(window.CurrencyRates());
+            QVERIFY(window.CurrencyRates()->FindCurrency(QStringLiteral("840")));
         }
 
         // The per-user files of the tax-office and rates imports come before the program's own.
@@ -813,11 +822,11 @@ private slots:
             "<CurrencyRates><Currency Code=\"974\" Name=\"BYR\" Quantity=\"1000\"/></CurrencyRates>");
         userRates.close();
         {
-            TFormMain window({});
-            QCOMPARE(window.InspectionPicker->List()->topLevelItemCount(), 1);
-            window.InspectionPicker->Preselect(QStringLiteral("7701"));
-            QCOMPARE(window.InspectionPicker->Name(), QStringLiteral("Инспекция"));
-            QCOMPARE(window.CurrencyRatesDocument->Currencies().size(), 1);
+            TFormMain window({}, &services);
+            QCOMPARE(window.InspectionPicker()->List()->topLevelItemCount(), 1);
+            window.InspectionPicker()->Preselect(QStringLiteral("7701"));
+            QCOMPARE(window.InspectionPicker()->Name(), QStringLiteral("Инспекция"));
+            QCOMPARE(window.CurrencyRates()->Currencies().size(), 1);
         }
         QVERIFY(userRates.remove());
 
@@ -827,15 +836,15 @@ private slots:
         countries.write("<Oksm><Country Code=\"643\">");
         countries.close();
         {
-            TFormMain window({});
+            TFormMain window({}, &services);
             QVERIFY(!window.StartFailed());
-            QVERIFY(!window.CountryPickerReady);
+            QVERIFY(!window.CountryPicker());
             QVERIFY(prompts->messages.isEmpty());
         }
         QVERIFY(user.open(QIODevice::WriteOnly));
         user.write("<Inspections><Inspection Code=\"7701\">broken");
         user.close();
-        TFormMain window({});
+        TFormMain window({}, &services);
         QVERIFY(window.StartFailed());
         QCOMPARE(prompts->messages.size(), 1);
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
@@ -844,7 +853,7 @@ private slots:
     }
 
     void aboutBox() {
-        TFormMain window({});
+        TFormMain window({}, &services);
         window.ShowPlaced(1280, 1024);
         QString caption;
         QTimer::singleShot(0, [&] {

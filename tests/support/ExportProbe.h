@@ -4,7 +4,7 @@
 
 #include "computation/SvodSum.h"
 #include "export/XmlExport.h"
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
 
 #include <QStringList>
 #include <memory>
@@ -43,8 +43,11 @@ public:
     Exported(const mTDeclaration& declaration, const kTSvodSum& sum) {
         XmlExport exporter;
         FixStamp(exporter);
-        exporter.SetMessageSink([this](const QString& message) { messages << message; });
-        text = exporter.Export(QString(), declaration, sum, ExportToText);
+        if (exporter.Export(QString(), declaration, sum, ExportToText))
+            text = exporter.Result();
+        else
+            messages << exporter.ErrorString();
+        messages << exporter.Warnings();
         parsed = document.load_string(text.toUtf8().constData());
     }
 

@@ -3,8 +3,10 @@
 // What the desktop-program tests share: settings and data folders of their own, scripted answers to
 // every modal question, and screenshots on request.
 
-#include "shell/ProgramDir.h"
-#include "shell/UserPrompts.h"
+#include "desktop/ProgramDir.h"
+#include "desktop/UserPrompts.h"
+#include "print/PrintComponent.h"
+#include "shell/CoreServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 
 // Answers the program's questions from queues and records every message shown.
 class ScriptedPrompts : public UserPrompts {
@@ -74,6 +77,25 @@ public:
     int openDialogs = 0, saveDialogs = 0, folderDialogs = 0, printDialogs = 0;
     bool printAccepted = true;
     int printCopies = 1;
+};
+
+// The core's services as a test wants them: a part it sets replaces the core's own.
+class FakeCoreServices : public CoreServices {
+public:
+    std::function<CheckResult(const mTDeclaration&, ICheckAnswerer&)> check;
+    std::function<ExportOutcome(const QString& folder, quint16 mode)> exportDocument;
+    std::function<std::unique_ptr<TPrintComponent>()> printComponent;
+
+    CheckResult CheckDeclaration(const mTDeclaration& declaration, ICheckAnswerer& answerer) override {
+        return check ? check(declaration, answerer) : CoreServices::CheckDeclaration(declaration, answerer);
+    }
+    ExportOutcome Export(const QString& folder, mTDeclaration& declaration, quint16 mode) override {
+        return exportDocument ? exportDocument(folder, mode)
+                              : CoreServices::Export(folder, declaration, mode);
+    }
+    std::unique_ptr<TPrintComponent> CreatePrintComponent() override {
+        return printComponent ? printComponent() : CoreServices::CreatePrintComponent();
+    }
 };
 
 // Points settings, per-user data and the program folder at temporary folders.

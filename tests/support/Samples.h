@@ -2,7 +2,8 @@
 
 // Declarations built in code for tests, fuzz seeds and benchmarks.
 
-#include "storage/Declaration.h"
+#include "records/Declaration.h"
+#include "tests/support/ValidDeclaration.h"
 
 namespace Samples {
 
@@ -47,39 +48,20 @@ inline void FillEverything(mTDeclaration& d) {
     d.PracticeSum1 = M("11.11");
     d.PracticeSum2 = M("-22.22");
 
-    mTPersonInformation& p = d.Person;
-    p.SurName = QStringLiteral("Иванов");
-    p.FirstName = QStringLiteral("Иван");
-    p.Patronymic = QStringLiteral("Иванович");
-    p.INN = QStringLiteral("500100732259");
+    // The builder's valid taxpayer, then every field it leaves alone.
+    mTPersonInformation& p = ValidDeclaration(d).Person();
     p.NameReserve1 = QStringLiteral("р1");
     p.NameReserve2 = QStringLiteral("р2");
-    p.DocTypeCode = 21;
     p.DocTypeName = QStringLiteral("Паспорт гражданина Российской Федерации");
-    p.DocSerial = QStringLiteral("45 03 123456");
-    p.DocIssueDate = DateValue::FromYmd(2003, 5, 17);
-    p.BirthDate = DateValue::FromYmd(1970, 2, 28);
-    p.DocIssuedBy = QStringLiteral("ОВД «Арбат» г. Москвы");
-    p.BirthPlace = QStringLiteral("г. Тула");
     p.PersonReserveFlag = 1;
-    p.CitizenshipSign = QStringLiteral("1");
     p.CountryName = QStringLiteral("БЕЛАРУСЬ");
     p.ForeignAddress = QStringLiteral("Минск, ул. Ленина, 1");
     p.CountryCode = QStringLiteral("112");
     p.StayAddress = 1;
-    p.PostIndex = QStringLiteral("119002");
-    p.RegionCode = 77;
     p.RegionName = QStringLiteral("Москва");
     p.District = QStringLiteral("район");
-    p.City = QStringLiteral("Москва");
     p.Locality = QStringLiteral("пос.");
-    p.Street = QStringLiteral("Арбат");
-    p.House = QStringLiteral("10");
-    p.Building = QStringLiteral("2");
-    p.Flat = QStringLiteral("15");
-    p.OKATO = QStringLiteral("45286552000");
     p.HomePhoneCode = QStringLiteral("495");
-    p.HomePhone = QStringLiteral("1234567");
     p.WorkPhoneCode = QStringLiteral("499");
     p.WorkPhone = QStringLiteral("7654321");
     p.ForeignHomePhoneCode = QStringLiteral("375");

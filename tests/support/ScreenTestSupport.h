@@ -167,6 +167,7 @@ inline bool ShowActive(QWidget* window) {
 
 // The main window of a screen test, and its controls found by name and touched as a user would.
 struct MainWindowProbe {
+    FakeCoreServices services; // outlives the window
     std::unique_ptr<TFormMain> form;
 
     template <class T = QWidget> T* W(const char* name) const {

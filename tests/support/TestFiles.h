@@ -1,9 +1,8 @@
 #pragma once
 
-// Files the tests write and read, and the console program run as a user runs it.
+// Files the tests write and read.
 
 #include <QFile>
-#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -23,17 +22,5 @@ inline QByteArray Read(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-#ifdef DUROVID_CLI
-// Runs durovid-cli and returns its exit code, with what it wrote when asked for.
-inline int RunCli(const QStringList& args, QString* out = nullptr, QString* err = nullptr) {
-    QProcess p;
-    p.start(QStringLiteral(DUROVID_CLI), args);
-    p.waitForFinished(60000);
-    if (out) *out = QString::fromUtf8(p.readAllStandardOutput());
-    if (err) *err = QString::fromUtf8(p.readAllStandardError());
-    return p.exitCode();
-}
-#endif
 
 } // namespace TestFiles

@@ -3,9 +3,9 @@
 #include "cli/CliCommand.h"
 
 #include "export/XmlExport.h"
-#include "print/form/ReturnLayout.h"
-#include "print/form/ReturnPainter.h"
-#include "storage/Declaration.h"
+#include "form/ReturnLayout.h"
+#include "form/ReturnPainter.h"
+#include "records/Declaration.h"
 #include "storage/SaveFile.h"
 
 #include <QBuffer>
@@ -53,16 +53,14 @@ int Print(const QStringList& args) {
     if (a.check && !CliCheckDeclaration(declaration, CliError)) return ExitFaults;
 
     XmlExport exporter;
-    exporter.SetMessageSink(CliError);
     if (a.date) exporter.SetFixedDate(*a.date);
-    QString xml;
-    try {
-        xml = exporter.Export(QString(), declaration, ExportToText);
-    } catch (const std::exception& e) {
-        CliError(QString::fromUtf8(e.what()));
+    const bool exported = exporter.Export(QString(), declaration, ExportToText);
+    for (const QString& warning : exporter.Warnings()) CliError(warning);
+    if (!exported) {
+        CliError(exporter.ErrorString());
         return ExitError;
     }
-    if (xml == XmlExport::ErrorResult) return ExitError;
+    const QString& xml = exporter.Result();
 
     ReturnLayout layout;
     if (!layout.Lay(xml)) {

@@ -1,21 +1,14 @@
 #include "screens/conditions/InitialData.h"
 
-#include "controls/FlashButton.h"
-#include "reference/pickers/InspectionPicker.h"
+#include "checks/ScreenPositions.h"
+#include "pickers/InspectionPicker.h"
+#include "records/Declaration.h"
 #include "screens/ScreenCheck.h"
-#include "shell/Main.h"
-#include "storage/Declaration.h"
 
 #include "ui_InitialData.h"
 
-namespace {
-
-const QString Title = QStringLiteral("Задание условий");
-
-} // namespace
-
-TfrInitialData::TfrInitialData(QWidget* owner, DeclarationField* declarationRef)
-    : TThinkingFrame(owner, declarationRef), ui(std::make_unique<Ui::TfrInitialData>()) {
+TfrInitialData::TfrInitialData(QWidget* owner, ScreenHost& host)
+    : TThinkingFrame(owner, host), ui(std::make_unique<Ui::TfrInitialData>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frInitialData"));
 
@@ -42,7 +35,7 @@ TfrInitialData::TfrInitialData(QWidget* owner, DeclarationField* declarationRef)
     connect(ui->meCorrectionNumber, &QSpinBox::valueChanged, this, [this] { NotifyModified(); });
     connect(ui->bnInspection, &QPushButton::clicked, this, [this] { PickInspection(); });
 
-    TLoadingScope loading(MainForm());
+    LoadingScope loading(Host());
     Fill();
 }
 
@@ -90,8 +83,7 @@ void TfrInitialData::Fill() {
     ui->meEstimatedIncome->SetAmount(d.EstimatedIncome);
     ui->meSheetCount->setText(QString::number(d.SheetCount));
     ui->chbAutoSheetCount->setChecked(false);
-    const TFormMain* form = MainForm();
-    ui->bnInspection->setEnabled(form && form->InspectionPickerReady);
+    ui->bnInspection->setEnabled(Host().InspectionPicker() != nullptr);
 
     QRadioButton* kinds[] = {ui->rb3NDFL, ui->rb3NDFLNonResident, ui->rb4NDFL};
     if (d.ReturnKind < 3) kinds[d.ReturnKind]->setChecked(true);
@@ -113,13 +105,9 @@ void TfrInitialData::Store() {
         d.PayerCategory = 3;
     else
         d.PayerCategory = 5;
-    d.ReturnKind = ui->rb3NDFL->isChecked()              ? ReturnKind3NDFL
-                   : ui->rb3NDFLNonResident->isChecked() ? ReturnKind3NDFLNonResident
-                                                         : ReturnKind4NDFL;
+    d.ReturnKind = ChosenReturnKind();
     // Private practice has no box here: storing the screen drops it.
-    d.SetIncomeKinds(quint8((ui->chbRussianIncome->isChecked() ? IncomeRussia : 0) |
-                            (ui->chbForeignIncome->isChecked() ? IncomeForeign : 0) |
-                            (ui->chbBusinessIncome->isChecked() ? IncomeBusiness : 0)));
+    d.SetIncomeKinds(ChosenIncomeKinds());
     d.EstimatedIncome = ui->meEstimatedIncome->Amount();
     // A disabled field's text is left over from an earlier choice of signer and is not the signer's.
     const auto representative = [this](const TMaskedEdit* field) {
@@ -134,30 +122,30 @@ void TfrInitialData::Store() {
 }
 
 quint16 TfrInitialData::Check() {
-    TScreenCheck check(this, Title);
+    TScreenCheck check(this, CheckTitle::Conditions);
     check.Faults(SectionRules::Conditions(Declaration()));
     return check.Result();
 }
 
 void TfrInitialData::ShowPosition(quint16 position) {
     switch (position) {
-    case PosInspection:
+    case ConditionsPosition::Inspection:
         // Without the tax-office picker the code cannot be entered at all, so there is nothing to focus.
         if (ui->bnInspection->isEnabled()) {
             ui->bnInspection->setFocus();
             ui->bnInspection->click();
         }
         break;
-    case PosEstimatedIncome:
+    case ConditionsPosition::EstimatedIncome:
         ui->meEstimatedIncome->setFocus();
         break;
-    case PosRepresentativeName:
+    case ConditionsPosition::RepresentativeName:
         ui->meRepresentativeName->setFocus();
         break;
-    case PosRepresentativeDocument:
+    case ConditionsPosition::RepresentativeDocument:
         ui->meRepresentativeDocument->setFocus();
         break;
-    case PosRepresentativeOrg:
+    case ConditionsPosition::RepresentativeOrg:
         ui->meRepresentativeOrg->setFocus();
         break;
     default:
@@ -165,41 +153,31 @@ void TfrInitialData::ShowPosition(quint16 position) {
     }
 }
 
-bool TfrInitialData::AnyIncomeBox() const {
-    return ui->chbRussianIncome->isChecked() || ui->chbForeignIncome->isChecked() ||
-           ui->chbBusinessIncome->isChecked();
+quint8 TfrInitialData::ChosenReturnKind() const {
+    return ui->rb3NDFL->isChecked()              ? ReturnKind3NDFL
+           : ui->rb3NDFLNonResident->isChecked() ? ReturnKind3NDFLNonResident
+                                                 : ReturnKind4NDFL;
 }
 
-void TfrInitialData::EnableSection(int section, bool enabled) {
-    if (TFormMain* form = MainForm()) form->SectionButton(Section(section))->setEnabled(enabled);
+quint8 TfrInitialData::ChosenIncomeKinds() const {
+    return quint8((ui->chbRussianIncome->isChecked() ? IncomeRussia : 0) |
+                  (ui->chbForeignIncome->isChecked() ? IncomeForeign : 0) |
+                  (ui->chbBusinessIncome->isChecked() ? IncomeBusiness : 0));
 }
 
-void TfrInitialData::EnableDeductions(bool exceptNonResident) {
-    EnableSection(int(Section::Deductions),
-                  AnyIncomeBox() && !(exceptNonResident && ui->rb3NDFLNonResident->isChecked()));
+void TfrInitialData::ShowOpenSections() {
+    Host().OpenSectionButtons(OpenSections(ChosenReturnKind(), ChosenIncomeKinds()));
 }
 
 void TfrInitialData::IncomeBoxClicked(int box) {
     NotifyModified();
-    switch (box) {
-    case 1:
-        EnableSection(int(Section::RussianIncome), ui->chbRussianIncome->isChecked());
-        EnableDeductions(true);
-        break;
-    case 2:
-        EnableSection(int(Section::CurrencyIncome), ui->chbForeignIncome->isChecked());
-        EnableDeductions(false);
-        break;
-    default: {
+    if (box == 3) {
         const bool ticked = ui->chbBusinessIncome->isChecked();
-        EnableSection(int(Section::Business), ticked);
         ui->lbEstimatedIncome->setEnabled(ticked);
         ui->meEstimatedIncome->setEnabled(ticked);
         if (!ticked) ui->meEstimatedIncome->clear();
-        EnableDeductions(false);
-        break;
     }
-    }
+    ShowOpenSections();
 }
 
 void TfrInitialData::ReturnKindChosen() {
@@ -207,14 +185,12 @@ void TfrInitialData::ReturnKindChosen() {
     if (ui->rb3NDFL->isChecked()) {
         ui->chbForeignIncome->setEnabled(true);
         ui->chbBusinessIncome->setEnabled(true);
-        EnableDeductions(false);
     } else {
         ui->chbForeignIncome->setChecked(false);
         ui->chbForeignIncome->setEnabled(false);
         ui->chbBusinessIncome->setChecked(false);
         ui->chbBusinessIncome->setEnabled(false);
         if (estimated) ui->chbRussianIncome->setChecked(false);
-        EnableSection(int(Section::Deductions), false);
     }
     ui->chbRussianIncome->setEnabled(!estimated);
     ui->chbAutoSheetCount->setEnabled(!estimated);
@@ -226,7 +202,7 @@ void TfrInitialData::ReturnKindChosen() {
     } else {
         ui->rbFarmHead->setEnabled(true);
     }
-    EnableSection(int(Section::Nalog), !estimated);
+    ShowOpenSections();
     ui->lbEstimatedIncome->setVisible(estimated);
     ui->meEstimatedIncome->setVisible(estimated);
     if (estimated) {
@@ -253,9 +229,9 @@ void TfrInitialData::AutoSheetCountClicked() {
 }
 
 void TfrInitialData::PickInspection() {
-    TFormMain* form = MainForm();
-    if (!form || !form->InspectionPicker) return;
-    TfmInputInspectionNumber& picker = *form->InspectionPicker;
+    TfmInputInspectionNumber* const found = Host().InspectionPicker();
+    if (!found) return;
+    TfmInputInspectionNumber& picker = *found;
     picker.Preselect(ui->meInspectionNumber->text());
     if (!picker.Choose()) return;
     if (picker.Code() != ui->meInspectionNumber->text()) ui->meInspectionNumber->setText(picker.Code());

@@ -14,16 +14,8 @@ class TfrInitialData : public TThinkingFrame {
     Q_OBJECT
 
 public:
-    // Positions of the screen's check.
-    enum Position : quint16 {
-        PosInspection = 1,
-        PosEstimatedIncome = 2,
-        PosRepresentativeName = 3,
-        PosRepresentativeDocument = 4,
-        PosRepresentativeOrg = 5
-    };
-
-    TfrInitialData(QWidget* owner, DeclarationField* declarationRef);
+    // Positions are those of ConditionsPosition.
+    TfrInitialData(QWidget* owner, ScreenHost& host);
     ~TfrInitialData() override;
 
     void Store() override;
@@ -38,10 +30,11 @@ private:
     void SignerChosen();
     void AutoSheetCountClicked();
     void PickInspection();
-    // "Вычеты" follows the ticked income boxes (and, for the first box, the non-resident return).
-    void EnableDeductions(bool exceptNonResident);
-    void EnableSection(int section, bool enabled);
-    bool AnyIncomeBox() const;
+    // The kind of return and the kinds of income as the controls hold them now.
+    quint8 ChosenReturnKind() const;
+    quint8 ChosenIncomeKinds() const;
+    // The section buttons follow the choices at once.
+    void ShowOpenSections();
 
     std::unique_ptr<Ui::TfrInitialData> ui;
 };

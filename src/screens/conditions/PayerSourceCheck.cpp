@@ -1,10 +1,11 @@
 #include "screens/conditions/PayerSourceCheck.h"
 
-#include "checks/dialogs/CheckError.h"
+#include "dialogs/CheckError.h"
 #include "screens/ScreenCheck.h"
 
-quint16 CheckPayerSource(QWidget* owner, const QString& title, PayerKind kind, const QString& name,
-                         const QString& okato, const QString& kpp, const QString& inn) {
+PayerSourceCheckResult CheckPayerSource(QWidget* owner, const QString& title, PayerKind kind,
+                                        const QString& name, const QString& okato, const QString& kpp,
+                                        const QString& inn) {
     TScreenCheck check(owner, title);
     check.Dialog().SetSkipAllEnabled(false);
     if (kind == PayerKind::Organisation) check.Dialog().SetSkipEnabled(false);
@@ -13,6 +14,5 @@ quint16 CheckPayerSource(QWidget* owner, const QString& title, PayerKind kind, c
         if (f.Mandatory) check.Dialog().SetSkipEnabled(false);
         check.Rule(true, f.Message, f.Result);
     }
-    LastCheckAnswer = check.LastAnswer();
-    return check.Result();
+    return {check.Result(), check.LastAnswer()};
 }

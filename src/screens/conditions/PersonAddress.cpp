@@ -1,13 +1,14 @@
 #include "screens/conditions/PersonAddress.h"
 
+#include "checks/ScreenPositions.h"
+#include "pickers/RegionName.h"
+#include "records/Declaration.h"
 #include "screens/ScreenCheck.h"
-#include "screens/conditions/RegionName.h"
-#include "storage/Declaration.h"
 
 #include "ui_PersonAddress.h"
 
-TfrPersonAddress::TfrPersonAddress(QWidget* owner, DeclarationField* declarationRef)
-    : TThinkingFrame(owner, declarationRef), ui(std::make_unique<Ui::TfrPersonAddress>()) {
+TfrPersonAddress::TfrPersonAddress(QWidget* owner, ScreenHost& host)
+    : TThinkingFrame(owner, host), ui(std::make_unique<Ui::TfrPersonAddress>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frPersonAddress"));
     connect(ui->bnRegion, &QPushButton::clicked, this, [this] { PickRegion(); });
@@ -15,7 +16,7 @@ TfrPersonAddress::TfrPersonAddress(QWidget* owner, DeclarationField* declaration
     // closing the program would not offer to save it.
     for (QRadioButton* rb : {ui->rbResidence, ui->rbStay})
         connect(rb, &QRadioButton::clicked, this, [this] { NotifyModified(); });
-    TLoadingScope loading(MainForm());
+    LoadingScope loading(Host());
     Fill();
 }
 
@@ -61,23 +62,22 @@ void TfrPersonAddress::Store() {
 
 quint16 TfrPersonAddress::Check() {
     const mTDeclaration& d = Declaration();
-    TScreenCheck check(this, QStringLiteral("Сведения о декларанте"));
-    check.Faults(SectionRules::Address(d));
-    check.Rule(d.ReturnKind != ReturnKind4NDFL && d.Person.OKATO.trimmed().size() < 11,
-               QStringLiteral("Не введен код ОКАТО (11 символов)"), PosOKATO);
+    TScreenCheck check(this, CheckTitle::Person);
+    check.Faults(SectionRules::Address(d) +
+                 SectionRules::ResidenceOkato(d, SectionRules::OkatoWording::AddressPage));
     return check.Result();
 }
 
 void TfrPersonAddress::ShowPosition(quint16 position) {
     switch (position) {
-    case PosRegion:
+    case AddressPosition::Region:
         ui->bnRegion->setFocus();
         ui->bnRegion->click();
         break;
-    case PosOKATO:
+    case AddressPosition::OKATO:
         ui->meOKATO->setFocus();
         break;
-    case PosLocality:
+    case AddressPosition::Locality:
         ui->meLocality->setFocus();
         break;
     default:

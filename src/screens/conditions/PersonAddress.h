@@ -14,9 +14,8 @@ class TfrPersonAddress : public TThinkingFrame {
     Q_OBJECT
 
 public:
-    enum Position : quint16 { PosRegion = 2, PosOKATO = 4, PosLocality = 5 };
-
-    TfrPersonAddress(QWidget* owner, DeclarationField* declarationRef);
+    // Positions are those of AddressPosition.
+    TfrPersonAddress(QWidget* owner, ScreenHost& host);
     ~TfrPersonAddress() override;
 
     void Store() override;

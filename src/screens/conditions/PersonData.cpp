@@ -1,33 +1,35 @@
 #include "screens/conditions/PersonData.h"
 
+#include "checks/ScreenPositions.h"
 #include "controls/FlashButton.h"
+#include "records/Declaration.h"
 #include "screens/conditions/PersonAddress.h"
 #include "screens/conditions/PersonNaim.h"
-#include "storage/Declaration.h"
 
 #include "ui_PersonData.h"
 
-TfrPersonData::TfrPersonData(QWidget* owner, DeclarationField* declarationRef)
-    : TThinkingFrame(owner, declarationRef), ui(std::make_unique<Ui::TfrPersonData>()) {
+TfrPersonData::TfrPersonData(QWidget* owner, ScreenHost& host)
+    : TThinkingFrame(owner, host), ui(std::make_unique<Ui::TfrPersonData>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frPersonData"));
     ui->fbPersonAddress->setVisible(Declaration().ReturnKind != ReturnKind4NDFL);
-    connect(ui->fbPersonName, &TFlashButton::Click, this, [this] { PageButtonPressed(NamePage); });
-    connect(ui->fbPersonAddress, &TFlashButton::Click, this, [this] { PageButtonPressed(AddressPage); });
-    ReplacePage(NamePage);
+    connect(ui->fbPersonName, &TFlashButton::Click, this,
+            [this] { PageButtonPressed(PersonDataPage::Name); });
+    connect(ui->fbPersonAddress, &TFlashButton::Click, this,
+            [this] { PageButtonPressed(PersonDataPage::Address); });
+    ReplacePage(PersonDataPage::Name);
 }
 
 TfrPersonData::~TfrPersonData() = default;
 
-TFlashButton* TfrPersonData::ButtonOf(Page page) const {
-    return page == NamePage ? ui->fbPersonName : ui->fbPersonAddress;
+TFlashButton* TfrPersonData::ButtonOf(int page) const {
+    return page == PersonDataPage::Name ? ui->fbPersonName : ui->fbPersonAddress;
 }
 
-void TfrPersonData::ReplacePage(Page page) {
-    TThinkingFrame* next =
-        page == NamePage
-            ? static_cast<TThinkingFrame*>(new TfrPersonNaim(ui->pnPageContainer, DeclarationRef))
-            : new TfrPersonAddress(ui->pnPageContainer, DeclarationRef);
+void TfrPersonData::ReplacePage(int page) {
+    TThinkingFrame* next = page == PersonDataPage::Name
+                               ? static_cast<TThinkingFrame*>(new TfrPersonNaim(ui->pnPageContainer, Host()))
+                               : new TfrPersonAddress(ui->pnPageContainer, Host());
     ui->pnPageContainer->layout()->addWidget(next);
     delete page_;
     page_ = next;
@@ -36,7 +38,7 @@ void TfrPersonData::ReplacePage(Page page) {
     ButtonOf(page)->SetDown(true);
 }
 
-void TfrPersonData::PageButtonPressed(Page page) {
+void TfrPersonData::PageButtonPressed(int page) {
     if (page == pageKind_) {
         // The group has already put the button down again; nothing else happens.
         ButtonOf(page)->SetDown(true);
@@ -64,7 +66,7 @@ void TfrPersonData::ShowPosition(quint16 position) {
 }
 
 void TfrPersonData::ShowSubScreen(int page, quint16 position) {
-    const Page wanted = page == AddressPage ? AddressPage : NamePage;
+    const int wanted = page == PersonDataPage::Address ? PersonDataPage::Address : PersonDataPage::Name;
     if (wanted != pageKind_) ReplacePage(wanted);
     page_->ShowPosition(position);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/ScreenPositions.h"
 #include "screens/MyFrame.h"
 
 #include <memory>
@@ -15,9 +16,8 @@ class TfrPersonData : public TThinkingFrame {
     Q_OBJECT
 
 public:
-    enum Page { NamePage = 0, AddressPage = 1 };
-
-    TfrPersonData(QWidget* owner, DeclarationField* declarationRef);
+    // The pages are those of PersonDataPage.
+    TfrPersonData(QWidget* owner, ScreenHost& host);
     ~TfrPersonData() override;
 
     void Store() override;
@@ -27,14 +27,14 @@ public:
     void ShowSubScreen(int page, quint16 position) override;
 
     TThinkingFrame* CurrentPage() const { return page_; }
-    Page CurrentPageKind() const { return pageKind_; }
+    int CurrentPageKind() const { return pageKind_; }
 
 private:
-    void PageButtonPressed(Page page);
-    void ReplacePage(Page page);
-    TFlashButton* ButtonOf(Page page) const;
+    void PageButtonPressed(int page);
+    void ReplacePage(int page);
+    TFlashButton* ButtonOf(int page) const;
 
     std::unique_ptr<Ui::TfrPersonData> ui;
     TThinkingFrame* page_ = nullptr;
-    Page pageKind_ = NamePage;
+    int pageKind_ = PersonDataPage::Name;
 };

@@ -1,16 +1,17 @@
 #include "screens/conditions/PersonNaim.h"
 
+#include "checks/ScreenPositions.h"
 #include "controls/MaskedDocEdit.h"
-#include "reference/pickers/CountryPicker.h"
+#include "pickers/CountryPicker.h"
+#include "pickers/DocType.h"
+#include "records/Declaration.h"
+#include "reference/DocumentKinds.h"
 #include "screens/ScreenCheck.h"
-#include "screens/conditions/DocType.h"
-#include "shell/Main.h"
-#include "storage/Declaration.h"
 
 #include "ui_PersonNaim.h"
 
-TfrPersonNaim::TfrPersonNaim(QWidget* owner, DeclarationField* declarationRef)
-    : TThinkingFrame(owner, declarationRef), ui(std::make_unique<Ui::TfrPersonNaim>()) {
+TfrPersonNaim::TfrPersonNaim(QWidget* owner, ScreenHost& host)
+    : TThinkingFrame(owner, host), ui(std::make_unique<Ui::TfrPersonNaim>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frPersonNaim"));
     connect(ui->bnDocType, &QPushButton::clicked, this, [this] { PickDocType(); });
@@ -19,7 +20,7 @@ TfrPersonNaim::TfrPersonNaim(QWidget* owner, DeclarationField* declarationRef)
     // closing the program would not offer to save it.
     for (QRadioButton* rb : {ui->rbCitizen, ui->rbStateless})
         connect(rb, &QRadioButton::clicked, this, [this] { NotifyModified(); });
-    TLoadingScope loading(MainForm());
+    LoadingScope loading(Host());
     Fill();
 }
 
@@ -48,7 +49,7 @@ void TfrPersonNaim::Fill() {
     if (!p.DocTypeName.isEmpty()) {
         ui->meDocSerial->setText(p.DocSerial);
         OpenDocumentFields();
-        ui->meDocSerial->SetEditType(TMaskedDocEdit::KindForDocument(p.DocTypeCode));
+        ui->meDocSerial->SetEditType(DocumentNumberFormat(p.DocTypeCode));
     }
     const QDate today = QDate::currentDate();
     ui->dtDocIssueDate->SetRange(QDate(1900, 1, 1), today);
@@ -58,8 +59,7 @@ void TfrPersonNaim::Fill() {
     (p.CitizenshipSign == QLatin1String("2") ? ui->rbStateless : ui->rbCitizen)->setChecked(true);
     ui->meCountryName->setText(p.CountryName);
     ui->meCountryCode->setText(p.CountryCode);
-    const TFormMain* form = MainForm();
-    ui->bnCountry->setEnabled(form && form->CountryPickerReady);
+    ui->bnCountry->setEnabled(Host().CountryPicker() != nullptr);
 }
 
 void TfrPersonNaim::OpenDocumentFields() {
@@ -91,7 +91,7 @@ void TfrPersonNaim::Store() {
 quint16 TfrPersonNaim::Check() {
     // Here every taxpayer is asked for the INN; the whole-declaration check asks only where the return
     // needs it.
-    TScreenCheck check(this, QStringLiteral("Сведения о декларанте"));
+    TScreenCheck check(this, CheckTitle::Person);
     check.Faults(SectionRules::Person(Declaration(), SectionRules::InnRequired::Always));
     return check.Result();
 }
@@ -101,37 +101,37 @@ void TfrPersonNaim::ShowPosition(quint16 position) {
     // focus; the position then shows nothing.
     QWidget* field = nullptr;
     switch (position) {
-    case PosSurName:
+    case PersonPosition::SurName:
         field = ui->meSurName;
         break;
-    case PosFirstName:
+    case PersonPosition::FirstName:
         field = ui->meFirstName;
         break;
-    case PosPatronymic:
+    case PersonPosition::Patronymic:
         field = ui->mePatronymic;
         break;
-    case PosINN:
+    case PersonPosition::INN:
         field = ui->meINN;
         break;
-    case PosDocType:
+    case PersonPosition::DocType:
         if (ui->bnDocType->isVisibleTo(this)) {
             ui->bnDocType->setFocus();
             ui->bnDocType->click();
         }
         return;
-    case PosDocSerial:
+    case PersonPosition::DocSerial:
         field = ui->meDocSerial;
         break;
-    case PosDocIssueDate:
+    case PersonPosition::DocIssueDate:
         field = ui->dtDocIssueDate;
         break;
-    case PosDocIssuedBy:
+    case PersonPosition::DocIssuedBy:
         field = ui->meDocIssuedBy;
         break;
-    case PosBirthPlace:
+    case PersonPosition::BirthPlace:
         field = ui->meBirthPlace;
         break;
-    case PosOKATO:
+    case PersonPosition::OKATO:
         field = ui->meOKATO;
         break;
     default:
@@ -152,13 +152,13 @@ void TfrPersonNaim::PickDocType() {
     OpenDocumentFields();
     ui->dtDocIssueDate->SetValue(DateValue::FromYmd(1990, 1, 1));
     ui->meDocIssuedBy->clear();
-    ui->meDocSerial->SetEditType(TfmDocType::FormatForPickedKind(docTypeCode_, ui->meDocSerial->EditType()));
+    ui->meDocSerial->SetEditType(PickedDocumentNumberFormat(docTypeCode_, ui->meDocSerial->EditType()));
 }
 
 void TfrPersonNaim::PickCountry() {
-    TFormMain* form = MainForm();
-    if (!form || !form->CountryPicker) return;
-    TfmGrazhd& picker = *form->CountryPicker;
+    TfmGrazhd* const found = Host().CountryPicker();
+    if (!found) return;
+    TfmGrazhd& picker = *found;
     picker.Preselect(ui->meCountryCode->text());
     if (!picker.Choose()) return;
     if (picker.Code() == ui->meCountryCode->text()) return;

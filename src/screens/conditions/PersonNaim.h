@@ -14,20 +14,8 @@ class TfrPersonNaim : public TThinkingFrame {
     Q_OBJECT
 
 public:
-    enum Position : quint16 {
-        PosSurName = 1,
-        PosFirstName = 2,
-        PosPatronymic = 3,
-        PosINN = 4,
-        PosDocType = 5,
-        PosDocSerial = 6,
-        PosDocIssueDate = 7,
-        PosDocIssuedBy = 8,
-        PosBirthPlace = 9,
-        PosOKATO = 10
-    };
-
-    TfrPersonNaim(QWidget* owner, DeclarationField* declarationRef);
+    // Positions are those of PersonPosition.
+    TfrPersonNaim(QWidget* owner, ScreenHost& host);
     ~TfrPersonNaim() override;
 
     void Store() override;

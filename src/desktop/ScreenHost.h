@@ -1,0 +1,63 @@
+#pragma once
+
+#include "checks/Sections.h"
+
+#include <memory>
+
+class mTCurrencyRates;
+class mTDeclaration;
+class mTIncomeDictionary;
+class mTOkvedClassifier;
+class TfmGrazhd;
+class TfmInputInspectionNumber;
+
+// What a section screen may ask of the window that shows it. The main window implements it; a test
+// gives a screen a host of its own. Nothing else of the main window is open to the screens.
+class ScreenHost {
+public:
+    using DeclarationField = std::unique_ptr<mTDeclaration>;
+
+    virtual ~ScreenHost() = default;
+
+    // The window's declaration field, not the root itself: a screen reaches the root through it every
+    // time, so it always sees the root the window holds now.
+    virtual DeclarationField* DeclarationRef() = 0;
+
+    // While loading is set (a screen is created or refills its controls), the modification notice is
+    // ignored. Screens set it through LoadingScope.
+    virtual bool Loading() const = 0;
+    virtual void SetLoading(bool loading) = 0;
+    // The user changed something: the declaration is marked modified unless loading is set.
+    virtual void NotifyModified() = 0;
+
+    // Enables or disables the section buttons as the set says (the conditions screen opens sections
+    // as the user ticks the kinds of income).
+    virtual void OpenSectionButtons(const OpenSectionSet& open) = 0;
+
+    // The pickers built once from the reference files and kept; nullptr when their file is missing or
+    // unreadable.
+    virtual TfmInputInspectionNumber* InspectionPicker() = 0;
+    virtual TfmGrazhd* CountryPicker() = 0;
+
+    // The reference documents: the income and deduction code dictionary always; the activity classifier
+    // and the currency rates read at start, nullptr without their file.
+    virtual const mTIncomeDictionary& Dictionary() const = 0;
+    virtual const mTOkvedClassifier* OkvedClassifier() const = 0;
+    virtual const mTCurrencyRates* CurrencyRates() const = 0;
+};
+
+// Sets the host's loading flag for a scope (a screen filling its controls) and restores the previous
+// state when the scope ends, also when an error leaves it.
+class LoadingScope {
+public:
+    explicit LoadingScope(ScreenHost& host) : host_(host), previous_(host.Loading()) {
+        host_.SetLoading(true);
+    }
+    ~LoadingScope() { host_.SetLoading(previous_); }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+private:
+    ScreenHost& host_;
+    bool previous_;
+};
