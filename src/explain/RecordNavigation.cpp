@@ -38,11 +38,10 @@ constexpr RecordRoute Routes[] = {
     {RecordSection::TaxPayments, nullptr, Section::Nalog, None, TheRecord},
     {RecordSection::StandardDeduction, nullptr, Section::Deductions, DeductionsSubScreen::Standard,
      StandardDeductionPosition::Months},
-    // The social deductions are shown where the check's faults about them lead.
-    {RecordSection::SocialDeduction, nullptr, Section::Deductions, DeductionsSubScreen::Standard,
-     StandardDeductionPosition::SocialData},
-    {RecordSection::PensionContracts, nullptr, Section::Deductions, DeductionsSubScreen::Standard,
-     StandardDeductionPosition::SocialData},
+    {RecordSection::SocialDeduction, nullptr, Section::Deductions, DeductionsSubScreen::Social,
+     SocialDeductionPosition::Charity},
+    {RecordSection::PensionContracts, nullptr, Section::Deductions, DeductionsSubScreen::Social,
+     SocialDeductionPosition::Charity},
     {RecordSection::PropertyDeduction, nullptr, Section::Deductions, DeductionsSubScreen::Property,
      TheRecord},
     // Private practice and the losses of earlier years have no screen: they lead nowhere.

@@ -1,12 +1,16 @@
 #include "pickers/CodeListPicker.h"
 
+#include "reference/RowSearch.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -67,12 +71,29 @@ TCodeListPicker::TCodeListPicker(QWidget* owner, const QString& caption, const Q
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &TCodeListPicker::SelectionChanged);
 }
 
+QTreeWidget* TCodeListPicker::List() const {
+    MakeItems();
+    return list_;
+}
+
 void TCodeListPicker::AddRow(const QString& code, const QString& name) {
+    MakeItems();
     new QTreeWidgetItem(list_, {code, name});
 }
 
 void TCodeListPicker::SetRows(const QList<CodeNameRow>& rows) {
+    SetRows([rows] { return rows; });
+}
+
+void TCodeListPicker::SetRows(std::function<QList<CodeNameRow>()> rows) {
+    if (search_) search_->clear();
     list_->clear();
+    pending_ = std::move(rows);
+}
+
+void TCodeListPicker::MakeItems() const {
+    if (!pending_) return;
+    const QList<CodeNameRow> rows = std::exchange(pending_, nullptr)();
     QList<QTreeWidgetItem*> items;
     items.reserve(rows.size());
     for (const CodeNameRow& row : rows)
@@ -80,13 +101,42 @@ void TCodeListPicker::SetRows(const QList<CodeNameRow>& rows) {
     list_->addTopLevelItems(items);
 }
 
+void TCodeListPicker::AddSearch() {
+    search_ = new QLineEdit(this);
+    search_->setObjectName(QStringLiteral("edSearch"));
+    search_->setPlaceholderText(QStringLiteral("Поиск: код или часть наименования"));
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, search_);
+    setTabOrder(search_, list_);
+    search_->setFocus();
+    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        MakeItems();
+        const RowSearch search(text);
+        QTreeWidgetItem* first = nullptr;
+        for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = list_->topLevelItem(row);
+            const bool answers = search.Matches({item->text(0), item->text(1)});
+            item->setHidden(!answers);
+            if (answers && !first) first = item;
+        }
+        QTreeWidgetItem* current = list_->currentItem();
+        if (current && !current->isHidden() && current->isSelected())
+            list_->scrollToItem(current);
+        else if (first)
+            SelectRow(list_->indexOfTopLevelItem(first));
+        else
+            list_->clearSelection();
+    });
+}
+
 int TCodeListPicker::RowOfCode(const QString& code) const {
+    MakeItems();
     for (int row = 0; row < list_->topLevelItemCount(); ++row)
         if (list_->topLevelItem(row)->text(0) == code) return row;
     return -1;
 }
 
 void TCodeListPicker::SelectRow(int row) {
+    MakeItems();
     QTreeWidgetItem* item = list_->topLevelItem(row);
     if (!item) return;
     list_->setCurrentItem(item);
@@ -119,7 +169,13 @@ void TCodeListPicker::SelectionChanged() {
 }
 
 void TCodeListPicker::showEvent(QShowEvent* event) {
+    MakeItems();
     QDialog::showEvent(event);
+    // A picker kept for the whole run opens with its whole list again.
+    if (search_) {
+        search_->clear();
+        search_->setFocus();
+    }
     // A row selected before the list had its size may lie outside the view.
     if (QTreeWidgetItem* item = list_->currentItem())
         list_->scrollToItem(item, QAbstractItemView::PositionAtCenter);

@@ -3,9 +3,11 @@
 #include "reference/CodeNameRow.h"
 
 #include <QDialog>
+#include <functional>
 
 class QPushButton;
 class QHBoxLayout;
+class QLineEdit;
 class QTreeWidget;
 
 // What the reference pickers share: a two-column list (code, name) with whole-row, single,
@@ -18,7 +20,7 @@ public:
     TCodeListPicker(QWidget* owner, const QString& caption, const QString& listName,
                     const QStringList& headers);
 
-    QTreeWidget* List() const { return list_; }
+    QTreeWidget* List() const;
     // The chosen row's code and name; empty without a choice.
     QString Code() const { return code_; }
     QString Name() const { return name_; }
@@ -35,8 +37,15 @@ public:
 
 protected:
     void AddRow(const QString& code, const QString& name);
-    // Replaces every row; the choice is cleared.
+    // Replaces every row; the choice and the search are cleared. The list's items are made when the
+    // list is first needed: the tax-office picker is built with thousands of rows while the program
+    // starts, and may never be opened.
     void SetRows(const QList<CodeNameRow>& rows);
+    // The same with rows that are only made when the list is first needed.
+    void SetRows(std::function<QList<CodeNameRow>()> rows);
+    // A search field above the list (edSearch), which has the focus: typing shows only the rows that
+    // answer it (RowSearch) and selects the first of them unless the selected row is among them.
+    void AddSearch();
     // Called whenever the choice changes (row -1: none).
     virtual void Chosen(int row) { (void)row; }
     // Enter and Escape do nothing in pickers that only answer to their buttons.
@@ -50,9 +59,13 @@ protected:
 
 private:
     void SelectionChanged();
+    // Makes the items of the rows given to SetRows and not yet listed.
+    void MakeItems() const;
 
     QTreeWidget* list_;
     QHBoxLayout* buttons_;
+    QLineEdit* search_ = nullptr;
+    mutable std::function<QList<CodeNameRow>()> pending_;
     QPushButton* bnYes_;
     QPushButton* bnNo_;
     int chosenRow_ = -1;

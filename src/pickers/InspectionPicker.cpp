@@ -9,7 +9,9 @@
 TfmInputInspectionNumber::TfmInputInspectionNumber(QWidget* owner, const mTCodeNameList& offices)
     : TCodeListPicker(owner, QStringLiteral("Справочник инспекций"), QStringLiteral("lvInspections"),
                       {QStringLiteral("Код"), QStringLiteral("Наименование инспекции")}) {
-    SetRows(offices.Rows());
+    // The offices are listed when the picker is first opened, not while the program starts.
+    SetRows([offices] { return offices.Rows(); });
+    AddSearch();
     auto* missing =
         new QPushButton(QStringLiteral("Пролистал весь справочник, моя инспекция отсутствует..."), this);
     missing->setObjectName(QStringLiteral("bnMissing"));

@@ -7,10 +7,13 @@
 // name, its text. "InspectionNumbers.xml" (tax offices) and "Oksm.xml" (countries) are of this kind.
 class mTCodeNameList : public mTReferenceFile {
 public:
-    const QList<CodeNameRow>& Rows() const { return rows_; }
-    int Count() const { return int(rows_.size()); }
+    const QList<CodeNameRow>& Rows() const {
+        Ready();
+        return rows_;
+    }
+    int Count() const { return int(Rows().size()); }
     // The first row with exactly this code, -1 when none.
-    int IndexOfCode(const QString& code) const { return RowOfCode(rows_, code, -1); }
+    int IndexOfCode(const QString& code) const { return RowOfCode(Rows(), code, -1); }
 
 protected:
     void Clear() override { rows_.clear(); }

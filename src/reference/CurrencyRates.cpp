@@ -2,6 +2,7 @@
 
 #include "reference/ReferenceXml.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -34,7 +35,31 @@ void ReadDate(const char* text, CurrencyRateEntry& entry) {
 }
 
 void ReadRate(const char* text, CurrencyRateEntry& entry) {
-    // A rate copied from a bank's table may carry "," as its separator.
+    // The common form, digits with up to four decimals after a point, is read straight from the bytes:
+    // a rates file holds thousands of them.
+    qint64 raw = 0;
+    int digits = 0, decimals = -1;
+    const char* c = text;
+    for (; *c; ++c) {
+        if (*c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (*c >= '0' && *c <= '9' && digits < 14 && decimals < 4) {
+            raw = raw * 10 + (*c - '0');
+            ++digits;
+            if (decimals >= 0) ++decimals;
+        } else {
+            break;
+        }
+    }
+    if (*c == 0 && digits > 0) {
+        for (int d = std::max(decimals, 0); d < 4; ++d)
+            raw *= 10;
+        entry.Rate = Money::FromRaw(raw);
+        entry.RateValid = true;
+        return;
+    }
+    // Anything else the way every amount is read; a rate copied from a bank's table may carry "," as
+    // its separator.
     char16_t buffer[32];
     const size_t length = std::strlen(text);
     if (length > std::size(buffer)) return;
@@ -54,27 +79,39 @@ void mTCurrencyRates::Read(const ReferenceXml::Document& document) {
                                document.Attribute(c, "Name"),
                                document.Attribute(c, "Quantity"),
                                {}};
+        qsizetype entries = 0;
+        for (pugi::xml_node r = c.first_child(); r; r = r.next_sibling())
+            ++entries;
+        currency.Rates.reserve(entries);
         for (const pugi::xml_node& r : c.children()) {
             if (r.type() != pugi::node_element) continue;
-            CurrencyRateEntry entry;
-            ReadDate(r.attribute("Date").value(), entry);
-            ReadRate(r.attribute("Rate").value(), entry);
+            const CurrencyRateEntry entry =
+                ReadEntry(r.attribute("Date").value(), r.attribute("Rate").value());
+            currency.InDateOrder = currency.InDateOrder && entry.DayExact &&
+                                   (currency.Rates.isEmpty() || currency.Rates.last().Day < entry.Day);
             currency.Rates.append(entry);
         }
         currencies_.append(std::move(currency));
     }
 }
 
+CurrencyRateEntry mTCurrencyRates::ReadEntry(const char* date, const char* rate) {
+    CurrencyRateEntry entry;
+    ReadDate(date, entry);
+    ReadRate(rate, entry);
+    return entry;
+}
+
 QList<CodeNameRow> mTCurrencyRates::PickerRows() const {
     QList<CodeNameRow> rows;
-    rows.reserve(currencies_.size());
+    rows.reserve(Currencies().size());
     for (const CurrencyEntry& c : currencies_)
         rows.append({c.Code, c.Name});
     return rows;
 }
 
 const CurrencyEntry* mTCurrencyRates::FindCurrency(const QString& code) const {
-    for (const CurrencyEntry& c : currencies_)
+    for (const CurrencyEntry& c : Currencies())
         if (c.Code == code) return &c;
     return nullptr;
 }
@@ -82,6 +119,12 @@ const CurrencyEntry* mTCurrencyRates::FindCurrency(const QString& code) const {
 const CurrencyRateEntry* mTCurrencyRates::FindRateEntry(const CurrencyEntry& currency, TDateTime day) {
     const QDate date = DateValue::ToQDate(day);
     if (!date.isValid()) return nullptr;
+    if (currency.InDateOrder) {
+        // No two entries share a day: the exact entry, else the last one before the day.
+        const auto after = std::upper_bound(currency.Rates.cbegin(), currency.Rates.cend(), date,
+                                            [](QDate d, const CurrencyRateEntry& e) { return d < e.Day; });
+        return after == currency.Rates.cbegin() ? nullptr : &*(after - 1);
+    }
     const CurrencyRateEntry* found = nullptr;
     for (const CurrencyRateEntry& entry : currency.Rates) {
         if (entry.DayExact && entry.Day == date) return &entry;

@@ -19,6 +19,9 @@ struct CurrencyEntry {
     QString Name;
     QString Quantity; // units a rate is quoted for
     QList<CurrencyRateEntry> Rates;
+    // Every entry is dated exactly and later than the one before, as generated and imported files are:
+    // the entry for a day is then found by halving the list.
+    bool InDateOrder = true;
 };
 
 // A rate found for a day, converted for the screen: units and roubles per those units.
@@ -31,7 +34,10 @@ struct CurrencyRate {
 // children are its rate entries (attributes Date and Rate).
 class mTCurrencyRates : public mTReferenceFile {
 public:
-    const QList<CurrencyEntry>& Currencies() const { return currencies_; }
+    const QList<CurrencyEntry>& Currencies() const {
+        Ready();
+        return currencies_;
+    }
     // Rows of the currency picker: code and name.
     QList<CodeNameRow> PickerRows() const;
 
@@ -40,6 +46,8 @@ public:
     // The entry dated exactly on the day, else the last entry in document order dated before it;
     // nullptr when every entry is dated on or after the day.
     static const CurrencyRateEntry* FindRateEntry(const CurrencyEntry& currency, TDateTime day);
+    // An entry as read from its attributes Date and Rate.
+    static CurrencyRateEntry ReadEntry(const char* date, const char* rate);
     // Both lookups; false when the currency or a rate is missing or its quantity or rate is not a number.
     bool Lookup(const QString& code, TDateTime day, CurrencyRate& out) const;
 

@@ -24,8 +24,9 @@ public:
     QString ChosenKod() const { return kod_; }
     // What the code field shows: the OKVED of the last entry picked, "нет" at first.
     QString Shown() const { return shown_; }
-    // "Да" accepts without asking only for a code of at least subclass depth.
-    bool CodeLongEnough() const { return kod_.size() > 3; }
+    // "Да" accepts without asking only for a code of at least subclass depth ("01.1"). The code shown is
+    // measured, not the Kod: the letters in front of a Kod are one for a section and two for a subsection.
+    bool CodeLongEnough() const { return !kod_.isEmpty() && shown_.size() > 3; }
 
 private:
     struct List {

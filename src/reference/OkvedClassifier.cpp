@@ -15,14 +15,14 @@ void mTOkvedClassifier::Read(const ReferenceXml::Document& document) {
 QStringList mTOkvedClassifier::Names(int level, const QString& kodPrefix) const {
     const QString grup = QString::number(level);
     QStringList names;
-    for (const OkvedEntry& e : entries_)
+    for (const OkvedEntry& e : Entries())
         if (e.Grup == grup && e.Kod.startsWith(kodPrefix)) names.append(e.Name);
     return names;
 }
 
 const OkvedEntry* mTOkvedClassifier::Find(int level, const QString& name) const {
     const QString grup = QString::number(level);
-    for (const OkvedEntry& e : entries_)
+    for (const OkvedEntry& e : Entries())
         if (e.Grup == grup && e.Name == name) return &e;
     return nullptr;
 }

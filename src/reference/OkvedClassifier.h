@@ -18,7 +18,10 @@ class mTOkvedClassifier : public mTReferenceFile {
 public:
     static constexpr int Levels = 6;
 
-    const QList<OkvedEntry>& Entries() const { return entries_; }
+    const QList<OkvedEntry>& Entries() const {
+        Ready();
+        return entries_;
+    }
     // Names of the entries of a level whose Kod begins with the prefix, in document order.
     QStringList Names(int level, const QString& kodPrefix = {}) const;
     // The first entry of the level with exactly this name, nullptr when none.

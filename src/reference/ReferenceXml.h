@@ -18,8 +18,9 @@ class Document {
 public:
     // Parses windows-1251 XML text; a byte-order mark, an XML declaration naming UTF-8, or text that names
     // no encoding and is valid UTF-8 selects UTF-8 instead (a file edited by hand may have been saved that
-    // way). On failure returns false with a message.
-    bool Parse(const QByteArray& bytes, QString& error);
+    // way). The document keeps the bytes and is parsed where they lie: a caller that has no further use
+    // for them hands them over with std::move. On failure returns false with a message.
+    bool Parse(QByteArray bytes, QString& error);
     pugi::xml_node Root() const { return document_.document_element(); }
 
     // The attribute's value, empty when absent.
@@ -30,10 +31,15 @@ public:
 private:
     QString Decode(const char* text, size_t size) const;
 
+    QByteArray buffer_; // the text the document's values point into
     pugi::xml_document document_;
     // The parser saw the windows-1251 bytes themselves (the common, fast case), not UTF-8.
     bool rawCp1251_ = false;
 };
+
+// The text of an XML file as UTF-8, for a document that is to be changed or whose line numbers are
+// reported: the encoding is chosen as Document::Parse chooses it, and a byte-order mark is dropped.
+QByteArray ToUtf8(const QByteArray& bytes);
 
 // The document as windows-1251 bytes after the declaration <?xml version="1.0" encoding="windows-1251"?>.
 QByteArray SerializeCp1251(const pugi::xml_document& document);

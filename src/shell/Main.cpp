@@ -354,6 +354,14 @@ bool TFormMain::LoadDeclaration(const QString& fileName) {
 
 namespace {
 
+// A reference file kept for the whole run, read when it is first used; none when the file is absent.
+template <class Model> std::unique_ptr<Model> ReferenceWhenUsed(const QString& path) {
+    if (path.isEmpty()) return nullptr;
+    auto model = std::make_unique<Model>();
+    model->LoadWhenUsed(path);
+    return model;
+}
+
 // A reference file that lies beside the program, read by its core reader; none when the file is
 // absent or cannot be read.
 template <class Model> std::unique_ptr<Model> ReadReference(const QString& path) {
@@ -369,9 +377,12 @@ void TFormMain::ReadReferenceFiles() {
     const auto existing = [&](const QString& name) {
         return QFileInfo::exists(dir + name) ? dir + name : QString();
     };
-    // The tax-office import writes into the per-user folder, so the installed program stays read-only.
-    QString inspections = UserDataDir() + ReferenceFileName::Inspections;
-    if (!QFileInfo::exists(inspections)) inspections = existing(ReferenceFileName::Inspections);
+    // The tax-office and rates imports write into the per-user folder, so the installed program stays
+    // read-only.
+    const auto userFirst = [&](const QString& name) {
+        return QFileInfo::exists(UserDataDir() + name) ? UserDataDir() + name : existing(name);
+    };
+    const QString inspections = userFirst(ReferenceFileName::Inspections);
     if (!inspections.isEmpty()) {
         const std::unique_ptr<mTCodeNameList> offices = ReadReference<mTCodeNameList>(inspections);
         if (!offices) {
@@ -386,8 +397,8 @@ void TFormMain::ReadReferenceFiles() {
     }
     if (const auto countries = ReadReference<mTCodeNameList>(existing(ReferenceFileName::Countries)))
         countryPicker_ = std::make_unique<TfmGrazhd>(this, *countries);
-    okvedDocument_ = ReadReference<mTOkvedClassifier>(existing(ReferenceFileName::Okved));
-    currencyRatesDocument_ = ReadReference<mTCurrencyRates>(existing(ReferenceFileName::CurrencyRates));
+    okvedDocument_ = ReferenceWhenUsed<mTOkvedClassifier>(existing(ReferenceFileName::Okved));
+    currencyRatesDocument_ = ReferenceWhenUsed<mTCurrencyRates>(userFirst(ReferenceFileName::CurrencyRates));
 }
 
 void TFormMain::ShowPlaced() {

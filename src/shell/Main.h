@@ -147,7 +147,8 @@ private:
     bool autosaveFailureShown_ = false;
     std::unique_ptr<TfmInputInspectionNumber> inspectionPicker_;
     std::unique_ptr<TfmGrazhd> countryPicker_;
-    // The activity classifier and the currency rates, read at start and kept; none without their file.
+    // The activity classifier and the currency rates, kept for the whole run and read when first used
+    // (a damaged file then reads as empty); none without their file.
     std::unique_ptr<mTOkvedClassifier> okvedDocument_;
     std::unique_ptr<mTCurrencyRates> currencyRatesDocument_;
 

@@ -53,14 +53,35 @@ const ReverseTable& Reverse866() {
     return table;
 }
 
-QString Decode(const char* data, qsizetype size, const char16_t (&upper)[128]) {
-    QString text(size, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto b = static_cast<unsigned char>(data[i]);
-        out[i] = QChar(b < 128 ? char16_t(b) : upper[b - 128]);
+using ForwardTable = std::array<char16_t, 256>;
+
+ForwardTable MakeForward(const char16_t (&upper)[128]) {
+    ForwardTable forward{};
+    for (int b = 0; b < 128; ++b) {
+        forward[size_t(b)] = char16_t(b);
+        forward[size_t(128 + b)] = upper[b];
     }
+    return forward;
+}
+
+// One lookup a byte, without a branch: reference files of several hundred kilobytes are decoded while
+// the main window starts.
+QString Decode(const char* data, qsizetype size, const ForwardTable& table) {
+    QString text(size, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = table[static_cast<unsigned char>(data[i])];
     return text;
+}
+
+const ForwardTable& Forward1251() {
+    static const ForwardTable table = MakeForward(kCp1251);
+    return table;
+}
+
+const ForwardTable& Forward866() {
+    static const ForwardTable table = MakeForward(kCp866);
+    return table;
 }
 
 void Encode(const QString& text, const ReverseTable& reverse, char* out) {
@@ -84,10 +105,10 @@ QByteArray Encode(const QString& text, const ReverseTable& reverse) {
 namespace CodePage {
 
 QString FromCp1251(const QByteArray& bytes) {
-    return Decode(bytes.constData(), bytes.size(), kCp1251);
+    return Decode(bytes.constData(), bytes.size(), Forward1251());
 }
 QString FromCp1251(const char* data, qsizetype size) {
-    return Decode(data, size, kCp1251);
+    return Decode(data, size, Forward1251());
 }
 QByteArray ToCp1251(const QString& text) {
     return Encode(text, Reverse1251());
@@ -96,7 +117,7 @@ void ToCp1251(const QString& text, char* out) {
     Encode(text, Reverse1251(), out);
 }
 QString FromCp866(const QByteArray& bytes) {
-    return Decode(bytes.constData(), bytes.size(), kCp866);
+    return Decode(bytes.constData(), bytes.size(), Forward866());
 }
 QByteArray ToCp866(const QString& text) {
     return Encode(text, Reverse866());

@@ -1,6 +1,8 @@
 #include "reference/SounImport.h"
 
+#include "cli/CliRun.h"
 #include "support/SounTable.h"
+#include "support/TestFiles.h"
 #include <QDate>
 
 #include <QFile>
@@ -15,19 +17,11 @@ class TestImportSounCommand : public QObject {
     QTemporaryDir dir;
 
     static int Cli(const QStringList& args, QString* err = nullptr) {
-        QProcess p;
-        p.start(QStringLiteral(DUROVID_CLI), args);
-        p.waitForFinished(60000);
-        if (err) *err = QString::fromUtf8(p.readAllStandardError());
-        return p.exitCode();
+        const CliRun run = RunCli(args);
+        if (err) *err = run.err;
+        return run.exitCode;
     }
-
-    QString Write(const QString& name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write a fixture");
-        f.write(bytes);
-        return f.fileName();
-    }
+    QString Write(const QString& name, const QByteArray& bytes) { return TestFiles::Write(dir, name, bytes); }
 
     static QByteArray Table(int records, int lastLength = SounImport::RecordLength) {
         QList<QByteArray> rows;

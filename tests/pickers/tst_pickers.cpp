@@ -1,5 +1,6 @@
 #include "support/GuiTestSupport.h"
 #include "support/SounTable.h"
+#include "support/TestFiles.h"
 
 #include "checks/CheckAnswerer.h"
 #include "pickers/CountryPicker.h"
@@ -12,6 +13,7 @@
 #include "reference/CodeNameList.h"
 #include "reference/CurrencyRates.h"
 #include "reference/OkvedClassifier.h"
+#include "storage/CodePage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -260,8 +262,8 @@ private slots:
         picker.Preselect(QStringLiteral("7702"));
         QCOMPARE(picker.Name(), QStringLiteral("Инспекция Федеральной налоговой службы № 2 по г.Москве"));
         QCOMPARE(picker.Description(), picker.Name());
-        picker.Preselect(QStringLiteral("0000"));
-        QCOMPARE(picker.Code(), QStringLiteral("0000"));
+        picker.Preselect(QStringLiteral("9999"));
+        QCOMPARE(picker.Code(), QStringLiteral("9999"));
         QCOMPARE(picker.List()->currentItem()->text(0), QStringLiteral("7702"));
         QVERIFY(picker.findChild<QPushButton*>("bnMissing"));
         picker.show();
@@ -269,6 +271,49 @@ private slots:
         SaveShot(&picker, QStringLiteral("integ-inspection-picker"));
         QTest::keyClick(picker.List(), Qt::Key_Return);
         QCOMPARE(picker.result(), int(QDialog::Accepted));
+    }
+
+    // Among the 2 790 offices of the delivered directory one is found by its code or part of its name.
+    void inspectionSearch() {
+        TfmInputInspectionNumber picker(nullptr, inspections);
+        QCOMPARE(picker.List()->topLevelItemCount(), 2790);
+        picker.Preselect(QStringLiteral("7801"));
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picker));
+        SaveShot(&picker, QStringLiteral("inspection-picker-st-petersburg"));
+        auto* search = picker.findChild<QLineEdit*>("edSearch");
+        QVERIFY(search && search->hasFocus());
+        const auto visible = [&] {
+            QStringList codes;
+            for (int i = 0; i < picker.List()->topLevelItemCount(); ++i)
+                if (!picker.List()->topLevelItem(i)->isHidden())
+                    codes << picker.List()->topLevelItem(i)->text(0);
+            return codes;
+        };
+        QTest::keyClicks(search, QStringLiteral("540"));
+        QCOMPARE(visible().size(), 10); // 5400 to 5409
+        QCOMPARE(picker.Code(), QStringLiteral("5400"));
+        search->clear();
+        QCOMPARE(visible().size(), 2790);
+        QCOMPARE(picker.Code(), QStringLiteral("5400")); // still selected, still the choice
+        // Cyrillic goes in as text: key events can only carry Latin letters offscreen.
+        search->setText(QStringLiteral("кировскому новосибирск"));
+        QCOMPARE(visible(), QStringList{"5403"});
+        SaveShot(&picker, QStringLiteral("inspection-picker-search"));
+        search->insert(QStringLiteral(" атлантида"));
+        QVERIFY(visible().isEmpty());
+        QVERIFY(picker.Code().isEmpty());
+        search->clear();
+        search->setText(QStringLiteral("№ 16 Петербург"));
+        QCOMPARE(visible(), QStringList{"7801"});
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(picker.result(), int(QDialog::Accepted));
+        QCOMPARE(picker.Code(), QStringLiteral("7801"));
+        // Opened again, the picker lists every office.
+        picker.show();
+        QCOMPARE(visible().size(), 2790);
+        QVERIFY(search->text().isEmpty());
+        picker.reject();
     }
 
     void countryPickerAnswersOnlyToButtons() {
@@ -306,7 +351,69 @@ private slots:
         QCOMPARE(picker.windowTitle(), QStringLiteral("Справочник валют"));
         QCOMPARE(picker.List()->topLevelItemCount(), int(rates.Currencies().size()));
         QCOMPARE(picker.Code(), chosen);
-        if (chosen == QLatin1String("840")) QCOMPARE(picker.Name(), QStringLiteral("Доллар США"));
+        if (chosen == QLatin1String("840")) {
+            QCOMPARE(picker.Name(), QStringLiteral("Доллар США"));
+            picker.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&picker));
+            SaveShot(&picker, QStringLiteral("currency-picker"));
+        }
+    }
+
+    // "Загрузить курсы…": the bank's file goes into the per-user copy of the delivered rates, and the
+    // picker and the rates it was given show it at once; a bad file changes nothing.
+    void currencyLoadRates() {
+        ScriptedPrompts prompts;
+        QVERIFY(QFile::copy(DataFile(ReferenceFileName::CurrencyRates),
+                            env.ProgramFile(ReferenceFileName::CurrencyRates)));
+        const auto write = [&](const QString& name, const QByteArray& bytes) {
+            return TestFiles::Write(env.program, name, bytes);
+        };
+        const QString daily = write(
+            "daily.xml",
+            CodePage::ToCp1251(QStringLiteral(
+                "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+                "<ValCurs Date=\"13.01.2010\" name=\"Foreign Currency Market\">\n"
+                "<Valute ID=\"R01090\"><NumCode>974</NumCode><CharCode>BYR</CharCode>"
+                "<Nominal>1000</Nominal><Name>Белорусских рублей</Name><Value>10,2150</Value></Valute>\n"
+                "<Valute ID=\"R01235\"><NumCode>840</NumCode><CharCode>USD</CharCode>"
+                "<Nominal>1</Nominal><Name>Доллар США</Name><Value>29,3800</Value></Valute>\n"
+                "</ValCurs>\n")));
+        const QString bad =
+            write("bad.csv", "code;letter;quantity;name;date;rate\n840;USD;1;Доллар;13.01.2010;x\n");
+        mTCurrencyRates own = rates;
+        TfmInputCurrencyCode picker(nullptr, own, QStringLiteral("840"));
+        const QString output = env.UserFile(ReferenceFileName::CurrencyRates);
+        QCOMPARE(TfmInputCurrencyCode::OutputFile(), output);
+
+        prompts.openNames.enqueue(bad);
+        QTest::mouseClick(picker.findChild<QPushButton*>("bnLoadRates"), Qt::LeftButton);
+        QCOMPARE(prompts.messages.last().icon, QMessageBox::Critical);
+        QVERIFY2(prompts.messages.last().text.startsWith("Загрузить курсы не удалось.\n" + bad +
+                                                         ": строка 2: неверный курс: «x»"),
+                 qPrintable(prompts.messages.last().text));
+        QVERIFY(!QFile::exists(output));
+
+        prompts.openNames.enqueue(daily);
+        QTest::mouseClick(picker.findChild<QPushButton*>("bnLoadRates"), Qt::LeftButton);
+        QCOMPARE(
+            prompts.messages.last().text,
+            QStringLiteral("Курсы загружены.\nДобавлена валюта 974 «Белорусских рублей», курс за 1000 ед.\n"
+                           "Курс валюты 840 на 13.01.2010 заменён: 29.3774 → 29.3800\n"
+                           "Добавлено курсов: 1, заменено: 1, без изменений: 0."));
+        QCOMPARE(picker.List()->topLevelItemCount(), 33);
+        QCOMPARE(picker.Code(), QStringLiteral("840"));
+        CurrencyRate byr;
+        QVERIFY(own.Lookup("974", DateValue::FromYmd(2010, 1, 20), byr));
+        QCOMPARE(byr.Units, 1000);
+        mTCurrencyRates written;
+        QVERIFY(written.Load(output));
+        QCOMPARE(written.Currencies().size(), 33);
+        QVERIFY(QFile::remove(output));
+
+        // Nothing chosen in the dialog: nothing happens.
+        const int shown = int(prompts.messages.size());
+        QTest::mouseClick(picker.findChild<QPushButton*>("bnLoadRates"), Qt::LeftButton);
+        QCOMPARE(int(prompts.messages.size()), shown);
     }
 
     void okvedLevels() {

@@ -2,11 +2,15 @@
 #include "reference/CodeNameTableModel.h"
 #include "reference/CurrencyRates.h"
 #include "reference/OkvedChoice.h"
+#include "reference/RowSearch.h"
 #include "storage/CodePage.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -108,22 +112,186 @@ private Q_SLOTS:
                  QStringLiteral("Инспекция Федеральной налоговой службы № 1 по г.Москве"));
         QCOMPARE(countries.Rows()[countries.IndexOfCode("643")].Name, QStringLiteral("РОССИЯ"));
         QVERIFY(countries.Count() > 240);
-        QCOMPARE(okved.Names(1).size(), 17);
+        QCOMPARE(inspections.Count(), 2790);
+        QCOMPARE(
+            inspections.Rows()[inspections.IndexOfCode("7801")].Name,
+            QStringLiteral("Межрайонная инспекция Федеральной налоговой службы №16 по Санкт-Петербургу"));
+        QCOMPARE(okved.Entries().size(), 1875);
+        // The 17 sections and the 16 subsections of sections C and D.
+        QCOMPARE(okved.Names(1).size(), 33);
         for (const OkvedEntry& e : okved.Entries()) {
             const int level = e.Grup.toInt();
             QVERIFY2(level >= 1 && level <= 6 && !e.Name.isEmpty(), qPrintable(e.Kod));
-            // Every entry below level 1 lies under exactly one entry of the level above.
+            // Every entry below level 1 lies under one entry of the level above; a class lies under its
+            // section and, in the sections that have them, its subsection too.
             if (level > 1) {
                 int parents = 0;
                 for (const OkvedEntry& p : okved.Entries())
                     if (p.Grup.toInt() == level - 1 && e.Kod.startsWith(p.Kod)) ++parents;
-                QVERIFY2(parents == 1, qPrintable(e.Kod));
+                QVERIFY2(parents == (level == 2 && QStringLiteral("CD").contains(e.Kod[0]) ? 2 : 1),
+                         qPrintable(e.Kod));
             }
         }
-        CurrencyRate usd;
-        QVERIFY(rates.Lookup("840", DateValue::FromYmd(2010, 1, 1), usd));
-        QCOMPARE(usd.Rate, Money::FromLongDouble(30.1851L));
-        QVERIFY(rates.FindCurrency("978"));
+        QCOMPARE(rates.Currencies().size(), 32);
+    }
+
+    // Finding a tax office of the delivered directory by what is typed.
+    void officeSearch_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("found"); // the codes answering it; a leading "+" lists only some
+        QTest::newRow("a code") << "7801" << QStringList{"7801"};
+        QTest::newRow("number and city, in any case and order") << "петербургу №16" << QStringList{"7801"};
+        QTest::newRow("a blank after №") << "№ 16 по Санкт" << QStringList{"7801"};
+        QTest::newRow("part of a name") << "кировскому новосибирск" << QStringList{"5403"};
+        QTest::newRow("nothing typed: every office") << "  " << QStringList{"+0000", "0100", "0101"};
+        QTest::newRow("nothing answers") << "Атлантида" << QStringList{};
+    }
+    void officeSearch() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, found);
+        static mTCodeNameList offices;
+        if (offices.Count() == 0)
+            QVERIFY(
+                offices.Load(QStringLiteral(DUROVID_SOURCE_DIR "/data/") + ReferenceFileName::Inspections));
+        const RowSearch search(typed);
+        QStringList codes;
+        for (const CodeNameRow& row : offices.Rows())
+            if (search.Matches(row)) codes << row.Code;
+        if (!found.isEmpty() && found[0].startsWith('+')) {
+            QCOMPARE(codes.size(), offices.Count());
+            found[0].remove(0, 1);
+            QCOMPARE(codes.mid(0, found.size()), found);
+        } else {
+            QCOMPARE(codes, found);
+        }
+    }
+
+    // Every position of the delivered classifier is reached by choosing the positions above it.
+    void okvedWholeTreeReachable() {
+        mTOkvedClassifier okved;
+        QVERIFY(okved.Load(QStringLiteral(DUROVID_SOURCE_DIR "/data/") + ReferenceFileName::Okved));
+        mTOkvedChoice choice(okved);
+        QSet<QString> reached;
+        const std::function<void(int)> walk = [&](int level) {
+            const QStringList items = choice.Items(level);
+            for (int i = 1; i < items.size(); ++i) {
+                choice.Choose(level, i);
+                reached.insert(choice.ChosenKod());
+                if (level < mTOkvedClassifier::Levels) walk(level + 1);
+            }
+        };
+        walk(1);
+        QCOMPARE(reached.size(), okved.Entries().size());
+    }
+
+    // Rates of the delivered file: the entry of the day, else the last one before it.
+    void shippedRates_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<int>("units"); // 0: no rate
+        QTest::addColumn<QString>("rate");
+        QTest::newRow("USD on 31.12.2009") << "840" << QDate(2009, 12, 31) << 1 << "30.2442";
+        QTest::newRow("USD on 01.01.2010") << "840" << QDate(2010, 1, 1) << 1 << "30.1851";
+        QTest::newRow("USD on 11.01.2010, the holidays") << "840" << QDate(2010, 1, 11) << 1 << "30.1851";
+        QTest::newRow("USD on 20.10.2010") << "840" << QDate(2010, 10, 20) << 1 << "30.4151";
+        QTest::newRow("USD on 31.12.2010") << "840" << QDate(2010, 12, 31) << 1 << "30.4769";
+        QTest::newRow("USD on 01.01.2011") << "840" << QDate(2011, 1, 1) << 1 << "30.3505";
+        QTest::newRow("USD after the last entry") << "840" << QDate(2011, 3, 1) << 1 << "30.3505";
+        QTest::newRow("USD before the first entry") << "840" << QDate(2009, 12, 30) << 0 << "";
+        QTest::newRow("JPY per 100 units") << "392" << QDate(2010, 1, 12) << 100 << "31.8626";
+        QTest::newRow("EUR on a Monday takes Saturday's") << "978" << QDate(2010, 1, 18) << 1 << "42.5905";
+        QTest::newRow("AMD without an entry on 01.01.2010")
+            << "051" << QDate(2010, 1, 5) << 1000 << "79.2805";
+        QTest::newRow("PLN, published in five decimals, per 10 units")
+            << "985" << QDate(2010, 4, 24) << 10 << "99.8475";
+        QTest::newRow("PLN in four decimals, per 10 units") << "985" << QDate(2010, 1, 16) << 10 << "105.204";
+        QTest::newRow("a currency not in the file") << "974" << QDate(2010, 1, 16) << 0 << "";
+    }
+    void shippedRates() {
+        QFETCH(QString, code);
+        QFETCH(QDate, day);
+        QFETCH(int, units);
+        QFETCH(QString, rate);
+        static mTCurrencyRates rates;
+        if (rates.Currencies().isEmpty())
+            QVERIFY(
+                rates.Load(QStringLiteral(DUROVID_SOURCE_DIR "/data/") + ReferenceFileName::CurrencyRates));
+        CurrencyRate found;
+        QCOMPARE(rates.Lookup(code, DateValue::FromQDate(day), found), units != 0);
+        if (units) {
+            QCOMPARE(found.Units, units);
+            QCOMPARE(found.Rate.ToText(), rate);
+        }
+    }
+
+    // The lookup halves a list in date order and walks any other; both follow the same rule.
+    void lookupOfAListInDateOrder() {
+        const QString sorted = "<R><C Code='840' Quantity='1'><D Date='01.01.2010' Rate='1'/>"
+                               "<D Date='05.01.2010' Rate='2'/><D Date='09.01.2010' Rate='3'/></C>"
+                               "<C Code='978' Quantity='1'><D Date='01.01.2010' Rate='1'/>"
+                               "<D Date='09.01.2010' Rate='3'/><D Date='05.01.2010' Rate='2'/></C></R>";
+        mTCurrencyRates rates;
+        QVERIFY(rates.LoadFromBytes(Cp1251Xml(sorted)));
+        QVERIFY(rates.FindCurrency("840")->InDateOrder);
+        QVERIFY(!rates.FindCurrency("978")->InDateOrder);
+        const QList<QPair<QDate, QString>> expected840 = {{QDate(2009, 12, 31), ""}, {QDate(2010, 1, 1), "1"},
+                                                          {QDate(2010, 1, 4), "1"},  {QDate(2010, 1, 5), "2"},
+                                                          {QDate(2010, 1, 8), "2"},  {QDate(2010, 1, 9), "3"},
+                                                          {QDate(2010, 2, 1), "3"}};
+        for (const auto& [day, rate] : expected840) {
+            CurrencyRate r;
+            QCOMPARE(rates.Lookup("840", DateValue::FromQDate(day), r) ? r.Rate.ToText() : QString(), rate);
+        }
+        // Out of order: after every entry the last one in document order counts, not the latest.
+        CurrencyRate r;
+        QVERIFY(rates.Lookup("978", DateValue::FromYmd(2010, 2, 1), r));
+        QCOMPARE(r.Rate.ToText(), QStringLiteral("2"));
+    }
+
+    // A file kept for the whole run is read when its rows are first asked for, as Load would read it.
+    void readWhenUsed() {
+        const QString good = dir.filePath("rates.xml"), damaged = dir.filePath("damaged.xml");
+        QFile f(good);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(Cp1251Xml(QString::fromUtf8(kRates)));
+        f.close();
+        mTCurrencyRates rates;
+        rates.LoadWhenUsed(good);
+        QFile::remove(good); // not read yet: the file is gone when it is first used
+        QVERIFY(rates.Currencies().isEmpty());
+        QVERIFY(rates.ErrorString().contains("rates.xml"));
+
+        f.setFileName(good);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(Cp1251Xml(QString::fromUtf8(kRates)));
+        f.close();
+        rates.LoadWhenUsed(good);
+        CurrencyRate r;
+        QVERIFY(rates.Lookup("840", DateValue::FromYmd(2010, 1, 13), r));
+        QCOMPARE(rates.PickerRows().size(), 4);
+
+        QFile d(damaged);
+        QVERIFY(d.open(QIODevice::WriteOnly));
+        d.write("<OKVED><Item GRUP='1'");
+        d.close();
+        mTOkvedClassifier okved;
+        okved.LoadWhenUsed(damaged);
+        QVERIFY(okved.Names(1).isEmpty());
+        QVERIFY(okved.ErrorString().startsWith("Файл " + damaged + " поврежден"));
+        mTCodeNameList offices;
+        offices.LoadWhenUsed(good);
+        QCOMPARE(offices.Count(), 4);
+
+        // Load parses at once and makes the rows when asked: a copy taken before that keeps what was
+        // parsed after the original and the file are gone.
+        auto loaded = std::make_unique<mTCodeNameList>();
+        QVERIFY(loaded->Load(good));
+        const mTCodeNameList copy = *loaded;
+        loaded.reset();
+        QFile::remove(good);
+        QCOMPARE(copy.Count(), 4);
+        QCOMPARE(copy.IndexOfCode("840"), 1);
+        QVERIFY(copy.ErrorString().isEmpty());
     }
 
     void missingFileIsReported() {
@@ -223,6 +391,30 @@ private Q_SLOTS:
         QCOMPARE(rates.PickerRows().value(1), (CodeNameRow{"840", "Доллар США"}));
     }
 
+    // Rate texts: the common form read from the bytes, anything else as every amount is read.
+    void rateTexts_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("rate"); // empty: not a number
+        QTest::newRow("four decimals") << QByteArray("30.1851") << "30.1851";
+        QTest::newRow("whole") << QByteArray("30") << "30";
+        QTest::newRow("a comma") << QByteArray("30,1851") << "30.1851";
+        QTest::newRow("five decimals, rounded half to even") << QByteArray("30.18515") << "30.1852";
+        QTest::newRow("blanks around") << QByteArray(" 30.1 ") << "30.1";
+        QTest::newRow("fourteen digits") << QByteArray("99999999999999") << "99999999999999";
+        QTest::newRow("fifteen digits, the most an amount holds")
+            << QByteArray("922337203685477") << "922337203685477";
+        QTest::newRow("too many digits") << QByteArray("999999999999999") << "";
+        QTest::newRow("empty") << QByteArray("") << "";
+        QTest::newRow("exponent") << QByteArray("1e3") << "";
+    }
+    void rateTexts() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, rate);
+        const CurrencyRateEntry entry = mTCurrencyRates::ReadEntry("01.01.2010", text.constData());
+        QCOMPARE(entry.RateValid ? entry.Rate.ToText() : QString(), rate);
+        QVERIFY(entry.DayExact);
+    }
+
     void okvedChoice() {
         mTOkvedClassifier okved;
         QVERIFY(okved.LoadFromBytes(Cp1251Xml(QString::fromUtf8(kOkved))));
@@ -271,6 +463,23 @@ private Q_SLOTS:
         choice.Choose(7, 1);               // no such level: ignored
         choice.Choose(2, 9);               // no such item: ignored
         QCOMPARE(choice.ChosenKod(), QStringLiteral("F45"));
+
+        // Under a subsection a class's Kod has four characters, yet its code is as short as any class's.
+        mTOkvedClassifier subsections;
+        QVERIFY(subsections.LoadFromBytes(
+            Cp1251Xml("<R><E GRUP='1' Kod='C' OKVED='C' Name='ДОБЫЧА'/>"
+                      "<E GRUP='1' Kod='CA' OKVED='CA' Name='ТОПЛИВО'/>"
+                      "<E GRUP='2' Kod='CA10' OKVED='10' Name='Уголь'/>"
+                      "<E GRUP='3' Kod='CA10.1' OKVED='10.1' Name='Каменный'/></R>")));
+        mTOkvedChoice mining(subsections);
+        QCOMPARE(mining.Items(1), (QStringList{none, "ДОБЫЧА", "ТОПЛИВО"}));
+        mining.Choose(1, 2);
+        QVERIFY(!mining.CodeLongEnough());
+        mining.Choose(2, 1);
+        QCOMPARE(mining.ChosenKod(), QStringLiteral("CA10"));
+        QVERIFY(!mining.CodeLongEnough());
+        mining.Choose(3, 1);
+        QVERIFY(mining.CodeLongEnough());
     }
 
     void pickerModel() {

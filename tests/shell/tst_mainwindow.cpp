@@ -814,18 +814,25 @@ private slots:
             QVERIFY(window.CurrencyRates()->FindCurrency(QStringLiteral("840")));
         }
 
-        // The per-user file of the tax-office import comes before the program's own.
+        // The per-user files of the tax-office and rates imports come before the program's own.
         QFile user(env.UserFile(ReferenceFileName::Inspections));
         QVERIFY(user.open(QIODevice::WriteOnly));
         user.write("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Inspections><Inspection Code=\"7701\">"
                    "\xC8\xED\xF1\xEF\xE5\xEA\xF6\xE8\xFF</Inspection></Inspections>");
         user.close();
+        QFile userRates(env.UserFile(ReferenceFileName::CurrencyRates));
+        QVERIFY(userRates.open(QIODevice::WriteOnly));
+        userRates.write(
+            "<CurrencyRates><Currency Code=\"974\" Name=\"BYR\" Quantity=\"1000\"/></CurrencyRates>");
+        userRates.close();
         {
             TFormMain window({}, &services);
             QCOMPARE(window.InspectionPicker()->List()->topLevelItemCount(), 1);
             window.InspectionPicker()->Preselect(QStringLiteral("7701"));
             QCOMPARE(window.InspectionPicker()->Name(), QStringLiteral("Инспекция"));
+            QCOMPARE(window.CurrencyRates()->Currencies().size(), 1);
         }
+        QVERIFY(userRates.remove());
 
         // A damaged country file only leaves its picker out; a damaged tax-office file ends the program.
         QFile countries(env.ProgramFile(ReferenceFileName::Countries));

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "reference/RateInput.h"
+#include "reference/RatesDocument.h"
+
+// Reads the bytes as one form of rates input and merges what it gives into a small rates file, as the
+// import does; a currency named only by the bank's Id is taken for the dollar.
+inline void FuzzRatesMerge(RateInput::Format format, const uint8_t* data, size_t size) {
+    RateInput input;
+    if (!input.ReadAs(format, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))) return;
+    RatesDocument document;
+    if (!document.Load("<CurrencyRates><Currency Code=\"840\" Name=\"USD\" Quantity=\"1\" Id=\"R01235\">"
+                       "<Rate Date=\"31.12.2009\" Rate=\"30.2442\"/></Currency>"
+                       "<Currency Code=\"392\" Name=\"JPY\" Quantity=\"x\"/></CurrencyRates>"))
+        return;
+    QStringList report;
+    for (const IncomingRate& rate : input.Rates()) {
+        const QString code = rate.Code.isEmpty() ? document.CodeOfBankId(rate.BankId) : rate.Code;
+        (void)document.Merge(code.isEmpty() ? QStringLiteral("840") : code, rate, report);
+    }
+    (void)document.Serialize();
+}
