@@ -57,10 +57,7 @@ class TestConstructionDeduct : public QObject, MainWindowProbe {
 
     // Opens d (saved to a file) in a new main window and goes to the deductions section.
     void Open(mTDeclaration& d) {
-        const QString path = files.filePath(QStringLiteral("given.kv0"));
-        d.SaveToFile(path);
-        form = std::make_unique<TFormMain>(QStringList{path}, &services);
-        QVERIFY(ShowActive(form.get()));
+        QVERIFY(OpenSaved(d, files.filePath(QStringLiteral("given.kv0"))));
         OpenProperty();
         QVERIFY(Screen());
         QVERIFY(form->Saved());
@@ -408,6 +405,20 @@ private slots:
         QCOMPARE(form->Declaration().IsPensioner, quint8(1));
     }
 
+    // Dates and a year outside the pickers' ranges are kept as stored while the user leaves them alone.
+    void storedValuesOutsideTheRangesAreKept() {
+        auto d = WithFlat();
+        d->PropertyDeduction.DwellingRegDate = DateValue::FromYmd(1985, 5, 1);
+        d->PropertyDeduction.FirstUseYear = DateValue::FromYmd(1985, 1, 1);
+        Open(*d);
+        QCOMPARE(W<QSpinBox>("seFirstUseYear")->value(), 1992);
+        QVERIFY(Leave());
+        QCOMPARE(Record().DwellingRegDate, DateValue::FromYmd(1985, 5, 1));
+        QCOMPARE(Record().FirstUseYear, DateValue::FromYmd(1985, 1, 1));
+        QCOMPARE(Record().ApplicationDate, TDateTime(0));
+        QVERIFY(form->Saved());
+    }
+
     // Every position a check names shows its page and field.
     void showPosition_data() {
         QTest::addColumn<int>("position");
@@ -435,56 +446,6 @@ private slots:
         Screen()->ShowPosition(quint16(position));
         QCOMPARE(Screen()->AmountsPageShown(), amounts);
         QCOMPARE(Focused(), focused);
-    }
-
-    // "Исправить" in the whole-declaration check leads to the section, the page and the field, at every
-    // position the property rules report.
-    void declarationCheckLeadsToTheField_data() {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("focused");
-        using namespace PropertyDeductionPosition;
-        QTest::newRow("object") << int(ObjectKind) << "cbObjectKind";
-        QTest::newRow("index") << int(PostIndex) << "mePostIndex";
-        QTest::newRow("year") << int(FirstUseYear) << "seFirstUseYear";
-        QTest::newRow("carry-over") << int(CarryOver) << "meCarryOverCost";
-        QTest::newRow("prior years") << int(PriorDeclCost) << "mePriorDeclCost";
-        QTest::newRow("ownership") << int(OwnershipKind) << "cbOwnershipKind";
-        QTest::newRow("sign") << int(TaxpayerSign) << "cbTaxpayerSign";
-        QTest::newRow("region") << int(RegionCode) << "bnRegion";
-    }
-    // The real whole-declaration check over an amount of earlier years: "Исправить" leads to the amounts
-    // page.
-    void realCheckLeadsToTheAmounts() {
-        auto d = WithFlat();
-        d->PropertyDeduction.PriorDeclCost = Money::FromUnits(2500000);
-        Open(*d);
-        QVERIFY(Leave()); // the screen's own rules leave earlier years to the whole-declaration check
-        ModalScript modals;
-        modals.Then(ModalScript::Click(QStringLiteral("bnFix")));
-        form->Action(QStringLiteral("acCheck"))->trigger();
-        QCOMPARE(modals.Messages(), QStringList{QStringLiteral(
-                                        "В предыдущие отчетные годы не могли зачесть более 2000000 рублей")});
-        QCOMPARE(modals.seen[0].title, QStringLiteral("Проверка: Имущественный налоговый вычет"));
-        QVERIFY(Screen() && Screen()->AmountsPageShown());
-        QCOMPARE(Focused(), QStringLiteral("mePriorDeclCost"));
-    }
-
-    void declarationCheckLeadsToTheField() {
-        QFETCH(int, position);
-        QFETCH(QString, focused);
-        auto d = WithFlat();
-        Open(*d);
-        QVERIFY(Leave());
-        services.check = [=](const mTDeclaration&, ICheckAnswerer&) {
-            return CheckResult{CheckSection::Property, quint16(position)};
-        };
-        ModalScript modals;
-        modals.Then(ModalScript::Close()); // the region picker, where it opens
-        QCOMPARE(form->CheckAndShow(), 1);
-        QVERIFY(Screen());
-        QVERIFY(form->SectionButton(Section::Deductions)->Down());
-        QCOMPARE(Focused(), focused);
-        QCOMPARE(modals.seen.size(), position == PropertyDeductionPosition::RegionCode ? 1 : 0);
     }
 };
 

@@ -55,10 +55,7 @@ class TestNalog : public QObject, MainWindowProbe {
     const mTRecordList<mTNalog>& Payments() const { return form->Declaration().TaxPayments; }
 
     void Open(mTDeclaration& d) {
-        const QString path = files.filePath(QStringLiteral("given.kv0"));
-        d.SaveToFile(path);
-        form = std::make_unique<TFormMain>(QStringList{path}, &services);
-        QVERIFY(ShowActive(form.get()));
+        QVERIFY(OpenSaved(d, files.filePath(QStringLiteral("given.kv0"))));
         ClickSection(Section::Nalog);
         QVERIFY(Screen());
         QVERIFY(form->Saved());

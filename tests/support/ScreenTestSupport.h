@@ -6,6 +6,7 @@
 #include "support/GuiTestSupport.h"
 
 #include "controls/FlashButton.h"
+#include "records/Declaration.h"
 #include "screens/ProgramScreens.h"
 #include "shell/Main.h"
 
@@ -179,6 +180,12 @@ struct MainWindowProbe {
         T* w = form->findChild<T*>(QLatin1String(name));
         if (!w) qFatal("no widget %s", name);
         return w;
+    }
+    // Saves d to path and opens the file in a new main window, as a user opens one.
+    bool OpenSaved(mTDeclaration& d, const QString& path) {
+        d.SaveToFile(path);
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
+        return ShowActive(form.get());
     }
     void Click(const char* name) const { ClickOn(W(name)); }
     void Type(const char* name, const QString& text) const {
