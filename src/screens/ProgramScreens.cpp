@@ -4,6 +4,7 @@
 #include "screens/conditions/InitialData.h"
 #include "screens/conditions/PersonData.h"
 #include "screens/deductions/FrameDeductData.h"
+#include "screens/payments/Nalog.h"
 
 namespace {
 
@@ -17,4 +18,5 @@ void RegisterProgramScreens() {
     SectionScreens::Register(Section::InitialData, MakerOf<TfrInitialData>());
     SectionScreens::Register(Section::PersonData, MakerOf<TfrPersonData>());
     SectionScreens::Register(Section::Deductions, MakerOf<TfrFrameDeductData>());
+    SectionScreens::Register(Section::Nalog, MakerOf<TfrNalog>());
 }

@@ -48,6 +48,8 @@ TfrConstructionDeduct::TfrConstructionDeduct(QWidget* owner, ScreenHost& host)
     for (int i = 0; i < ui->cbObjectKind->count(); ++i)
         objectKinds_ << ui->cbObjectKind->itemText(i);
 
+    // The decimal share is kept, never shown.
+    ui->meShareDecimal->hide();
     // The year is set with the stepper only.
     if (auto* yearText = ui->seFirstUseYear->findChild<QLineEdit*>()) yearText->setReadOnly(true);
 
@@ -245,6 +247,7 @@ void TfrConstructionDeduct::ShowPosition(quint16 position) {
         return;
     }
     ShowAmountsPage(amounts);
+    if (!amounts) ui->saObject->ensureWidgetVisible(target);
     target->setFocus();
     if (position == RegionCode) PickRegion();
 }
