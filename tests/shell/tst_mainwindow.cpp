@@ -622,7 +622,7 @@ private slots:
         QTest::newRow("social deduction without data")
             << Mutation([](mTDeclaration& d) { d.SocialDeduction.GrantSocial = 1; })
             << "Социальные вычеты: Не введены данные по социальным налоговым вычетам"
-            << int(Section::Deductions) << "S5:ShowSubScreen(0,1)";
+            << int(Section::Deductions) << "S5:ShowSubScreen(2,1)";
         QTest::newRow("property deduction without object")
             << Mutation([](mTDeclaration& d) { d.PropertyDeduction.GrantProperty = 1; })
             << "Имущественный налоговый вычет: Не введено наименование объекта" << int(Section::Deductions)
