@@ -409,7 +409,7 @@ private slots:
         Social();
         ModalScript modals;
         QString focus;
-        modals.Then(Fill(ContractFields(inn, number, paid, "12000"), "bnYes"))
+        modals.Then(Fill(ContractFields(inn, number, paid, "12000"), "Enter"))
             .Then(ModalScript::Shot(QStringLiteral("dialogs-contract-check"), ModalScript::Click("bnFix")))
             .Then([&focus](QDialog* dialog) {
                 focus = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
@@ -549,6 +549,7 @@ private slots:
         d->SecuritiesDeduction.PriorLossSecurities = Money::FromUnits(1500);
         OpenDeductions(*d);
         TfrCB cb(Screen(), *form);
+        cb.resize(560, 200);
         cb.show();
         auto* securities = cb.findChild<QLineEdit*>(QStringLiteral("mePriorLossSecurities"));
         auto* futures = cb.findChild<QLineEdit*>(QStringLiteral("mePriorLossFutures"));

@@ -1,40 +1,33 @@
 #pragma once
 
 #include "checks/ScreenPositions.h"
-#include "screens/MyFrame.h"
+#include "screens/SubScreenContainer.h"
 
 #include <memory>
 
 namespace Ui {
 class TfrPersonData;
 }
-class TFlashButton;
 
 // "Сведения о декларанте": the name page and the address page of the taxpayer, one shown at a time.
-// Storing, checking and showing a position go to the page shown.
-class TfrPersonData : public TThinkingFrame {
+// The pages are those of PersonDataPage.
+class TfrPersonData : public TSubScreenContainer {
     Q_OBJECT
 
 public:
-    // The pages are those of PersonDataPage.
     TfrPersonData(QWidget* owner, ScreenHost& host);
     ~TfrPersonData() override;
 
-    void Store() override;
-    quint16 Check() override;
-    void ShowPosition(quint16 position) override;
     // Shows the page (replacing the one shown, without storing it) and the position on it.
     void ShowSubScreen(int page, quint16 position) override;
 
-    TThinkingFrame* CurrentPage() const { return page_; }
-    int CurrentPageKind() const { return pageKind_; }
+    TThinkingFrame* CurrentPage() const { return CurrentSubScreen(); }
+    int CurrentPageKind() const { return CurrentSubScreenKind(); }
+
+protected:
+    TThinkingFrame* CreateSubScreen(int& page, QWidget* panel) override;
+    TFlashButton* ButtonOf(int page) const override;
 
 private:
-    void PageButtonPressed(int page);
-    void ReplacePage(int page);
-    TFlashButton* ButtonOf(int page) const;
-
     std::unique_ptr<Ui::TfrPersonData> ui;
-    TThinkingFrame* page_ = nullptr;
-    int pageKind_ = PersonDataPage::Name;
 };

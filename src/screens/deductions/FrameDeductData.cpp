@@ -1,5 +1,6 @@
 #include "screens/deductions/FrameDeductData.h"
 
+#include "checks/ScreenPositions.h"
 #include "controls/FlashButton.h"
 #include "screens/deductions/CB.h"
 #include "screens/deductions/ConstructionDeduct.h"
@@ -9,12 +10,11 @@
 #include "ui_FrameDeductData.h"
 
 TfrFrameDeductData::TfrFrameDeductData(QWidget* owner, ScreenHost& host)
-    : TThinkingFrame(owner, host), ui(std::make_unique<Ui::TfrFrameDeductData>()) {
+    : TSubScreenContainer(owner, host), ui(std::make_unique<Ui::TfrFrameDeductData>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frFrameDeductData"));
-    for (const int kind : {int(DeductionsSubScreen::Standard), int(DeductionsSubScreen::Property),
-                           int(DeductionsSubScreen::Social), int(DeductionsSubScreen::Securities)})
-        connect(ButtonOf(kind), &TFlashButton::Click, this, [this, kind] { ButtonPressed(kind); });
+    BindButtons(ui->pnSubScreen, {DeductionsSubScreen::Standard, DeductionsSubScreen::Property,
+                                  DeductionsSubScreen::Social, DeductionsSubScreen::Securities});
     ReplaceSubScreen(DeductionsSubScreen::Standard);
 }
 
@@ -33,63 +33,21 @@ TFlashButton* TfrFrameDeductData::ButtonOf(int kind) const {
     }
 }
 
-void TfrFrameDeductData::ReplaceSubScreen(int kind) {
-    QWidget* const panel = ui->pnSubScreen;
-    TThinkingFrame* next = nullptr;
+TThinkingFrame* TfrFrameDeductData::CreateSubScreen(int& kind, QWidget* panel) {
     switch (kind) {
     case DeductionsSubScreen::Property:
-        next = new TfrConstructionDeduct(panel, Host());
-        break;
+        return new TfrConstructionDeduct(panel, Host());
     case DeductionsSubScreen::Social:
-        next = new TfrFramePensDeduct(panel, Host());
-        break;
+        return new TfrFramePensDeduct(panel, Host());
     case DeductionsSubScreen::Securities:
-        next = new TfrCB(panel, Host());
-        break;
+        return new TfrCB(panel, Host());
     default:
         kind = DeductionsSubScreen::Standard;
-        next = new TfrFrameStandartDeduct(panel, Host());
-        break;
+        return new TfrFrameStandartDeduct(panel, Host());
     }
-    panel->layout()->addWidget(next);
-    delete subScreen_;
-    subScreen_ = next;
-    kind_ = kind;
-    next->show();
-    ButtonOf(kind)->SetDown(true);
-}
-
-void TfrFrameDeductData::ButtonPressed(int kind) {
-    if (kind == kind_) {
-        // The group has already put the button down again; nothing else happens.
-        ButtonOf(kind)->SetDown(true);
-        return;
-    }
-    subScreen_->Store();
-    if (const quint16 position = subScreen_->Check()) {
-        ButtonOf(kind_)->SetDown(true);
-        subScreen_->ShowPosition(position);
-        return;
-    }
-    ReplaceSubScreen(kind);
-}
-
-void TfrFrameDeductData::Store() {
-    subScreen_->Store();
-}
-
-quint16 TfrFrameDeductData::Check() {
-    return subScreen_->Check();
-}
-
-void TfrFrameDeductData::ShowPosition(quint16 position) {
-    subScreen_->ShowPosition(position);
 }
 
 void TfrFrameDeductData::ShowSubScreen(int subScreen, quint16 position) {
-    int wanted = DeductionsSubScreen::Property;
-    if (subScreen == DeductionsSubScreen::Standard || subScreen == DeductionsSubScreen::Social)
-        wanted = subScreen;
-    if (wanted != kind_) ReplaceSubScreen(wanted);
-    subScreen_->ShowPosition(position);
+    const bool shown = subScreen == DeductionsSubScreen::Standard || subScreen == DeductionsSubScreen::Social;
+    ShowKind(shown ? subScreen : int(DeductionsSubScreen::Property), position);
 }
