@@ -165,8 +165,8 @@ void TIncomeDeductionFields::PickIncome() {
         c_.DeductCode->clear();
         c_.DeductSum->clear();
     }
-    const bool deductible =
-        picker.HasDeductions() && (!rules_.NonResidentCodes || NonResidentDeductibleIncome(incomeCode_.toInt()));
+    const bool deductible = picker.HasDeductions() &&
+                            (!rules_.NonResidentCodes || NonResidentDeductibleIncome(incomeCode_.toInt()));
     EnableDeduction(deductible);
     hasDeduction_ = deductible;
     emit IncomePicked();

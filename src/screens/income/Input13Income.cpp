@@ -39,9 +39,9 @@ TfmInput13Income::TfmInput13Income(QWidget* owner, const Variant& variant,
     : QDialog(owner), ui(std::make_unique<Ui::TfmInput13Income>()), variant_(variant) {
     ui->setupUi(this);
     fields_ = new TIncomeDeductionFields(this,
-                                         {ui->pnIncomeCode, ui->bnIncomeCode, ui->lbIncomeSum, ui->meIncomeSum,
-                                          ui->lbDeductCode, ui->pnDeductCode, ui->bnDeductCode,
-                                          ui->lbSubtractSum, ui->meSubtractSum},
+                                         {ui->pnIncomeCode, ui->bnIncomeCode, ui->lbIncomeSum,
+                                          ui->meIncomeSum, ui->lbDeductCode, ui->pnDeductCode,
+                                          ui->bnDeductCode, ui->lbSubtractSum, ui->meSubtractSum},
                                          variant_.Rules, dictionary);
     connect(fields_, &TIncomeDeductionFields::IncomePicked, this, [this] {
         ui->lbPropSale->setEnabled(variant_.HasMonth);
@@ -63,7 +63,8 @@ void TfmInput13Income::Open(const mTSourseIncome& line) {
                                      line.DeductionAmount, line.DeductionPercent);
     // A line whose code the dictionary does not know keeps its month too (the field would otherwise
     // stay closed and the month of the line would become 1).
-    const bool month = variant_.HasMonth && line.IncomeCode != 0 && (known || !variant_.Rules.NonResidentCodes);
+    const bool month =
+        variant_.HasMonth && line.IncomeCode != 0 && (known || !variant_.Rules.NonResidentCodes);
     ui->lbPropSale->setEnabled(month);
     ui->mePropSale->setEnabled(month);
     ui->mePropSale->setText(month ? QString::number(line.Month) : QString());
@@ -91,7 +92,8 @@ quint16 TfmInput13Income::CheckLine() {
     check.Rule(noIncomeCode, QStringLiteral("Не выбран доход"), FixIncomeCode);
     if (!check.Ended() && fields_->IncomeEmpty()) {
         check.Dialog().SetSkipEnabled(false);
-        check.Rule(true, QStringLiteral("Не указана сумма дохода"), noIncomeCode ? FixIncomeCode : FixIncomeSum);
+        check.Rule(true, QStringLiteral("Не указана сумма дохода"),
+                   noIncomeCode ? FixIncomeCode : FixIncomeSum);
     }
     check.Rule(fields_->HasDeduction() && !fields_->DeductionChosen(), QStringLiteral("Не выбран вычет"),
                FixDeductionCode);

@@ -13,7 +13,13 @@ namespace {
 
 const QString Title = QStringLiteral("Доходы, облагаемые по ставке 35%");
 
-enum : quint16 { FixIncomeCode = 1, FixIncomeSum = 2, FixDeductionCode = 3, FixDeductionSum = 4, FixWithheld = 5 };
+enum : quint16 {
+    FixIncomeCode = 1,
+    FixIncomeSum = 2,
+    FixDeductionCode = 3,
+    FixDeductionSum = 4,
+    FixWithheld = 5
+};
 
 IncomeDeductionRules Rules35() {
     IncomeDeductionRules rules;
@@ -29,9 +35,9 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* owner, const mTIncomeDic
     : QDialog(owner), ui(std::make_unique<Ui::TfmInput35SourseIncome>()) {
     ui->setupUi(this);
     fields_ = new TIncomeDeductionFields(this,
-                                         {ui->pnIncomeCode, ui->bnIncomeCode, ui->lbIncomeSum, ui->meIncomeSum,
-                                          ui->lbDeductCode, ui->pnDeductCode, ui->bnDeductCode,
-                                          ui->lbSubtractSum, ui->meSubtractSum},
+                                         {ui->pnIncomeCode, ui->bnIncomeCode, ui->lbIncomeSum,
+                                          ui->meIncomeSum, ui->lbDeductCode, ui->pnDeductCode,
+                                          ui->bnDeductCode, ui->lbSubtractSum, ui->meSubtractSum},
                                          Rules35(), dictionary);
     fields_->SetUpNew();
     connect(ui->bnYes, &QPushButton::clicked, this, [this] {

@@ -66,7 +66,8 @@ TfrThirteenPercent::TfrThirteenPercent(QWidget* owner, ScreenHost& host, SourceL
     lines.Repeat = [this](int row) { return RepeatLine(row); };
     lines_ = std::make_unique<TListEditor>(
         host, ui->lvIncomes,
-        ListButtons{ui->fbAddIncome, ui->fbEditIncome, ui->fbDeleteIncome, ui->fbRepeatIncome}, std::move(lines));
+        ListButtons{ui->fbAddIncome, ui->fbEditIncome, ui->fbDeleteIncome, ui->fbRepeatIncome},
+        std::move(lines));
 
     LoadingScope loading(Host());
     const mTDeclaration& d = Declaration();
@@ -115,7 +116,7 @@ void TfrThirteenPercent::AfterSectionOpened() {
 
 std::optional<int> TfrThirteenPercent::AddSource() {
     const ListLimits::List list = list_ == SourceList::IncomeSources13NR ? ListLimits::List::IncomeSources13NR
-                                                                        : ListLimits::List::IncomeSources13;
+                                                                         : ListLimits::List::IncomeSources13;
     if (!RoomToAdd(this, list, Sources().Count(), Declaration().ReturnKind)) return std::nullopt;
     TfmInput13SourseIncome dialog(this, NonResident());
     if (dialog.exec() != QDialog::Accepted || dialog.SourceName().trimmed().isEmpty()) return std::nullopt;
@@ -179,10 +180,9 @@ void TfrThirteenPercent::ShowIncomeTotal() {
 std::unique_ptr<TfmInput13Income> TfrThirteenPercent::MakeLineDialog() {
     if (list_ == SourceList::IncomeSources13NR)
         return std::make_unique<TfmInput13NRIncome>(this, Host().Dictionary());
-    return std::make_unique<TfmInput13Income>(this,
-                                              NonResident() ? TfmInput13Income::Mode::NonResident
-                                                            : TfmInput13Income::Mode::Resident,
-                                              Host().Dictionary());
+    return std::make_unique<TfmInput13Income>(
+        this, NonResident() ? TfmInput13Income::Mode::NonResident : TfmInput13Income::Mode::Resident,
+        Host().Dictionary());
 }
 
 QStringList TfrThirteenPercent::LineTexts(int row) const {
