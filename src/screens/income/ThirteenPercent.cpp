@@ -26,6 +26,10 @@ QString AmountText(Money amount) {
     return amount.IsZero() ? QStringLiteral("-") : AmountFieldText(amount);
 }
 
+QString TotalText(Money amount) {
+    return amount.IsZero() ? QString() : AmountFieldText(amount);
+}
+
 bool SameLine(const mTSourseIncome& a, const mTSourseIncome& b) {
     return a.IncomeCode == b.IncomeCode && a.IncomeCodeName == b.IncomeCodeName &&
            a.IncomeAmount == b.IncomeAmount && a.DeductionCode == b.DeductionCode &&
@@ -141,9 +145,10 @@ void TfrThirteenPercent::ShowSource(int row) {
     lines_->Rebuild();
     lines_->SelectRow(source.LineCount() > 0 ? 0 : -1);
     ui->pnIncomeTotal->setText(AmountFieldText(source.IncomeTotal));
-    ui->meTaxWithheld->setText(AmountFieldText(source.TaxWithheld));
-    ui->meTaxableIncome->setText(AmountFieldText(source.TaxableIncome));
-    ui->meTaxComputed->setText(AmountFieldText(source.TaxComputed));
+    // The certificate's totals are typed; a zero shows as an empty field, ready for them.
+    ui->meTaxWithheld->setText(TotalText(source.TaxWithheld));
+    ui->meTaxableIncome->setText(TotalText(source.TaxableIncome));
+    ui->meTaxComputed->setText(TotalText(source.TaxComputed));
 }
 
 void TfrThirteenPercent::StoreTotals(int row) {
