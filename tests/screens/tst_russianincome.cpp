@@ -2,6 +2,8 @@
 #include "support/ValidDeclaration.h"
 
 #include "checks/ScreenPositions.h"
+#include "computation/PayableRefundable.h"
+#include "computation/SvodSum.h"
 #include "controls/MaskedEdit.h"
 #include "screens/income/Input13Income.h"
 #include "screens/income/Input13NRIncome.h"
@@ -9,6 +11,7 @@
 #include "screens/income/Input35SourseIncome.h"
 #include "screens/income/RussianIncome.h"
 #include "screens/income/ThirteenPercent.h"
+#include "storage/AmountText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -271,6 +274,29 @@ private slots:
         QCOMPARE(d.IncomeSources30.At(0)->TaxComputed, Rub(1800));
         QCOMPARE(d.IncomeSources35.At(0)->IncomeCode, 2740);
         QCOMPARE(d.IncomeSources35.At(0)->DeductionCode, 505);
+
+        // What the entered income comes to (the standard deductions stay at their defaults, and
+        // January's 50 000 already exceeds 40 000, so they give nothing).
+        mTDeclaration computed;
+        computed.LoadFromFile(path);
+        kTSvodSum sum;
+        QVERIFY(sum.Compute(computed));
+        QCOMPARE(sum.List1.IncomeTotal, Rub(610000));
+        QCOMPARE(sum.List1.TaxBase, Rub(606000));
+        QCOMPARE(sum.List1.TaxComputed, Rub(78780));
+        QCOMPARE(sum.List1.TaxWithheld, Rub(78780));
+        QCOMPARE(sum.List3.IncomeTotal, Rub(10000));
+        QCOMPARE(sum.List3.TaxBase, Rub(6000));
+        QCOMPARE(sum.List3.TaxComputed, Rub(2100));
+        QCOMPARE(sum.List3.Refundable, Rub(1400));
+        QCOMPARE(sum.List4.TaxBase, Rub(20000));
+        QCOMPARE(sum.List4.TaxComputed, Rub(1800));
+        QStringList rows;
+        for (const kTSvodSumList6Row& row : sum.List6.Rows)
+            rows << row.PaySign + QLatin1Char(' ') + row.KBK + QLatin1Char(' ') + row.Okato +
+                        QLatin1Char(' ') + AmountFieldText(row.Amount);
+        QCOMPARE(rows, (QStringList{"3 18210102030011000110  0", "2 18210102010011000110 28401000000 1400",
+                                    "3 18210102030011000110  0"}));
 
         ClickSection(Section::RussianIncome);
         QVERIFY(form->Saved());
