@@ -215,3 +215,24 @@ void TIncomeDeductionFields::DeductionChanged() {
         ShowDeduction(limited, false);
     }
 }
+
+bool TIncomeDeductionFields::ShowFault(quint16 position) {
+    switch (position) {
+    case IncomeFix::IncomeCode:
+        c_.IncomeButton->setFocus();
+        PickIncome();
+        return true;
+    case IncomeFix::IncomeSum:
+        c_.IncomeSum->setFocus();
+        return true;
+    case IncomeFix::DeductionCode:
+        c_.DeductButton->setFocus();
+        PickDeduction();
+        return true;
+    case IncomeFix::DeductionSum:
+        c_.DeductSum->setFocus();
+        return true;
+    default:
+        return false;
+    }
+}
