@@ -165,8 +165,8 @@ void TIncomeDeductionFields::PickIncome() {
         c_.DeductCode->clear();
         c_.DeductSum->clear();
     }
-    const bool deductible =
-        picker.HasDeductions() && (!rules_.NonResidentCodes || NonResidentDeductibleIncome(incomeCode_.toInt()));
+    const bool deductible = picker.HasDeductions() &&
+                            (!rules_.NonResidentCodes || NonResidentDeductibleIncome(incomeCode_.toInt()));
     EnableDeduction(deductible);
     hasDeduction_ = deductible;
     emit IncomePicked();
@@ -213,5 +213,26 @@ void TIncomeDeductionFields::DeductionChanged() {
     if (limited != amount) {
         QScopedValueRollback filling(filling_, true);
         ShowDeduction(limited, false);
+    }
+}
+
+bool TIncomeDeductionFields::ShowFault(quint16 position) {
+    switch (position) {
+    case IncomeFix::IncomeCode:
+        c_.IncomeButton->setFocus();
+        PickIncome();
+        return true;
+    case IncomeFix::IncomeSum:
+        c_.IncomeSum->setFocus();
+        return true;
+    case IncomeFix::DeductionCode:
+        c_.DeductButton->setFocus();
+        PickDeduction();
+        return true;
+    case IncomeFix::DeductionSum:
+        c_.DeductSum->setFocus();
+        return true;
+    default:
+        return false;
     }
 }

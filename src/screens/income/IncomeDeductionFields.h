@@ -46,6 +46,11 @@ struct IncomeDeductionRules {
     OnIncome IncomeChange = OnIncome::Recompute;
 };
 
+// What an income dialog's check names to fix in these fields.
+namespace IncomeFix {
+enum : quint16 { IncomeCode = 1, IncomeSum = 2, DeductionCode = 3, DeductionSum = 4 };
+}
+
 // The income codes against which a non-resident may claim a deduction at 13 %.
 bool NonResidentDeductibleIncome(qint32 incomeCode);
 
@@ -65,6 +70,10 @@ public:
     // 13 % line: true when the code is not 0).
     bool Open(qint32 incomeCode, Money incomeAmount, qint32 deductionCode, Money deductionAmount,
               qint32 percent);
+
+    // Puts the focus where an IncomeFix position names; a code's button also opens its picker. False
+    // for a position that is not one of these fields.
+    bool ShowFault(quint16 position);
 
     // The pickers, as the "..." buttons run them.
     void PickIncome();

@@ -8,8 +8,6 @@
 
 namespace {
 
-enum : quint16 { FixIncomeCode = 1, FixIncomeSum = 2, FixDeductionCode = 3, FixDeductionSum = 4 };
-
 // Expenses on securities and futures may exceed the income they were made for.
 bool SecuritiesExpenses(qint32 incomeCode, qint32 deductionCode) {
     static constexpr qint32 incomes[] = {1530, 1531, 1532, 1533, 1535, 1536};
@@ -39,9 +37,9 @@ TfmInput13Income::TfmInput13Income(QWidget* owner, const Variant& variant,
     : QDialog(owner), ui(std::make_unique<Ui::TfmInput13Income>()), variant_(variant) {
     ui->setupUi(this);
     fields_ = new TIncomeDeductionFields(this,
-                                         {ui->pnIncomeCode, ui->bnIncomeCode, ui->lbIncomeSum, ui->meIncomeSum,
-                                          ui->lbDeductCode, ui->pnDeductCode, ui->bnDeductCode,
-                                          ui->lbSubtractSum, ui->meSubtractSum},
+                                         {ui->pnIncomeCode, ui->bnIncomeCode, ui->lbIncomeSum,
+                                          ui->meIncomeSum, ui->lbDeductCode, ui->pnDeductCode,
+                                          ui->bnDeductCode, ui->lbSubtractSum, ui->meSubtractSum},
                                          variant_.Rules, dictionary);
     connect(fields_, &TIncomeDeductionFields::IncomePicked, this, [this] {
         ui->lbPropSale->setEnabled(variant_.HasMonth);
@@ -63,7 +61,8 @@ void TfmInput13Income::Open(const mTSourseIncome& line) {
                                      line.DeductionAmount, line.DeductionPercent);
     // A line whose code the dictionary does not know keeps its month too (the field would otherwise
     // stay closed and the month of the line would become 1).
-    const bool month = variant_.HasMonth && line.IncomeCode != 0 && (known || !variant_.Rules.NonResidentCodes);
+    const bool month =
+        variant_.HasMonth && line.IncomeCode != 0 && (known || !variant_.Rules.NonResidentCodes);
     ui->lbPropSale->setEnabled(month);
     ui->mePropSale->setEnabled(month);
     ui->mePropSale->setText(month ? QString::number(line.Month) : QString());
@@ -88,22 +87,24 @@ quint16 TfmInput13Income::CheckLine() {
     TScreenCheck check(this, variant_.CheckTitle);
     check.Dialog().SetSkipAllEnabled(false);
     const bool noIncomeCode = !fields_->IncomeChosen();
-    check.Rule(noIncomeCode, QStringLiteral("Не выбран доход"), FixIncomeCode);
+    check.Rule(noIncomeCode, QStringLiteral("Не выбран доход"), IncomeFix::IncomeCode);
     if (!check.Ended() && fields_->IncomeEmpty()) {
         check.Dialog().SetSkipEnabled(false);
-        check.Rule(true, QStringLiteral("Не указана сумма дохода"), noIncomeCode ? FixIncomeCode : FixIncomeSum);
+        check.Rule(true, QStringLiteral("Не указана сумма дохода"),
+                   noIncomeCode ? IncomeFix::IncomeCode : IncomeFix::IncomeSum);
     }
     check.Rule(fields_->HasDeduction() && !fields_->DeductionChosen(), QStringLiteral("Не выбран вычет"),
-               FixDeductionCode);
+               IncomeFix::DeductionCode);
     if (!check.Ended() && fields_->Editable() && !fields_->DeductionEmpty()) {
         const QString message = QStringLiteral("Сумма вычета превышает сумму дохода");
         if (fields_->IncomeEmpty()) {
             check.Dialog().SetSkipEnabled(false);
-            check.Rule(true, message, FixIncomeSum);
+            check.Rule(true, message, IncomeFix::IncomeSum);
         } else if (fields_->Deduction() > fields_->Income() &&
                    !SecuritiesExpenses(fields_->IncomeCode(), fields_->DeductionCode())) {
             check.Dialog().SetSkipEnabled(false);
-            check.Rule(true, message, fields_->DeductionChosen() ? FixDeductionSum : FixDeductionCode);
+            check.Rule(true, message,
+                       fields_->DeductionChosen() ? IncomeFix::DeductionSum : IncomeFix::DeductionCode);
         }
     }
     return check.Result();
@@ -115,28 +116,7 @@ void TfmInput13Income::Yes() {
         accept();
         return;
     }
-    ShowFault(fault);
-}
-
-void TfmInput13Income::ShowFault(quint16 position) {
-    switch (position) {
-    case FixIncomeCode:
-        ui->bnIncomeCode->setFocus();
-        fields_->PickIncome();
-        break;
-    case FixIncomeSum:
-        ui->meIncomeSum->setFocus();
-        break;
-    case FixDeductionCode:
-        ui->bnDeductCode->setFocus();
-        fields_->PickDeduction();
-        break;
-    case FixDeductionSum:
-        ui->meSubtractSum->setFocus();
-        break;
-    default:
-        break;
-    }
+    fields_->ShowFault(fault);
 }
 
 void TfmInput13Income::MonthChanged() {

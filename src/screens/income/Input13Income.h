@@ -48,7 +48,6 @@ protected:
 private:
     static Variant VariantOf(Mode mode);
     void Yes();
-    void ShowFault(quint16 position);
     void MonthChanged();
 
     std::unique_ptr<Ui::TfmInput13Income> ui;

@@ -27,7 +27,8 @@ bool TfmInput13SourseIncome::WriteTo(mTThirteenPercent& source) const {
     const quint8 primary = ui->chbPrimaryWorkplase->isChecked() ? 1 : 0;
     const bool changed = source.SourceName != ui->meSourseName->text() ||
                          source.SourceINN != ui->meINN->text() || source.SourceKPP != ui->meKPP->text() ||
-                         source.SourceOKATO != ui->meOKATO->text() || source.StandardDeductionSource != primary;
+                         source.SourceOKATO != ui->meOKATO->text() ||
+                         source.StandardDeductionSource != primary;
     source.SourceName = ui->meSourseName->text();
     source.SourceINN = ui->meINN->text();
     source.SourceKPP = ui->meKPP->text();

@@ -13,7 +13,8 @@ namespace {
 
 const QString Title = QStringLiteral("Доходы, облагаемые по ставке 35%");
 
-enum : quint16 { FixIncomeCode = 1, FixIncomeSum = 2, FixDeductionCode = 3, FixDeductionSum = 4, FixWithheld = 5 };
+// The withheld tax, after the positions of IncomeFix.
+constexpr quint16 FixWithheld = 5;
 
 IncomeDeductionRules Rules35() {
     IncomeDeductionRules rules;
@@ -29,9 +30,9 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* owner, const mTIncomeDic
     : QDialog(owner), ui(std::make_unique<Ui::TfmInput35SourseIncome>()) {
     ui->setupUi(this);
     fields_ = new TIncomeDeductionFields(this,
-                                         {ui->pnIncomeCode, ui->bnIncomeCode, ui->lbIncomeSum, ui->meIncomeSum,
-                                          ui->lbDeductCode, ui->pnDeductCode, ui->bnDeductCode,
-                                          ui->lbSubtractSum, ui->meSubtractSum},
+                                         {ui->pnIncomeCode, ui->bnIncomeCode, ui->lbIncomeSum,
+                                          ui->meIncomeSum, ui->lbDeductCode, ui->pnDeductCode,
+                                          ui->bnDeductCode, ui->lbSubtractSum, ui->meSubtractSum},
                                          Rules35(), dictionary);
     fields_->SetUpNew();
     connect(ui->bnYes, &QPushButton::clicked, this, [this] {
@@ -83,7 +84,7 @@ bool TfmInput35SourseIncome::CheckSource() {
         return false;
     const quint16 fault = CheckIncome();
     if (fault == 0) return true;
-    ShowFault(fault);
+    if (!fields_->ShowFault(fault)) ui->meTaxWithheld->setFocus();
     return false;
 }
 
@@ -97,41 +98,19 @@ quint16 TfmInput35SourseIncome::CheckIncome() {
     };
     const bool noIncomeCode = !fields_->IncomeChosen();
     const bool noIncome = fields_->IncomeEmpty();
-    mandatory(noIncomeCode, "Не выбран доход", FixIncomeCode);
-    mandatory(noIncome, "Не указана сумма дохода", noIncomeCode ? FixIncomeCode : FixIncomeSum);
+    mandatory(noIncomeCode, "Не выбран доход", IncomeFix::IncomeCode);
+    mandatory(noIncome, "Не указана сумма дохода",
+              noIncomeCode ? IncomeFix::IncomeCode : IncomeFix::IncomeSum);
     check.Rule(fields_->HasDeduction() && !fields_->DeductionChosen(), QStringLiteral("Не выбран вычет"),
-               FixDeductionCode);
+               IncomeFix::DeductionCode);
     if (fields_->Editable()) {
         mandatory(!fields_->DeductionEmpty() && (noIncome || fields_->Deduction() > fields_->Income()),
-                  "Сумма вычета превышает сумму дохода", noIncome ? FixIncomeSum : FixDeductionSum);
+                  "Сумма вычета превышает сумму дохода",
+                  noIncome ? IncomeFix::IncomeSum : IncomeFix::DeductionSum);
         const bool withheldGiven = !ui->meTaxWithheld->text().trimmed().isEmpty();
         check.Rule(withheldGiven && (noIncome || ui->meTaxWithheld->Amount() > fields_->Income()),
                    QStringLiteral("Удержанная сумма превышает сумму дохода"),
-                   noIncome ? FixIncomeSum : FixWithheld);
+                   noIncome ? quint16(IncomeFix::IncomeSum) : FixWithheld);
     }
     return check.Result();
-}
-
-void TfmInput35SourseIncome::ShowFault(quint16 position) {
-    switch (position) {
-    case FixIncomeCode:
-        ui->bnIncomeCode->setFocus();
-        fields_->PickIncome();
-        break;
-    case FixIncomeSum:
-        ui->meIncomeSum->setFocus();
-        break;
-    case FixDeductionCode:
-        ui->bnDeductCode->setFocus();
-        fields_->PickDeduction();
-        break;
-    case FixDeductionSum:
-        ui->meSubtractSum->setFocus();
-        break;
-    case FixWithheld:
-        ui->meTaxWithheld->setFocus();
-        break;
-    default:
-        break;
-    }
 }

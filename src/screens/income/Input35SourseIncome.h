@@ -30,7 +30,6 @@ public:
 
 private:
     quint16 CheckIncome();
-    void ShowFault(quint16 position);
 
     std::unique_ptr<Ui::TfmInput35SourseIncome> ui;
     TIncomeDeductionFields* fields_;

@@ -26,6 +26,10 @@ QString AmountText(Money amount) {
     return amount.IsZero() ? QStringLiteral("-") : AmountFieldText(amount);
 }
 
+QString TotalText(Money amount) {
+    return amount.IsZero() ? QString() : AmountFieldText(amount);
+}
+
 bool SameLine(const mTSourseIncome& a, const mTSourseIncome& b) {
     return a.IncomeCode == b.IncomeCode && a.IncomeCodeName == b.IncomeCodeName &&
            a.IncomeAmount == b.IncomeAmount && a.DeductionCode == b.DeductionCode &&
@@ -66,7 +70,8 @@ TfrThirteenPercent::TfrThirteenPercent(QWidget* owner, ScreenHost& host, SourceL
     lines.Repeat = [this](int row) { return RepeatLine(row); };
     lines_ = std::make_unique<TListEditor>(
         host, ui->lvIncomes,
-        ListButtons{ui->fbAddIncome, ui->fbEditIncome, ui->fbDeleteIncome, ui->fbRepeatIncome}, std::move(lines));
+        ListButtons{ui->fbAddIncome, ui->fbEditIncome, ui->fbDeleteIncome, ui->fbRepeatIncome},
+        std::move(lines));
 
     LoadingScope loading(Host());
     const mTDeclaration& d = Declaration();
@@ -115,7 +120,7 @@ void TfrThirteenPercent::AfterSectionOpened() {
 
 std::optional<int> TfrThirteenPercent::AddSource() {
     const ListLimits::List list = list_ == SourceList::IncomeSources13NR ? ListLimits::List::IncomeSources13NR
-                                                                        : ListLimits::List::IncomeSources13;
+                                                                         : ListLimits::List::IncomeSources13;
     if (!RoomToAdd(this, list, Sources().Count(), Declaration().ReturnKind)) return std::nullopt;
     TfmInput13SourseIncome dialog(this, NonResident());
     if (dialog.exec() != QDialog::Accepted || dialog.SourceName().trimmed().isEmpty()) return std::nullopt;
@@ -140,9 +145,10 @@ void TfrThirteenPercent::ShowSource(int row) {
     lines_->Rebuild();
     lines_->SelectRow(source.LineCount() > 0 ? 0 : -1);
     ui->pnIncomeTotal->setText(AmountFieldText(source.IncomeTotal));
-    ui->meTaxWithheld->setText(AmountFieldText(source.TaxWithheld));
-    ui->meTaxableIncome->setText(AmountFieldText(source.TaxableIncome));
-    ui->meTaxComputed->setText(AmountFieldText(source.TaxComputed));
+    // The certificate's totals are typed; a zero shows as an empty field, ready for them.
+    ui->meTaxWithheld->setText(TotalText(source.TaxWithheld));
+    ui->meTaxableIncome->setText(TotalText(source.TaxableIncome));
+    ui->meTaxComputed->setText(TotalText(source.TaxComputed));
 }
 
 void TfrThirteenPercent::StoreTotals(int row) {
@@ -179,10 +185,9 @@ void TfrThirteenPercent::ShowIncomeTotal() {
 std::unique_ptr<TfmInput13Income> TfrThirteenPercent::MakeLineDialog() {
     if (list_ == SourceList::IncomeSources13NR)
         return std::make_unique<TfmInput13NRIncome>(this, Host().Dictionary());
-    return std::make_unique<TfmInput13Income>(this,
-                                              NonResident() ? TfmInput13Income::Mode::NonResident
-                                                            : TfmInput13Income::Mode::Resident,
-                                              Host().Dictionary());
+    return std::make_unique<TfmInput13Income>(
+        this, NonResident() ? TfmInput13Income::Mode::NonResident : TfmInput13Income::Mode::Resident,
+        Host().Dictionary());
 }
 
 QStringList TfrThirteenPercent::LineTexts(int row) const {

@@ -22,7 +22,9 @@ TfrThirtyFivePercent::TfrThirtyFivePercent(QWidget* owner, ScreenHost& host)
     setObjectName(QStringLiteral("frThirtyFivePercent"));
     ListRecords sources;
     sources.Count = [this] { return Declaration().IncomeSources35.Count(); };
-    sources.RowTexts = [this](int row) { return QStringList{Declaration().IncomeSources35.At(row)->SourceName}; };
+    sources.RowTexts = [this](int row) {
+        return QStringList{Declaration().IncomeSources35.At(row)->SourceName};
+    };
     sources.Add = [this] { return AddSource(); };
     sources.Edit = [this](int row) { return EditSource(row); };
     sources.Delete = [this](int row) { Declaration().IncomeSources35.Delete(row); };
@@ -46,7 +48,8 @@ std::optional<int> TfrThirtyFivePercent::AddSource() {
     if (!RoomToAdd(this, ListLimits::List::IncomeSources35, list.Count(), Declaration().ReturnKind))
         return std::nullopt;
     TfmInput35SourseIncome dialog(this, Host().Dictionary());
-    if (dialog.exec() != QDialog::Accepted || dialog.SourceName().trimmed().isEmpty() || dialog.IncomeCode() == 0)
+    if (dialog.exec() != QDialog::Accepted || dialog.SourceName().trimmed().isEmpty() ||
+        dialog.IncomeCode() == 0)
         return std::nullopt;
     const int row = list.Add();
     dialog.WriteTo(*list.At(row));
@@ -59,7 +62,8 @@ bool TfrThirtyFivePercent::EditSource(int row) {
         LoadingScope loading(Host());
         dialog.Fill(*Declaration().IncomeSources35.At(row));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.SourceName().trimmed().isEmpty() || dialog.IncomeCode() == 0)
+    if (dialog.exec() != QDialog::Accepted || dialog.SourceName().trimmed().isEmpty() ||
+        dialog.IncomeCode() == 0)
         return false;
     return dialog.WriteTo(*Declaration().IncomeSources35.At(row));
 }

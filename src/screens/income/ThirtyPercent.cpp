@@ -26,7 +26,9 @@ TfrThirtyPercent::TfrThirtyPercent(QWidget* owner, ScreenHost& host)
 
     ListRecords sources;
     sources.Count = [this] { return Declaration().IncomeSources30.Count(); };
-    sources.RowTexts = [this](int row) { return QStringList{Declaration().IncomeSources30.At(row)->SourceName}; };
+    sources.RowTexts = [this](int row) {
+        return QStringList{Declaration().IncomeSources30.At(row)->SourceName};
+    };
     sources.Add = [this] { return AddSource(); };
     sources.Edit = [this](int row) { return EditSource(row); };
     sources.Delete = [this](int row) { Declaration().IncomeSources30.Delete(row); };

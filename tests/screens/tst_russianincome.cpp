@@ -1,0 +1,829 @@
+#include "support/ScreenTestSupport.h"
+#include "support/ValidDeclaration.h"
+
+#include "checks/ScreenPositions.h"
+#include "computation/PayableRefundable.h"
+#include "computation/SvodSum.h"
+#include "controls/MaskedEdit.h"
+#include "screens/income/Input13Income.h"
+#include "screens/income/Input13NRIncome.h"
+#include "screens/income/Input30SourseIncome.h"
+#include "screens/income/Input35SourseIncome.h"
+#include "screens/income/RussianIncome.h"
+#include "screens/income/ThirteenPercent.h"
+#include "storage/AmountText.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+
+namespace {
+
+const QString OrgInn = QStringLiteral("6950123450");
+const QString Kpp = QStringLiteral("695001001");
+const QString Okato = QStringLiteral("28401000000");
+
+QLineEdit* Field(QWidget* w, const QString& name) {
+    auto* e = w->findChild<QLineEdit*>(name);
+    if (!e) qFatal("no field %s", qPrintable(name));
+    return e;
+}
+
+// Types over whatever the field holds, as a user who selects it first.
+void Retype(QWidget* w, const QString& name, const QString& text) {
+    QLineEdit* e = Field(w, name);
+    e->setFocus();
+    e->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(e, Qt::Key_Backspace);
+        return;
+    }
+    TypeText(e, text);
+}
+
+void Press(QWidget* w, const QString& button) {
+    auto* b = w->findChild<QPushButton*>(button);
+    if (!b) qFatal("no button %s", qPrintable(button));
+    b->click();
+}
+
+// Opens a picker with the dialog's "..." button and answers it with action.
+void PickWith(QWidget* dialog, const QString& button, const ModalScript::Action& action) {
+    ModalScript inner;
+    inner.Then(action);
+    Press(dialog, button);
+}
+
+// Answers a payer dialog: the payer, then "Да".
+// Check dialogs the payer's check shows are answered in turn by answers.
+ModalScript::Action Payer(const QString& name, const QString& inn, bool primary = false,
+                          const QList<ModalScript::Action>& answers = {}) {
+    return [=](QDialog* d) {
+        Retype(d, QStringLiteral("meSourseName"), name);
+        Retype(d, QStringLiteral("meINN"), inn);
+        Retype(d, QStringLiteral("meKPP"), Kpp);
+        Retype(d, QStringLiteral("meOKATO"), Okato);
+        if (primary) ClickOn(d->findChild<QCheckBox*>(QStringLiteral("chbPrimaryWorkplase")));
+        ModalScript checks;
+        for (const ModalScript::Action& a : answers)
+            checks.Then(a);
+        Press(d, QStringLiteral("bnYes"));
+        QCOMPARE(checks.unanswered, 0);
+        QVERIFY(checks.Done());
+    };
+}
+
+// Answers the income line dialog: the income code and amount, the deduction, the month, then "Да".
+ModalScript::Action Line(const QString& income, const QString& amount, const QString& month,
+                         const QString& deduction = QString()) {
+    return [=](QDialog* d) {
+        PickWith(d, QStringLiteral("bnIncomeCode"), ModalScript::Pick(income));
+        Retype(d, QStringLiteral("meIncomeSum"), amount);
+        if (!deduction.isEmpty()) PickWith(d, QStringLiteral("bnDeductCode"), ModalScript::Pick(deduction));
+        if (!month.isEmpty()) Retype(d, QStringLiteral("mePropSale"), month);
+        ModalScript unexpected; // a check dialog would be closed, and the line left out
+        Press(d, QStringLiteral("bnYes"));
+        QCOMPARE(unexpected.seen.size(), 0);
+    };
+}
+
+// The codes a picker lists; then it is cancelled.
+ModalScript::Action ListCodes(QStringList& codes) {
+    return [&codes](QDialog* d) {
+        auto* list = d->findChild<QTreeWidget*>();
+        for (int i = 0; list && i < list->topLevelItemCount(); ++i)
+            codes << list->topLevelItem(i)->text(0);
+        d->reject();
+    };
+}
+
+QStringList RowTexts(QTreeWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int c = 0; c < list->columnCount(); ++c)
+            cells << list->topLevelItem(i)->text(c);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+Money Rub(qint64 units) {
+    return Money::FromUnits(units);
+}
+
+} // namespace
+
+class TestRussianIncomeScreens : public QObject, MainWindowProbe {
+    Q_OBJECT
+
+    IsolatedEnvironment env;
+    QTemporaryDir files;
+    std::unique_ptr<ScriptedPrompts> prompts;
+
+    TfrRussianIncome* Screen() const { return qobject_cast<TfrRussianIncome*>(form->CurrentFrame()); }
+    mTDeclaration& Decl() const { return **form->DeclarationRef(); }
+    QTreeWidget* Sources() const { return W<QTreeWidget>("lvSources"); }
+    QTreeWidget* Lines() const { return W<QTreeWidget>("lvIncomes"); }
+
+    void OpenFile(const QString& path) {
+        form = std::make_unique<TFormMain>(QStringList{path}, &services);
+        QVERIFY(ShowActive(form.get()));
+    }
+    // Opens d (saved to a file) in a new main window and goes to the Russian-income section.
+    void OpenIncome(mTDeclaration& d) {
+        const QString path = files.filePath(QStringLiteral("given.kv0"));
+        d.SaveToFile(path);
+        OpenFile(path);
+        ClickSection(Section::RussianIncome);
+        QVERIFY(Screen());
+    }
+    static std::unique_ptr<mTDeclaration> WithKind(quint8 kind) {
+        auto d = ValidDeclaration().Take();
+        d->ReturnKind = kind;
+        return d;
+    }
+    QString Selected(QTreeWidget* list) const {
+        const auto s = list->selectedItems();
+        return s.isEmpty() ? QString() : s.first()->text(0);
+    }
+
+private slots:
+    void initTestCase() {
+        WriteScreenReferences(env);
+        RegisterProgramScreens();
+    }
+    void init() { prompts = std::make_unique<ScriptedPrompts>(); }
+    void cleanup() {
+        services.check = {};
+        form.reset();
+        prompts.reset();
+    }
+
+    // From "Создать": an employer's certificate line by line, dividends and a prize; saved and opened
+    // again in a new window, the records and the screens are the same.
+    void residentFillsSavesAndReopens() {
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
+        QVERIFY(ShowActive(form.get()));
+        ModalScript modals;
+        modals.Then(ModalScript::Pick(QStringLiteral("7701")));
+        Click("bnInspection");
+        const QString path = files.filePath(QStringLiteral("resident.kv0"));
+        prompts->saveNames.enqueue(path);
+        form->Action(QStringLiteral("acSave"))->trigger();
+        ClickSection(Section::RussianIncome);
+        QVERIFY(Screen());
+        QVERIFY(form->Saved());
+        QVERIFY(W<TFlashButton>("fb13Percent")->Down());
+        QVERIFY(!W("fbNonResident13")->isVisible() && W("fb35Percent")->isVisible());
+        QVERIFY(W("gbAdvancePayments")->isVisible());
+        QVERIFY(!W("fbAddIncome")->isEnabled() && !W("meTaxWithheld")->isEnabled());
+        QVERIFY(form->focusWidget() != Sources()); // an empty list takes no focus
+
+        modals.Then(ModalScript::Shot(QStringLiteral("income-13-source-dialog"),
+                                      Payer(QStringLiteral("ООО \"Ромашка\""), OrgInn, true)));
+        Click("fbAddSource");
+        QCOMPARE(Selected(Sources()), QStringLiteral("ООО \"Ромашка\""));
+        QVERIFY(W("fbAddIncome")->isEnabled() && W("meTaxWithheld")->isEnabled());
+        QVERIFY(!form->Saved());
+
+        modals.Then(Line(QStringLiteral("2000"), QStringLiteral("50000"), QStringLiteral("1")));
+        Click("fbAddIncome");
+        for (int i = 0; i < 11; ++i)
+            Click("fbRepeatIncome");
+        QStringList proposal;
+        modals.Then([&](QDialog* d) {
+            PickWith(d, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("2760")));
+            Retype(d, QStringLiteral("meIncomeSum"), QStringLiteral("10000"));
+            PickWith(d, QStringLiteral("bnDeductCode"), ModalScript::Pick(QStringLiteral("503")));
+            proposal << Field(d, QStringLiteral("meSubtractSum"))->text();
+            Retype(d, QStringLiteral("mePropSale"), QStringLiteral("12"));
+            SaveShot(d, QStringLiteral("income-13-line-dialog"));
+            Press(d, QStringLiteral("bnYes"));
+        });
+        Click("fbAddIncome");
+        QCOMPARE(proposal, QStringList{QStringLiteral("4000")});
+        QCOMPARE(Lines()->topLevelItemCount(), 13);
+        QCOMPARE(RowTexts(Lines()).first(), QStringLiteral("1|2000|50000|Нет|-"));
+        QCOMPARE(RowTexts(Lines()).at(11), QStringLiteral("12|2000|50000|Нет|-"));
+        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("12|2760|10000|503|4000"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("610000"));
+        Type("meTaxableIncome", QStringLiteral("606000"));
+        Type("meTaxComputed", QStringLiteral("78780"));
+        Type("meTaxWithheld", QStringLiteral("78780"));
+        SaveShot(form.get(), QStringLiteral("income-13-filled"));
+
+        Click("fbDividends");
+        QVERIFY(W<TFlashButton>("fbDividends")->Down());
+        QCOMPARE(Screen()->CurrentSubScreenKind(), int(RussianIncomeSubScreen::Dividends));
+        modals.Then(ModalScript::Shot(QStringLiteral("income-dividend-dialog"), [](QDialog* d) {
+            Retype(d, QStringLiteral("meSourseName"), QStringLiteral("ОАО \"Завод\""));
+            Retype(d, QStringLiteral("meINN"), OrgInn);
+            Retype(d, QStringLiteral("meKPP"), Kpp);
+            Retype(d, QStringLiteral("meOKATO"), Okato);
+            Retype(d, QStringLiteral("meDividendSum"), QStringLiteral("20000"));
+            Retype(d, QStringLiteral("meTaxableSum"), QStringLiteral("20000"));
+            Retype(d, QStringLiteral("meTaxWithheld"), QStringLiteral("1800"));
+            Press(d, QStringLiteral("bnYes"));
+        }));
+        Click("fbAddSource");
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("20000"));
+        QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("1800"));
+        QVERIFY(!W("pnTaxableIncome")->isVisible() && !W("pnTaxComputed")->isVisible());
+        SaveShot(form.get(), QStringLiteral("income-dividends-filled"));
+
+        Click("fb35Percent");
+        modals.Then(ModalScript::Shot(QStringLiteral("income-35-dialog"), [](QDialog* d) {
+            Retype(d, QStringLiteral("meSourseName"), QStringLiteral("ООО \"Реклама\""));
+            Retype(d, QStringLiteral("meINN"), OrgInn);
+            Retype(d, QStringLiteral("meKPP"), Kpp);
+            Retype(d, QStringLiteral("meOKATO"), Okato);
+            PickWith(d, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("2740")));
+            Retype(d, QStringLiteral("meIncomeSum"), QStringLiteral("10000"));
+            PickWith(d, QStringLiteral("bnDeductCode"), ModalScript::Pick(QStringLiteral("505")));
+            Retype(d, QStringLiteral("meTaxWithheld"), QStringLiteral("3500"));
+            Press(d, QStringLiteral("bnYes"));
+        }));
+        Click("fbAddSource");
+        QCOMPARE(Text("pnIncomeCode"), QStringLiteral("2740"));
+        QCOMPARE(Text("pnDeductionAmount"), QStringLiteral("4000"));
+        QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("3500"));
+        SaveShot(form.get(), QStringLiteral("income-35-filled"));
+        QVERIFY(modals.Done());
+        QCOMPARE(modals.unanswered, 0);
+
+        form->Action(QStringLiteral("acSave"))->trigger();
+        QVERIFY(form->Saved());
+
+        OpenFile(path);
+        const mTDeclaration& d = Decl();
+        QCOMPARE(d.IncomeSources13.Count(), 1);
+        const mTThirteenPercent& s13 = *d.IncomeSources13.At(0);
+        QCOMPARE(s13.SourceINN, OrgInn);
+        QCOMPARE(s13.StandardDeductionSource, quint8(1));
+        QCOMPARE(s13.LineCount(), 13);
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(s13.Line(i)->Month, quint16(i + 1));
+        QCOMPARE(s13.Line(12)->DeductionAmount, Rub(4000));
+        QVERIFY(!s13.Line(0)->IncomeCodeName.isEmpty());
+        QCOMPARE(s13.IncomeTotal, Rub(610000));
+        QCOMPARE(s13.TaxableIncome, Rub(606000));
+        QCOMPARE(s13.TaxComputed, Rub(78780));
+        QCOMPARE(s13.TaxWithheld, Rub(78780));
+        QCOMPARE(d.IncomeSources30.At(0)->IncomeCode, 1010);
+        QCOMPARE(d.IncomeSources30.At(0)->TaxComputed, Rub(1800));
+        QCOMPARE(d.IncomeSources35.At(0)->IncomeCode, 2740);
+        QCOMPARE(d.IncomeSources35.At(0)->DeductionCode, 505);
+
+        // What the entered income comes to (the standard deductions stay at their defaults, and
+        // January's 50 000 already exceeds 40 000, so they give nothing).
+        mTDeclaration computed;
+        computed.LoadFromFile(path);
+        kTSvodSum sum;
+        QVERIFY(sum.Compute(computed));
+        QCOMPARE(sum.List1.IncomeTotal, Rub(610000));
+        QCOMPARE(sum.List1.TaxBase, Rub(606000));
+        QCOMPARE(sum.List1.TaxComputed, Rub(78780));
+        QCOMPARE(sum.List1.TaxWithheld, Rub(78780));
+        QCOMPARE(sum.List3.IncomeTotal, Rub(10000));
+        QCOMPARE(sum.List3.TaxBase, Rub(6000));
+        QCOMPARE(sum.List3.TaxComputed, Rub(2100));
+        QCOMPARE(sum.List3.Refundable, Rub(1400));
+        QCOMPARE(sum.List4.TaxBase, Rub(20000));
+        QCOMPARE(sum.List4.TaxComputed, Rub(1800));
+        QStringList rows;
+        for (const kTSvodSumList6Row& row : sum.List6.Rows)
+            rows << row.PaySign + QLatin1Char(' ') + row.KBK + QLatin1Char(' ') + row.Okato +
+                        QLatin1Char(' ') + AmountFieldText(row.Amount);
+        QCOMPARE(rows, (QStringList{"3 18210102030011000110  0", "2 18210102010011000110 28401000000 1400",
+                                    "3 18210102030011000110  0"}));
+
+        ClickSection(Section::RussianIncome);
+        QVERIFY(form->Saved());
+        QCOMPARE(form->focusWidget(), Sources());
+        QCOMPARE(Selected(Sources()), QStringLiteral("ООО \"Ромашка\""));
+        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("12|2760|10000|503|4000"));
+        QCOMPARE(Text("meTaxWithheld"), QStringLiteral("78780"));
+        Click("fbDividends");
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("20000"));
+        Click("fb35Percent");
+        QCOMPARE(Text("pnDeductionCode"), QStringLiteral("505"));
+        QVERIFY(form->Saved());
+        Click("fb13Percent");
+        Type("meTaxWithheld", QStringLiteral("1"));
+        QVERIFY(!form->Saved());
+    }
+
+    // The container by kind of return: its buttons, the first button's caption, the sub-screen shown.
+    void containerByKind_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("firstCaption");
+        QTest::addColumn<bool>("has35");
+        QTest::addColumn<bool>("hasNonResident13");
+        QTest::addColumn<bool>("advance");
+        QTest::addColumn<int>("subScreen");
+        QTest::newRow("resident") << 0
+                                  << "Доходы, облагаемые по ставке 13%, полученные от налоговых агентов или "
+                                     "иных источников выплаты, в т.ч. от физических лиц"
+                                  << true << false << true << 0;
+        QTest::newRow("non-resident") << 1 << "Доходы нерезидента" << false << true << false << 0;
+        QTest::newRow("4-NDFL") << 2 << "" << false << false << false << -1;
+    }
+    void containerByKind() {
+        QFETCH(int, kind);
+        QFETCH(QString, firstCaption);
+        QFETCH(bool, has35);
+        QFETCH(bool, hasNonResident13);
+        QFETCH(bool, advance);
+        QFETCH(int, subScreen);
+        auto d = WithKind(quint8(kind));
+        d->IncomeSources13.Add();
+        d->IncomeSources13.At(0)->SourceName = QStringLiteral("Источник");
+        d->IncomeSources13.At(0)->TaxWithheld = Rub(100); // no lines: the check must not fire for 4-NDFL
+        OpenIncome(*d);
+        QCOMPARE(Screen()->CurrentSubScreenKind(), subScreen);
+        QCOMPARE(W<TFlashButton>("fb13Percent")->isVisible(), kind != 2);
+        if (kind != 2) QCOMPARE(W<TFlashButton>("fb13Percent")->Caption(), firstCaption);
+        QCOMPARE(W("fb35Percent")->isVisible(), has35);
+        QCOMPARE(W("fbNonResident13")->isVisible(), hasNonResident13);
+        QVERIFY(!W("fb30Percent")->isVisible() && !W("fb15Percent")->isVisible());
+        if (kind != 2) QCOMPARE(W("gbAdvancePayments")->isVisible(), advance);
+        SaveShot(form.get(), QStringLiteral("income-container-kind%1").arg(kind));
+        if (kind == 2) {
+            // Nothing to store or check: leaving never fails.
+            ClickSection(Section::PersonData);
+            QVERIFY(!Screen());
+            return;
+        }
+        if (kind == 1) {
+            ModalScript modals;
+            modals.Then(ModalScript::Shot(QStringLiteral("income-nonresident-source-dialog"), [](QDialog* d) {
+                QVERIFY(!d->findChild<QCheckBox*>(QStringLiteral("chbPrimaryWorkplase"))->isVisible());
+                d->reject();
+            }));
+            Click("fbEditSource");
+            QCOMPARE(modals.seen.size(), 1);
+            Retype(form.get(), QStringLiteral("meTaxWithheld"), QString());
+            Click("fbNonResident13");
+            QCOMPARE(Screen()->CurrentSubScreenKind(), int(RussianIncomeSubScreen::NonResident13));
+            QVERIFY(W("gbAdvancePayments")->isVisible());
+            SaveShot(form.get(), QStringLiteral("income-nonresident13"));
+        }
+    }
+
+    // Leaving the section or the sub-screen with a source whose tax withheld exceeds its income keeps
+    // the user there with that source selected.
+    void leavingWithWithheldAboveIncome_data() {
+        QTest::addColumn<bool>("bySubScreen");
+        QTest::newRow("section") << false;
+        QTest::newRow("sub-screen") << true;
+    }
+    void leavingWithWithheldAboveIncome() {
+        QFETCH(bool, bySubScreen);
+        auto d = ValidDeclaration().Source13(Rub(1000), Rub(100)).Source13(Rub(1000), Rub(100)).Take();
+        d->IncomeSources13.At(0)->SourceName = QStringLiteral("Первый");
+        d->IncomeSources13.At(1)->SourceName = QStringLiteral("Второй");
+        OpenIncome(*d);
+        Sources()->setCurrentItem(Sources()->topLevelItem(1));
+        Retype(form.get(), QStringLiteral("meTaxWithheld"), QStringLiteral("1001"));
+        Sources()->setCurrentItem(Sources()->topLevelItem(0));
+        ModalScript modals;
+        modals.Then(ModalScript::Shot(QStringLiteral("income-13-check"),
+                                      ModalScript::Click(QStringLiteral("bnFix"))));
+        if (bySubScreen)
+            Click("fbDividends");
+        else
+            ClickSection(Section::PersonData);
+        QCOMPARE(modals.seen.size(), 1);
+        QCOMPARE(modals.seen[0].title, QStringLiteral("Проверка: Доходы, облагаемые ставкой 13%"));
+        QCOMPARE(modals.seen[0].message,
+                 QStringLiteral("По данному источнику выплаты общая сумма дохода меньше удержанной суммы"));
+        QVERIFY(Screen());
+        QCOMPARE(Screen()->CurrentSubScreenKind(), 0);
+        QVERIFY(W<TFlashButton>("fb13Percent")->Down());
+        QVERIFY(form->SectionButton(Section::RussianIncome)->Down());
+        QCOMPARE(Selected(Sources()), QStringLiteral("Второй"));
+        QCOMPARE(form->focusWidget(), Sources());
+        // "Пропустить" lets the user go.
+        modals.Then(ModalScript::Click(QStringLiteral("bnSkip")));
+        ClickSection(Section::PersonData);
+        QVERIFY(!Screen());
+    }
+
+    // Deleting never writes into the wrong record: after a deletion no source is current, and the totals
+    // shown for the deleted source reach no other. The total shown is always the sum of the lines.
+    void deletingSourcesAndLines() {
+        auto d = ValidDeclaration()
+                     .Source13(Rub(1000), Rub(130))
+                     .Source13(Rub(2000), Rub(260))
+                     .Source13(Rub(3000), Rub(390))
+                     .Take();
+        OpenIncome(*d);
+        QCOMPARE(Text("meTaxWithheld"), QStringLiteral("130"));
+        Type("meTaxWithheld", QStringLiteral("9")); // 1309, never stored: its source goes
+        Click("fbDeleteSource");
+        QVERIFY(!form->Saved());
+        QCOMPARE(Sources()->topLevelItemCount(), 2);
+        QVERIFY(Sources()->selectedItems().isEmpty());
+        QVERIFY(!W("meTaxWithheld")->isEnabled() && Text("meTaxWithheld").isEmpty());
+        form->Action(QStringLiteral("acSave"))->trigger(); // stores the screen
+        QCOMPARE(Decl().IncomeSources13.At(0)->TaxWithheld, Rub(260));
+        QCOMPARE(Decl().IncomeSources13.At(1)->TaxWithheld, Rub(390));
+
+        QTest::mouseClick(Sources()->viewport(), Qt::LeftButton, {},
+                          Sources()->visualItemRect(Sources()->topLevelItem(0)).center());
+        QCOMPARE(Text("meTaxWithheld"), QStringLiteral("260"));
+        ModalScript modals;
+        modals.Then(
+            Line(QStringLiteral("2010"), QStringLiteral("500,5"), QStringLiteral("3"), QStringLiteral("0")));
+        Click("fbAddIncome");
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("2500,5"));
+        Click("fbRepeatIncome");
+        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("4|2010|500,5|Нет|-"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("3001"));
+        Lines()->setCurrentItem(Lines()->topLevelItem(0));
+        Click("fbDeleteIncome");
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("1001"));
+        QVERIFY(Lines()->selectedItems().isEmpty());
+        Click("fbDeleteIncome"); // nothing current: nothing deleted
+        QCOMPARE(Lines()->topLevelItemCount(), 2);
+        QCOMPARE(Decl().IncomeSources13.At(0)->IncomeTotal, Rub(1001));
+
+        Click("fbDeleteSource");
+        Sources()->setCurrentItem(Sources()->topLevelItem(0));
+        Click("fbDeleteSource");
+        QCOMPARE(Sources()->topLevelItemCount(), 0);
+        QVERIFY(!W("fbAddIncome")->isEnabled() && !W("meTaxableIncome")->isEnabled());
+        Click("fbEditSource");
+        QCOMPARE(modals.seen.size(), 1); // only the line dialog was ever shown
+        form->Action(QStringLiteral("acSave"))->trigger();
+        QCOMPARE(Decl().IncomeSources13.Count(), 0);
+    }
+
+    // An accepted dialog that changes a record marks the declaration modified, even when it only ticks
+    // the standard-deduction box or picks another income at 35 %; a blank name adds nothing.
+    void acceptedChangesMarkTheDeclaration() {
+        auto d = ValidDeclaration().Source13(Rub(1000), Rub(130)).Take();
+        d->IncomeSources13.At(0)->SourceName = QStringLiteral("ООО");
+        d->IncomeSources13.At(0)->SourceINN = OrgInn;
+        d->IncomeSources13.At(0)->SourceKPP = Kpp;
+        d->IncomeSources13.At(0)->SourceOKATO = Okato;
+        mTThirtyFivePercent* prize = d->IncomeSources35.At(d->IncomeSources35.Add());
+        prize->SourceName = QStringLiteral("Лотерея");
+        prize->SourceOKATO = Okato;
+        prize->IncomeCode = 2740;
+        prize->IncomeTotal = Rub(1000);
+        OpenIncome(*d);
+        QVERIFY(form->Saved());
+        ModalScript modals;
+        modals.Then([](QDialog* dialog) {
+            ClickOn(dialog->findChild<QCheckBox*>(QStringLiteral("chbPrimaryWorkplase")));
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QTest::keyClick(Sources(), Qt::Key_Return);
+        QVERIFY(modals.Done());
+        QVERIFY(!form->Saved());
+        QCOMPARE(Decl().IncomeSources13.At(0)->StandardDeductionSource, quint8(1));
+
+        form->Action(QStringLiteral("acSave"))->trigger();
+        Click("fb35Percent");
+        QVERIFY(form->Saved());
+        modals.Then([](QDialog* dialog) {
+            PickWith(dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("3020")));
+            Retype(dialog, QStringLiteral("meIncomeSum"), QStringLiteral("1000"));
+            Press(dialog, QStringLiteral("bnYes"));
+        });
+        Click("fbEditSource");
+        QVERIFY(modals.Done());
+        QCOMPARE(Decl().IncomeSources35.At(0)->IncomeCode, 3020);
+        QCOMPARE(Text("pnIncomeCode"), QStringLiteral("3020"));
+        QVERIFY(!form->Saved());
+
+        // The name cannot be skipped, only the dialog closed; the source is then accepted without one.
+        modals.Then(
+            Payer(QStringLiteral("   "), OrgInn, false, {ModalScript::Click(QStringLiteral("bnSkip"))}));
+        Click("fb13Percent");
+        Click("fbAddSource");
+        QCOMPARE(Decl().IncomeSources13.Count(), 1);
+    }
+
+    // The income line dialog of a resident: proposals, limits, month and the line check.
+    void residentLineDialog_data() {
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("deduction");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("newAmount");
+        QTest::addColumn<QString>("followed");
+        QTest::newRow("503 capped at 4 000, then the income") << "2760"
+                                                              << "10000"
+                                                              << "503"
+                                                              << "4000"
+                                                              << "3000"
+                                                              << "3000";
+        QTest::newRow("20 % of the income") << "2201"
+                                            << "1234,56"
+                                            << "405"
+                                            << "246,91"
+                                            << "100"
+                                            << "20";
+        QTest::newRow("typed amount: none proposed") << "2010"
+                                                     << "100000"
+                                                     << "403"
+                                                     << ""
+                                                     << "5"
+                                                     << "";
+    }
+    void residentLineDialog() {
+        QFETCH(QString, income);
+        QFETCH(QString, amount);
+        QFETCH(QString, deduction);
+        QFETCH(QString, proposed);
+        QFETCH(QString, newAmount);
+        QFETCH(QString, followed);
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
+        TfmInput13Income dialog(form.get(), TfmInput13Income::Mode::Resident, mTIncomeDictionary::Embedded());
+        QVERIFY(!Field(&dialog, "meIncomeSum")->isEnabled() && !Field(&dialog, "mePropSale")->isEnabled());
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(income));
+        Retype(&dialog, QStringLiteral("meIncomeSum"), amount);
+        PickWith(&dialog, QStringLiteral("bnDeductCode"), ModalScript::Pick(deduction));
+        QCOMPARE(Field(&dialog, "meSubtractSum")->text(), proposed);
+        Retype(&dialog, QStringLiteral("meIncomeSum"), newAmount);
+        QCOMPARE(Field(&dialog, "meSubtractSum")->text(), followed);
+        for (const auto& [typed, shown] : {std::pair{"15", "12"}, std::pair{"0", "1"}, std::pair{"7", "7"}}) {
+            Retype(&dialog, QStringLiteral("mePropSale"), QString::fromLatin1(typed));
+            QCOMPARE(Field(&dialog, "mePropSale")->text(), QString::fromLatin1(shown));
+        }
+    }
+
+    // The line check: caption, message, buttons, result and where the focus goes.
+    void lineCheck_data() {
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("deduction");
+        QTest::addColumn<QString>("deductionAmount");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("skipEnabled");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("focused");
+        const QString above = QStringLiteral("Сумма вычета превышает сумму дохода");
+        QTest::newRow("no income code") << ""
+                                        << ""
+                                        << ""
+                                        << "" << QStringList{"Не выбран доход"} << "1" << 1 << "bnIncomeCode";
+        QTest::newRow("no amount") << "2000"
+                                   << ""
+                                   << ""
+                                   << "" << QStringList{"Не указана сумма дохода"} << "0" << 2
+                                   << "meIncomeSum";
+        QTest::newRow("no deduction") << "2010"
+                                      << "100"
+                                      << ""
+                                      << "" << QStringList{"Не выбран вычет"} << "1" << 3 << "bnDeductCode";
+        QTest::newRow("2010/403 above the income")
+            << "2010"
+            << "100000"
+            << "403"
+            << "150000" << QStringList{above} << "0" << 4 << "meSubtractSum";
+        QTest::newRow("1530/201 may exceed") << "1530"
+                                             << "100000"
+                                             << "201"
+                                             << "150000" << QStringList{} << "" << 0 << "";
+    }
+    void lineCheck() {
+        QFETCH(QString, income);
+        QFETCH(QString, amount);
+        QFETCH(QString, deduction);
+        QFETCH(QString, deductionAmount);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, skipEnabled);
+        QFETCH(int, result);
+        QFETCH(QString, focused);
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
+        QVERIFY(ShowActive(form.get()));
+        TfmInput13Income dialog(form.get(), TfmInput13Income::Mode::Resident, mTIncomeDictionary::Embedded());
+        dialog.show();
+        if (!income.isEmpty()) PickWith(&dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(income));
+        if (!amount.isEmpty()) Retype(&dialog, QStringLiteral("meIncomeSum"), amount);
+        if (!deduction.isEmpty())
+            PickWith(&dialog, QStringLiteral("bnDeductCode"), ModalScript::Pick(deduction));
+        if (!deductionAmount.isEmpty()) Retype(&dialog, QStringLiteral("meSubtractSum"), deductionAmount);
+        ModalScript modals;
+        modals.Then(ModalScript::Shot(QStringLiteral("income-line-check"),
+                                      ModalScript::Click(QStringLiteral("bnFix"))));
+        QCOMPARE(int(dialog.CheckLine()), result);
+        QStringList seen;
+        QString skips;
+        for (const ModalScript::Seen& s : modals.seen) {
+            if (s.dialog != QLatin1String("TfmCheckError")) continue;
+            seen << s.message;
+            skips += s.skipEnabled ? QLatin1Char('1') : QLatin1Char('0');
+            QCOMPARE(s.title, QStringLiteral("Проверка: Доходы, облагаемые по ставке 13%"));
+            QVERIFY(!s.skipAllEnabled);
+        }
+        QCOMPARE(seen, messages);
+        QCOMPARE(skips, skipEnabled);
+        if (result == 0) return;
+        // "Да" shows the fault where it is: the field, or the picker of the code.
+        modals.Then(ModalScript::Click(QStringLiteral("bnFix")));
+        QString pickerOpened;
+        if (result == 1 || result == 3) modals.Then(ModalScript::Inspect(pickerOpened));
+        Press(&dialog, QStringLiteral("bnYes"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.focusWidget()->objectName(), focused);
+        QCOMPARE(pickerOpened.isNull(), !(result == 1 || result == 3));
+    }
+
+    // A non-resident's income at 30 %: a deduction only against the fifteen codes, no month, and an
+    // opened line keeps its stored deduction.
+    void nonResidentLineDialog() {
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
+        TfmInput13Income dialog(form.get(), TfmInput13Income::Mode::NonResident,
+                                mTIncomeDictionary::Embedded());
+        QStringList all;
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ListCodes(all));
+        QCOMPARE(all.size(), 71);
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("2010")));
+        QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("bnDeductCode"))->isEnabled());
+        QVERIFY(!Field(&dialog, "mePropSale")->isEnabled());
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("1510")));
+        QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("bnDeductCode"))->isEnabled());
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("2760")));
+        QStringList deductions;
+        PickWith(&dialog, QStringLiteral("bnDeductCode"), ListCodes(deductions));
+        QCOMPARE(deductions, (QStringList{"503", "0"}));
+
+        mTSourseIncome stored;
+        stored.IncomeCode = 2760;
+        stored.IncomeCodeName = QStringLiteral("Материальная помощь");
+        stored.IncomeAmount = Rub(10000);
+        stored.DeductionCode = 503;
+        stored.DeductionAmount = Rub(7000);
+        stored.DeductionPercent = 0;
+        stored.Month = 5;
+        TfmInput13Income edit(form.get(), TfmInput13Income::Mode::NonResident,
+                              mTIncomeDictionary::Embedded());
+        edit.Open(stored);
+        QCOMPARE(Field(&edit, "meSubtractSum")->text(), QStringLiteral("7000"));
+        QVERIFY(Field(&edit, "meSubtractSum")->isEnabled() && !Field(&edit, "mePropSale")->isEnabled());
+        Retype(&edit, QStringLiteral("meIncomeSum"), QStringLiteral("5000"));
+        const mTSourseIncome line = edit.Line();
+        QCOMPARE(line.DeductionAmount, Rub(7000)); // unchecked and unchanged
+        QCOMPARE(line.DeductionCode, 503);
+        QCOMPARE(line.Month, quint16(1));
+        QCOMPARE(line.IncomeCodeName, stored.IncomeCodeName);
+        ModalScript none;
+        QCOMPARE(int(edit.CheckLine()), 0);
+        QVERIFY(none.seen.isEmpty());
+    }
+
+    // The 13 % income of a non-resident: only the codes a non-resident may declare at 13 %, no proposal,
+    // and lines without the income's name or the deduction's percent.
+    void nonResident13LineDialog() {
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
+        TfmInput13NRIncome dialog(form.get(), mTIncomeDictionary::Embedded());
+        QStringList codes;
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ListCodes(codes));
+        QCOMPARE(codes, (QStringList{"2000", "2001", "2010", "2012", "2300", "2530", "2791"}));
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("2791")));
+        Retype(&dialog, QStringLiteral("meIncomeSum"), QStringLiteral("10000"));
+        PickWith(&dialog, QStringLiteral("bnDeductCode"), ModalScript::Pick(QStringLiteral("509")));
+        QCOMPARE(Field(&dialog, "meSubtractSum")->text(), QString());
+        QVERIFY(Field(&dialog, "mePropSale")->isEnabled());
+        Retype(&dialog, QStringLiteral("meSubtractSum"), QStringLiteral("2000"));
+        const mTSourseIncome line = dialog.Line();
+        QCOMPARE(line.IncomeCode, 2791);
+        QVERIFY(line.IncomeCodeName.isEmpty());
+        QCOMPARE(line.DeductionPercent, 0);
+        QCOMPARE(line.DeductionAmount, Rub(2000));
+        ModalScript modals;
+        modals.Then(ModalScript::Click(QStringLiteral("bnFix")));
+        Retype(&dialog, QStringLiteral("meSubtractSum"), QStringLiteral("20000"));
+        QCOMPARE(int(dialog.CheckLine()), 4);
+        QCOMPARE(modals.seen.value(0).title,
+                 QStringLiteral("Проверка: Доходы нерезедентов, облагаемые по ставке 13%"));
+    }
+
+    // The dividend dialog: the hidden 9 % tax, and dividends below the tax withheld.
+    void dividendDialog() {
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
+        QVERIFY(ShowActive(form.get()));
+        TfmInput30SourseIncome dialog(form.get());
+        dialog.show();
+        Retype(&dialog, QStringLiteral("meTaxableSum"), QStringLiteral("5555"));
+        QCOMPARE(Field(&dialog, "meTaxComputed")->text(), QStringLiteral("500"));
+        QVERIFY(!Field(&dialog, "meTaxComputed")->isVisible());
+        Retype(&dialog, QStringLiteral("meSourseName"), QStringLiteral("ОАО"));
+        Retype(&dialog, QStringLiteral("meINN"), OrgInn + QStringLiteral("12")); // ten digits at most
+        QCOMPARE(Field(&dialog, "meINN")->text(), OrgInn);
+        Retype(&dialog, QStringLiteral("meKPP"), Kpp);
+        Retype(&dialog, QStringLiteral("meOKATO"), Okato);
+        Retype(&dialog, QStringLiteral("meDividendSum"), QStringLiteral("900"));
+        Retype(&dialog, QStringLiteral("meTaxWithheld"), QStringLiteral("1000"));
+        ModalScript modals;
+        modals.Then(ModalScript::Click(QStringLiteral("bnFix")));
+        QVERIFY(!dialog.CheckSource());
+        QCOMPARE(modals.seen.value(0).title, QStringLiteral("Проверка: Доходы, облагаемые по ставке 30%"));
+        QCOMPARE(modals.seen.value(0).message,
+                 QStringLiteral("Сумма дивидендов меньше суммы удержанного налога"));
+        QCOMPARE(dialog.focusWidget(), Field(&dialog, "meTaxWithheld"));
+        Retype(&dialog, QStringLiteral("meDividendSum"), QString());
+        modals.Then(ModalScript::Click(QStringLiteral("bnFix")));
+        QVERIFY(!dialog.CheckSource());
+        QCOMPARE(dialog.focusWidget(), Field(&dialog, "meTaxableSum"));
+        modals.Then(ModalScript::Click(QStringLiteral("bnSkip")));
+        QVERIFY(dialog.CheckSource());
+    }
+
+    // The 35 % dialog: the proposal of 505, an income without deductions, and its rules in order.
+    void thirtyFiveDialog() {
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
+        QVERIFY(ShowActive(form.get()));
+        TfmInput35SourseIncome dialog(form.get(), mTIncomeDictionary::Embedded());
+        dialog.show();
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lbOKATO"))->text(), QStringLiteral("OKATO"));
+        QStringList codes;
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ListCodes(codes));
+        QCOMPARE(codes, (QStringList{"2610", "2620", "2740", "3020"}));
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("2740")));
+        Retype(&dialog, QStringLiteral("meIncomeSum"), QStringLiteral("10000"));
+        PickWith(&dialog, QStringLiteral("bnDeductCode"), ModalScript::Pick(QStringLiteral("505")));
+        QCOMPARE(Field(&dialog, "meSubtractSum")->text(), QStringLiteral("4000"));
+        Retype(&dialog, QStringLiteral("meIncomeSum"), QStringLiteral("3000"));
+        QCOMPARE(Field(&dialog, "meSubtractSum")->text(), QStringLiteral("3000"));
+        Retype(&dialog, QStringLiteral("meSubtractSum"), QStringLiteral("5000"));
+        QCOMPARE(Field(&dialog, "meSubtractSum")->text(), QStringLiteral("4000"));
+
+        Retype(&dialog, QStringLiteral("meSourseName"), QStringLiteral("Лотерея"));
+        Retype(&dialog, QStringLiteral("meOKATO"), Okato);
+        Retype(&dialog, QStringLiteral("meTaxWithheld"), QStringLiteral("3500"));
+        {
+            ModalScript modals;
+            modals.Then(
+                ModalScript::Click(QStringLiteral("bnSkip"))); // "Сумма вычета превышает…" cannot be skipped
+            modals.Then(ModalScript::Click(QStringLiteral("bnFix")));
+            QVERIFY(!dialog.CheckSource());
+            QCOMPARE(modals.Messages(), (QStringList{"Сумма вычета превышает сумму дохода",
+                                                     "Удержанная сумма превышает сумму дохода"}));
+            QCOMPARE(modals.seen[0].title, QStringLiteral("Проверка: Доходы, облагаемые по ставке 35%"));
+            QVERIFY(!modals.seen[0].skipEnabled && !modals.seen[1].skipEnabled);
+            QCOMPARE(dialog.focusWidget(), Field(&dialog, "meTaxWithheld"));
+        }
+        PickWith(&dialog, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("3020")));
+        QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("bnDeductCode"))->isEnabled());
+        QVERIFY(!Field(&dialog, "meSubtractSum")->isEnabled());
+        Retype(&dialog, QStringLiteral("meIncomeSum"), QStringLiteral("1000"));
+        ModalScript clean;
+        QVERIFY(dialog.CheckSource());
+        QVERIFY(clean.seen.isEmpty());
+    }
+
+    // "Исправить" in the whole-declaration check leads to the 13 % sub-screen with the source selected,
+    // from another section and from the dividends sub-screen.
+    void wholeDeclarationCheckLeadsToTheSource_data() {
+        QTest::addColumn<bool>("fromDividends");
+        QTest::addColumn<bool>("withoutLines");
+        QTest::newRow("withheld above income, from the taxpayer") << false << false;
+        QTest::newRow("no lines, from the dividends") << true << true;
+        QTest::newRow("withheld above income, from the dividends") << true << false;
+    }
+    void wholeDeclarationCheckLeadsToTheSource() {
+        QFETCH(bool, fromDividends);
+        QFETCH(bool, withoutLines);
+        auto d = ValidDeclaration().Source13(Rub(1000), Rub(130)).Source13(Rub(1000), Rub(130)).Take();
+        d->IncomeSources13.At(1)->SourceName = QStringLiteral("Второй");
+        if (withoutLines) {
+            d->IncomeSources13.At(1)->ReplaceLine(0, nullptr);
+            d->IncomeSources13.At(1)->TaxWithheld = Money();
+        } else {
+            d->IncomeSources13.At(1)->TaxWithheld = Rub(1300);
+        }
+        OpenIncome(*d);
+        ModalScript modals;
+        if (fromDividends) {
+            if (!withoutLines) modals.Then(ModalScript::Click(QStringLiteral("bnSkip")));
+            Click("fbDividends");
+            QCOMPARE(Screen()->CurrentSubScreenKind(), int(RussianIncomeSubScreen::Dividends));
+        } else {
+            modals.Then(ModalScript::Click(QStringLiteral("bnSkip")));
+            ClickSection(Section::PersonData);
+            QVERIFY(!Screen());
+        }
+        modals.Then(ModalScript::Click(QStringLiteral("bnFix")));
+        form->Action(QStringLiteral("acCheck"))->trigger();
+        QCOMPARE(
+            modals.seen.last().message,
+            withoutLines
+                ? QStringLiteral("По данному источнику не указаны доходы")
+                : QStringLiteral("По данному источнику выплаты общая сумма дохода меньше удержанной суммы"));
+        QVERIFY(Screen());
+        QCOMPARE(Screen()->CurrentSubScreenKind(), int(RussianIncomeSubScreen::ThirteenPercent));
+        QVERIFY(W<TFlashButton>("fb13Percent")->Down() && !W<TFlashButton>("fbDividends")->Down());
+        QVERIFY(form->SectionButton(Section::RussianIncome)->Down());
+        QCOMPARE(Selected(Sources()), QStringLiteral("Второй"));
+        QCOMPARE(form->focusWidget(), Sources());
+    }
+};
+
+QTEST_MAIN(TestRussianIncomeScreens)
+#include "tst_russianincome.moc"
