@@ -97,6 +97,11 @@ class TestBusinessScreen : public QObject, MainWindowProbe {
         return rows;
     }
 
+    void Retype(const char* name, const QString& text) {
+        W<QLineEdit>(name)->clear();
+        Type(name, text);
+    }
+
     std::unique_ptr<mTDeclaration> Entrepreneur() {
         auto d = ValidDeclaration().Inspection(QStringLiteral("6952")).Take();
         d->SetIncomeKinds(IncomeBusiness);
@@ -152,29 +157,29 @@ private slots:
         QVERIFY(!form->Saved());
         QVERIFY(W("meIncome")->isEnabled());
         QVERIFY(!W<QCheckBox>("chbDocumentedExpenses")->isChecked());
-        Type("meIncome", QStringLiteral("1000000"));
+        Retype("meIncome", QStringLiteral("1000000"));
         QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200000"));
-        Type("meAdvanceAccrued", QStringLiteral("90000"));
-        Type("meAdvancePaid", QStringLiteral("90000"));
+        Retype("meAdvanceAccrued", QStringLiteral("90000"));
+        Retype("meAdvancePaid", QStringLiteral("90000"));
         Click("chbFarm");
         W<QLineEdit>("meFarmYear")->clear();
         Type("meFarmYear", QStringLiteral("2005"));
-        Type("meFarmIncome", QStringLiteral("1500,5"));
+        Retype("meFarmIncome", QStringLiteral("1500,5"));
         SaveShot(form.get(), QStringLiteral("screens-business-norm"));
 
         modals.Then(ChooseKind("rbNotary"));
         Click("fbAddBusinessIncome");
         QCOMPARE(Rows(), (QStringList{QStringLiteral("72.2"), QStringLiteral("Нотариальная деятельность")}));
         QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
-        Type("meIncome", QStringLiteral("300000"));
+        Retype("meIncome", QStringLiteral("300000"));
         Click("chbDocumentedExpenses");
         QVERIFY(W("meExpensesTotal")->isVisible() && !W("pnlNormativeExpenses")->isVisible());
-        Type("meExpensesTotal", QStringLiteral("100"));
-        Type("meExpensesMaterial", QStringLiteral("40"));
-        Type("meExpensesDepreciation", QStringLiteral("10"));
-        Type("meExpensesLabour", QStringLiteral("30"));
-        Type("meExpensesLabourContracts", QStringLiteral("5"));
-        Type("meExpensesOther", QStringLiteral("20,25"));
+        Retype("meExpensesTotal", QStringLiteral("100"));
+        Retype("meExpensesMaterial", QStringLiteral("40"));
+        Retype("meExpensesDepreciation", QStringLiteral("10"));
+        Retype("meExpensesLabour", QStringLiteral("30"));
+        Retype("meExpensesLabourContracts", QStringLiteral("5"));
+        Retype("meExpensesOther", QStringLiteral("20,25"));
         SaveShot(form.get(), QStringLiteral("screens-business-documented"));
         QCOMPARE(modals.unanswered, 0);
 
@@ -236,7 +241,7 @@ private slots:
         Open(*d);
         QVERIFY(W<QCheckBox>("chbDocumentedExpenses")->isChecked());
         W<QLineEdit>("meIncome")->clear();
-        Type("meIncome", income);
+        Retype("meIncome", income);
         Click("chbDocumentedExpenses");
         QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), norm);
         Money stored;
