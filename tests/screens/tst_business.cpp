@@ -1,5 +1,6 @@
 #include "support/ScreenTestSupport.h"
 #include "support/ValidDeclaration.h"
+#include "support/WorkedExampleExport.h"
 
 #include "controls/MaskedEdit.h"
 #include "pickers/OkvedPicker.h"
@@ -439,6 +440,32 @@ private slots:
         QVERIFY(form->SectionButton(Section::Business)->Down());
         QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
         QCOMPARE(form->focusWidget(), List());
+    }
+
+    // The worked example of an individual entrepreneur: one activity (72.2) with an income of 1 000 000
+    // and the 20 % norm, advance payments of 90 000 accrued and paid: base 800 000, tax 104 000, 14 000
+    // left to pay.
+    void workedExampleEntrepreneur() {
+        auto d = Entrepreneur();
+        d->PayerCategory = 0;
+        Open(*d);
+        ModalScript modals;
+        modals.Then(OpenClassifier())
+            .Then(PickOkved(SoftwareDevelopment))
+            .Then(ModalScript::Click(QStringLiteral("bnYes")));
+        Click("fbAddBusinessIncome");
+        Retype("meIncome", QStringLiteral("1000000"));
+        Retype("meAdvanceAccrued", QStringLiteral("90000"));
+        Retype("meAdvancePaid", QStringLiteral("90000"));
+        QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200000"));
+        form->Action(QStringLiteral("acSave"))->trigger();
+        QVERIFY(form->Saved());
+
+        const QByteArray window = WorkedExampleExport::FromWindow(*form, services, *prompts);
+        QVERIFY(!window.isEmpty());
+        QCOMPARE(window, WorkedExampleExport::Golden(QStringLiteral("endtoend-entrepreneur.xml"), window));
+        QCOMPARE(WorkedExampleExport::FromConsole(path), window);
+        QCOMPARE(modals.unanswered, 0);
     }
 
     // Tab walks the screen from the list down to the farm.

@@ -1,5 +1,6 @@
 #include "support/ScreenTestSupport.h"
 #include "support/ValidDeclaration.h"
+#include "support/WorkedExampleExport.h"
 
 #include "controls/DatePicker.h"
 #include "controls/MaskedEdit.h"
@@ -218,6 +219,13 @@ private slots:
         QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4229,83"));
         QVERIFY(form->Saved());
         QCOMPARE(Saved()->DumpJson(), saved->DumpJson());
+
+        // The worked example of a resident with foreign income only: the salary is taxed at 13 % with
+        // the US tax credited, the dividends at 9 % with the Cypriot tax credited.
+        const QByteArray window = WorkedExampleExport::FromWindow(*form, services, *prompts);
+        QVERIFY(!window.isEmpty());
+        QCOMPARE(window, WorkedExampleExport::Golden(QStringLiteral("endtoend-foreign-income.xml"), window));
+        QCOMPARE(WorkedExampleExport::FromConsole(path), window);
     }
 
     void rateLookup_data() {
