@@ -98,11 +98,6 @@ class TestBusinessScreen : public QObject, MainWindowProbe {
         return rows;
     }
 
-    void Retype(const char* name, const QString& text) {
-        W<QLineEdit>(name)->clear();
-        Type(name, text);
-    }
-
     std::unique_ptr<mTDeclaration> Entrepreneur() {
         auto d = ValidDeclaration().Inspection(QStringLiteral("6952")).Take();
         d->SetIncomeKinds(IncomeBusiness);
@@ -114,17 +109,10 @@ class TestBusinessScreen : public QObject, MainWindowProbe {
         Reopen();
     }
     void Reopen() {
-        form = std::make_unique<TFormMain>(QStringList{path}, &services);
-        QVERIFY(ShowActive(form.get()));
-        ClickSection(Section::Business);
+        OpenOn(path, Section::Business);
         QVERIFY(Screen());
     }
-    std::unique_ptr<mTDeclaration> Saved() {
-        form->Action(QStringLiteral("acSave"))->trigger();
-        auto d = std::make_unique<mTDeclaration>();
-        d->LoadFromFile(path);
-        return d;
-    }
+    std::unique_ptr<mTDeclaration> Saved() { return SaveAndRead(path); }
 
 private slots:
     void initTestCase() {

@@ -89,26 +89,15 @@ class TestCurrencyScreen : public QObject, MainWindowProbe {
         Reopen();
     }
     void Reopen() {
-        form = std::make_unique<TFormMain>(QStringList{path}, &services);
-        QVERIFY(ShowActive(form.get()));
-        ClickSection(Section::CurrencyIncome);
+        OpenOn(path, Section::CurrencyIncome);
         QVERIFY(Screen());
     }
-    std::unique_ptr<mTDeclaration> Saved() {
-        form->Action(QStringLiteral("acSave"))->trigger();
-        auto d = std::make_unique<mTDeclaration>();
-        d->LoadFromFile(path);
-        return d;
-    }
+    std::unique_ptr<mTDeclaration> Saved() { return SaveAndRead(path); }
     // Opens a declaration with one new record (as "Добавить" leaves it) shown.
     void OpenWithNewRecord() {
         auto d = Abroad();
         d->CurrencyIncomes.At(d->CurrencyIncomes.Add())->SourceName = QStringLiteral("Acme");
         Open(*d);
-    }
-    void Retype(const char* name, const QString& text) {
-        W<QLineEdit>(name)->clear();
-        Type(name, text);
     }
 
 private slots:
