@@ -2,24 +2,28 @@
 
 #include "storage/AmountText.h"
 
+namespace {
+
+Money RoublesAtRate(Money amount, qint32 units, Money rate) {
+    if (units == 0) return Money();
+    return KopeckRound(amount.ToLongDouble() / units * rate.ToLongDouble());
+}
+
+} // namespace
+
 mTCurrencyIncome::mTCurrencyIncome() {
     IncomeDate = DateValue::FromYmd(2010, 1, 1);
     TaxPaidDate = IncomeDate;
 }
 
-Money mTCurrencyIncome::Roubles(Money amount, qint32 units, Money rate) {
-    if (units == 0) return Money();
-    return KopeckRound(amount.ToLongDouble() / units * rate.ToLongDouble());
-}
-
 void mTCurrencyIncome::SetIncomeCurrency(Money amount) {
     IncomeCurrency = amount;
-    IncomeRoubles = Roubles(amount, RateUnitsAtIncome, RateAtIncome);
+    IncomeRoubles = RoublesAtRate(amount, RateUnitsAtIncome, RateAtIncome);
 }
 
 void mTCurrencyIncome::SetTaxCurrency(Money amount) {
     TaxCurrency = amount;
-    TaxRoubles = Roubles(amount, RateUnitsAtTax, RateAtTax);
+    TaxRoubles = RoublesAtRate(amount, RateUnitsAtTax, RateAtTax);
 }
 
 template <class IO> void mTCurrencyIncome::Fields(IO& io, int index) {

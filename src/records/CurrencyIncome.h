@@ -11,8 +11,6 @@ public:
     // Store the amount and derive the rouble amount from the record's rate (kopecks, half up).
     void SetIncomeCurrency(Money amount);
     void SetTaxCurrency(Money amount);
-    // The roubles the setters derive from an amount quoted at rate roubles per units (0 without units).
-    static Money Roubles(Money amount, qint32 units, Money rate);
 
     qint32 TaxRate = 0;
     qint32 IncomeCode = 0;

@@ -1,5 +1,6 @@
 #include "support/ScreenTestSupport.h"
 #include "support/ValidDeclaration.h"
+#include "support/WorkedExampleExport.h"
 
 #include "controls/MaskedEdit.h"
 #include "pickers/OkvedPicker.h"
@@ -108,17 +109,10 @@ class TestBusinessScreen : public QObject, MainWindowProbe {
         Reopen();
     }
     void Reopen() {
-        form = std::make_unique<TFormMain>(QStringList{path}, &services);
-        QVERIFY(ShowActive(form.get()));
-        ClickSection(Section::Business);
+        OpenOn(path, Section::Business);
         QVERIFY(Screen());
     }
-    std::unique_ptr<mTDeclaration> Saved() {
-        form->Action(QStringLiteral("acSave"))->trigger();
-        auto d = std::make_unique<mTDeclaration>();
-        d->LoadFromFile(path);
-        return d;
-    }
+    std::unique_ptr<mTDeclaration> Saved() { return SaveAndRead(path); }
 
 private slots:
     void initTestCase() {
@@ -152,29 +146,29 @@ private slots:
         QVERIFY(!form->Saved());
         QVERIFY(W("meIncome")->isEnabled());
         QVERIFY(!W<QCheckBox>("chbDocumentedExpenses")->isChecked());
-        Type("meIncome", QStringLiteral("1000000"));
+        Retype("meIncome", QStringLiteral("1000000"));
         QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200000"));
-        Type("meAdvanceAccrued", QStringLiteral("90000"));
-        Type("meAdvancePaid", QStringLiteral("90000"));
+        Retype("meAdvanceAccrued", QStringLiteral("90000"));
+        Retype("meAdvancePaid", QStringLiteral("90000"));
         Click("chbFarm");
         W<QLineEdit>("meFarmYear")->clear();
         Type("meFarmYear", QStringLiteral("2005"));
-        Type("meFarmIncome", QStringLiteral("1500,5"));
+        Retype("meFarmIncome", QStringLiteral("1500,5"));
         SaveShot(form.get(), QStringLiteral("screens-business-norm"));
 
         modals.Then(ChooseKind("rbNotary"));
         Click("fbAddBusinessIncome");
         QCOMPARE(Rows(), (QStringList{QStringLiteral("72.2"), QStringLiteral("Нотариальная деятельность")}));
         QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
-        Type("meIncome", QStringLiteral("300000"));
+        Retype("meIncome", QStringLiteral("300000"));
         Click("chbDocumentedExpenses");
         QVERIFY(W("meExpensesTotal")->isVisible() && !W("pnlNormativeExpenses")->isVisible());
-        Type("meExpensesTotal", QStringLiteral("100"));
-        Type("meExpensesMaterial", QStringLiteral("40"));
-        Type("meExpensesDepreciation", QStringLiteral("10"));
-        Type("meExpensesLabour", QStringLiteral("30"));
-        Type("meExpensesLabourContracts", QStringLiteral("5"));
-        Type("meExpensesOther", QStringLiteral("20,25"));
+        Retype("meExpensesTotal", QStringLiteral("100"));
+        Retype("meExpensesMaterial", QStringLiteral("40"));
+        Retype("meExpensesDepreciation", QStringLiteral("10"));
+        Retype("meExpensesLabour", QStringLiteral("30"));
+        Retype("meExpensesLabourContracts", QStringLiteral("5"));
+        Retype("meExpensesOther", QStringLiteral("20,25"));
         SaveShot(form.get(), QStringLiteral("screens-business-documented"));
         QCOMPARE(modals.unanswered, 0);
 
@@ -236,7 +230,7 @@ private slots:
         Open(*d);
         QVERIFY(W<QCheckBox>("chbDocumentedExpenses")->isChecked());
         W<QLineEdit>("meIncome")->clear();
-        Type("meIncome", income);
+        Retype("meIncome", income);
         Click("chbDocumentedExpenses");
         QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), norm);
         Money stored;
@@ -434,6 +428,32 @@ private slots:
         QVERIFY(form->SectionButton(Section::Business)->Down());
         QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
         QCOMPARE(form->focusWidget(), List());
+    }
+
+    // The worked example of an individual entrepreneur: one activity (72.2) with an income of 1 000 000
+    // and the 20 % norm, advance payments of 90 000 accrued and paid: base 800 000, tax 104 000, 14 000
+    // left to pay.
+    void workedExampleEntrepreneur() {
+        auto d = Entrepreneur();
+        d->PayerCategory = 0;
+        Open(*d);
+        ModalScript modals;
+        modals.Then(OpenClassifier())
+            .Then(PickOkved(SoftwareDevelopment))
+            .Then(ModalScript::Click(QStringLiteral("bnYes")));
+        Click("fbAddBusinessIncome");
+        Retype("meIncome", QStringLiteral("1000000"));
+        Retype("meAdvanceAccrued", QStringLiteral("90000"));
+        Retype("meAdvancePaid", QStringLiteral("90000"));
+        QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200000"));
+        form->Action(QStringLiteral("acSave"))->trigger();
+        QVERIFY(form->Saved());
+
+        const QByteArray window = WorkedExampleExport::FromWindow(*form, services, *prompts);
+        QVERIFY(!window.isEmpty());
+        QCOMPARE(window, WorkedExampleExport::Golden(QStringLiteral("endtoend-entrepreneur.xml"), window));
+        QCOMPARE(WorkedExampleExport::FromConsole(path), window);
+        QCOMPARE(modals.unanswered, 0);
     }
 
     // Tab walks the screen from the list down to the farm.

@@ -1,5 +1,6 @@
 #include "support/ScreenTestSupport.h"
 #include "support/ValidDeclaration.h"
+#include "support/WorkedExampleExport.h"
 
 #include "controls/DatePicker.h"
 #include "controls/MaskedEdit.h"
@@ -88,26 +89,15 @@ class TestCurrencyScreen : public QObject, MainWindowProbe {
         Reopen();
     }
     void Reopen() {
-        form = std::make_unique<TFormMain>(QStringList{path}, &services);
-        QVERIFY(ShowActive(form.get()));
-        ClickSection(Section::CurrencyIncome);
+        OpenOn(path, Section::CurrencyIncome);
         QVERIFY(Screen());
     }
-    std::unique_ptr<mTDeclaration> Saved() {
-        form->Action(QStringLiteral("acSave"))->trigger();
-        auto d = std::make_unique<mTDeclaration>();
-        d->LoadFromFile(path);
-        return d;
-    }
+    std::unique_ptr<mTDeclaration> Saved() { return SaveAndRead(path); }
     // Opens a declaration with one new record (as "Добавить" leaves it) shown.
     void OpenWithNewRecord() {
         auto d = Abroad();
         d->CurrencyIncomes.At(d->CurrencyIncomes.Add())->SourceName = QStringLiteral("Acme");
         Open(*d);
-    }
-    void Retype(const char* name, const QString& text) {
-        W<QLineEdit>(name)->clear();
-        Type(name, text);
     }
 
 private slots:
@@ -218,6 +208,13 @@ private slots:
         QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4229,83"));
         QVERIFY(form->Saved());
         QCOMPARE(Saved()->DumpJson(), saved->DumpJson());
+
+        // The worked example of a resident with foreign income only: the salary is taxed at 13 % with
+        // the US tax credited, the dividends at 9 % with the Cypriot tax credited.
+        const QByteArray window = WorkedExampleExport::FromWindow(*form, services, *prompts);
+        QVERIFY(!window.isEmpty());
+        QCOMPARE(window, WorkedExampleExport::Golden(QStringLiteral("endtoend-foreign-income.xml"), window));
+        QCOMPARE(WorkedExampleExport::FromConsole(path), window);
     }
 
     void rateLookup_data() {

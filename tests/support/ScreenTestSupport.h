@@ -10,6 +10,7 @@
 #include "screens/ProgramScreens.h"
 #include "shell/Main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -192,7 +193,25 @@ struct MainWindowProbe {
         W(name)->setFocus();
         TypeText(W(name), text);
     }
+    // Types over what the field shows, as a user who selects it first.
+    void Retype(const char* name, const QString& text) const {
+        W<QLineEdit>(name)->clear();
+        Type(name, text);
+    }
     QString Text(const char* name) const { return W<QLineEdit>(name)->text(); }
     bool Enabled(Section s) const { return form->SectionButton(s)->isEnabled(); }
     void ClickSection(Section s) const { QTest::mouseClick(form->SectionButton(s), Qt::LeftButton); }
+    // Opens a declaration file in a new main window and goes to the section.
+    void OpenOn(const QString& file, Section s) {
+        form = std::make_unique<TFormMain>(QStringList{file}, &services);
+        QVERIFY(ShowActive(form.get()));
+        ClickSection(s);
+    }
+    // "Сохранить" (the window's file keeps its name), and the file as it was written.
+    std::unique_ptr<mTDeclaration> SaveAndRead(const QString& file) const {
+        form->Action(QStringLiteral("acSave"))->trigger();
+        auto d = std::make_unique<mTDeclaration>();
+        d->LoadFromFile(file);
+        return d;
+    }
 };

@@ -33,7 +33,12 @@ QString RoubleText(const TMaskedEdit* amount, const TMaskedEdit* units, const TM
     if (amount->text().trimmed().isEmpty() || unitsText.isEmpty() || rateText.isEmpty() ||
         rate->Amount().IsZero() || unitsText.toLongLong() == 0)
         return QStringLiteral("0");
-    return AmountFieldText(mTCurrencyIncome::Roubles(amount->Amount(), unitsText.toInt(), rate->Amount()));
+    // The record's own setter does the sum, so that what is shown is what will be stored.
+    mTCurrencyIncome probe;
+    probe.RateUnitsAtIncome = unitsText.toInt();
+    probe.RateAtIncome = rate->Amount();
+    probe.SetIncomeCurrency(amount->Amount());
+    return AmountFieldText(probe.IncomeRoubles);
 }
 
 QString TextOrEmpty(Money value) {
