@@ -38,7 +38,7 @@ THelpWindow::THelpWindow(QWidget* owner, const QString& windowType)
     setObjectName(QStringLiteral("help") + windowType);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->spContents->setStretchFactor(1, 1);
-    ui->spContents->setSizes({260, 640});
+    ui->spContents->setSizes({300, 600});
     ui->tbPage->setOpenExternalLinks(true);
     ui->bnBack->setShortcut(QKeySequence::Back);
     ui->bnForward->setShortcut(QKeySequence::Forward);
