@@ -192,7 +192,7 @@ void mTDeclaration::SaveToFile(const QString& fileName, FileLock* lock) {
     WithinMemory([&] { Save(fileName, lock); });
 }
 
-void mTDeclaration::Save(const QString& fileName, FileLock* lock) {
+quint32 mTDeclaration::SavableSize() {
     const auto refuse = [](const QString& message, quint16 code) {
         mEBadStorage e(StorageText::NotSaved + message, code);
         e.Place = 389;
@@ -204,7 +204,20 @@ void mTDeclaration::Save(const QString& fileName, FileLock* lock) {
     if (size > mTFileLoader::MaxFileSize)
         refuse(QStringLiteral("Файл декларации был бы больше %1 МБ.").arg(mTFileLoader::MaxFileSize >> 20),
                24);
+    return size;
+}
 
+void mTDeclaration::Fill(mTFileLoader& loader, quint32 size) {
+    mTDocumentStorage storage(loader);
+    storage.CreateNew(CurrentSignature);
+    StorageWriter io(storage);
+    Fields(io);
+    Q_ASSERT(storage.Position() + 3 == size);
+    Q_UNUSED(size);
+}
+
+void mTDeclaration::Save(const QString& fileName, FileLock* lock) {
+    const quint32 size = SavableSize();
     std::unique_ptr<mTFileLoader> loader;
     try {
         loader = std::make_unique<mTFileLoader>(fileName, size, false, lock);
@@ -212,12 +225,19 @@ void mTDeclaration::Save(const QString& fileName, FileLock* lock) {
         e.Place = 389;
         throw;
     }
-    mTDocumentStorage storage(*loader);
-    storage.CreateNew(CurrentSignature);
-    StorageWriter io(storage);
-    Fields(io);
-    Q_ASSERT(storage.Position() + 3 == size);
+    Fill(*loader, size);
     loader->Commit(lock);
+}
+
+QByteArray mTDeclaration::SaveToBytes() {
+    QByteArray bytes;
+    WithinMemory([&] {
+        const quint32 size = SavableSize();
+        mTFileLoader loader(size);
+        Fill(loader, size);
+        bytes = loader.TakeBuffer();
+    });
+    return bytes;
 }
 
 void mTDeclaration::LoadFromFile(const QString& fileName, FileLock* lock) {

@@ -17,6 +17,7 @@
 #include <array>
 
 class FileLock;
+class mTFileLoader;
 
 // Kinds of return.
 enum : quint8 { ReturnKind3NDFL = 0, ReturnKind3NDFLNonResident = 1, ReturnKind4NDFL = 2 };
@@ -45,6 +46,8 @@ public:
     // refused with mEBadStorage and a message naming the reason. With lock: a lock held on this file is
     // saved under, and afterwards lock holds the new file ("Сохранить как" moves it to the new name).
     void SaveToFile(const QString& fileName, FileLock* lock = nullptr);
+    // The bytes SaveToFile would write, with the same refusals, for a copy written elsewhere.
+    QByteArray SaveToBytes();
     // Loads into this freshly created root. Files of earlier years give the taxpayer only.
     // With lock: after a successful load the file stays locked in it, so that no other program can
     // open or overwrite it until the lock is released (a failed load leaves lock as it was).
@@ -96,6 +99,9 @@ public:
     mTCBDeduct SecuritiesDeduction;
 
 private:
+    // The file's size; refuses a declaration that could not be loaded back.
+    quint32 SavableSize();
+    void Fill(mTFileLoader& loader, quint32 size);
     void Save(const QString& fileName, FileLock* lock);
     void Load(const QString& fileName, FileLock* lock);
 };

@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QUuid>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -37,7 +38,8 @@ RecoveryCopy::~RecoveryCopy() {
 RecoveryCopy::RecoveryCopy(RecoveryCopy&& other) noexcept
     : folder_(std::move(other.folder_)), id_(std::move(other.id_)),
       documentFileName_(std::move(other.documentFileName_)), written_(std::move(other.written_)),
-      errorString_(std::move(other.errorString_)), lock_(std::move(other.lock_)) {}
+      errorString_(std::move(other.errorString_)), lock_(std::move(other.lock_)),
+      writing_(std::move(other.writing_)) {}
 
 RecoveryCopy& RecoveryCopy::operator=(RecoveryCopy&& other) noexcept {
     if (this != &other) {
@@ -48,12 +50,14 @@ RecoveryCopy& RecoveryCopy::operator=(RecoveryCopy&& other) noexcept {
         written_ = std::move(other.written_);
         errorString_ = std::move(other.errorString_);
         lock_ = std::move(other.lock_);
+        writing_ = std::move(other.writing_);
     }
     return *this;
 }
 
 void RecoveryCopy::LetGo() {
     if (!lock_.IsHeld()) return;
+    Finish();
     // The lock file goes while it is still locked, so no other program can take a copy that is gone.
     if (!Exists()) {
         QFile::remove(PathOf(DescriptionSuffix));
@@ -71,6 +75,7 @@ QString RecoveryCopy::DeclarationPath() const {
 }
 
 bool RecoveryCopy::Exists() const {
+    Finish();
     return QFileInfo(DeclarationPath()).isFile();
 }
 
@@ -113,7 +118,9 @@ void RecoveryCopy::ReadDescription() {
 }
 
 bool RecoveryCopy::Write(mTDeclaration& declaration, const QString& documentFileName) {
-    errorString_.clear();
+    // One write at a time, in order; a failure of the one before is reported by this one.
+    const bool previousWritten = Finish();
+    const QString previousError = errorString_;
     if (!QDir().mkpath(folder_)) {
         errorString_ = QStringLiteral("Не удалось создать папку ") + QDir::toNativeSeparators(folder_);
         return false;
@@ -123,31 +130,47 @@ bool RecoveryCopy::Write(mTDeclaration& declaration, const QString& documentFile
             QStringLiteral("Не удалось заблокировать файл ") + QDir::toNativeSeparators(PathOf(LockSuffix));
         return false;
     }
-    const QString belongsTo =
-        documentFileName.isEmpty() ? QString() : QFileInfo(documentFileName).absoluteFilePath();
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    // The description first: a copy that is there always names the file it belongs to (a copy is
-    // removed whenever the declaration becomes another file's).
-    const QJsonObject description{{QStringLiteral("file"), belongsTo},
-                                  {QStringLiteral("written"), now.toString(Qt::ISODateWithMs)}};
-    SaveFile out(PathOf(DescriptionSuffix));
-    if (!out.Save(QJsonDocument(description).toJson(QJsonDocument::Compact))) {
-        errorString_ = StorageText::WriteError + QDir::toNativeSeparators(out.FileName()) +
-                       QLatin1Char('\r') + out.ErrorString();
-        return false;
-    }
+    QByteArray container;
     try {
-        declaration.SaveToFile(DeclarationPath());
+        container = declaration.SaveToBytes();
     } catch (const std::exception& e) {
         errorString_ = StorageFailureMessage(e);
         return false;
     }
+    const QString belongsTo =
+        documentFileName.isEmpty() ? QString() : QFileInfo(documentFileName).absoluteFilePath();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QJsonObject description{{QStringLiteral("file"), belongsTo},
+                                  {QStringLiteral("written"), now.toString(Qt::ISODateWithMs)}};
+    // The bytes go to disk on a thread of their own: waiting for the disk must never hold up the typing.
+    // The description goes first, so that a copy on disk always names the file it belongs to (a copy is
+    // removed whenever the declaration becomes another file's).
+    writing_ = std::async(std::launch::async,
+                          [descriptionPath = PathOf(DescriptionSuffix),
+                           descriptionBytes = QJsonDocument(description).toJson(QJsonDocument::Compact),
+                           containerPath = DeclarationPath(), container]() -> QString {
+                              for (const auto& [path, bytes] : {std::pair{descriptionPath, descriptionBytes},
+                                                                {containerPath, container}}) {
+                                  SaveFile out(path);
+                                  if (!out.Save(bytes))
+                                      return StorageText::WriteError + QDir::toNativeSeparators(path) +
+                                             QLatin1Char('\r') + out.ErrorString();
+                              }
+                              return QString();
+                          });
     documentFileName_ = belongsTo;
     written_ = now;
-    return true;
+    errorString_ = previousError;
+    return previousWritten;
+}
+
+bool RecoveryCopy::Finish() const {
+    if (writing_.valid()) errorString_ = writing_.get();
+    return errorString_.isEmpty();
 }
 
 void RecoveryCopy::Remove() {
+    Finish();
     QFile::remove(DeclarationPath());
     LetGo();
     documentFileName_.clear();
@@ -155,6 +178,7 @@ void RecoveryCopy::Remove() {
 }
 
 void RecoveryCopy::KeepAside() {
+    Finish();
     const QDir aside(QDir(folder_).filePath(QLatin1String(DamagedFolder)));
     if (!aside.mkpath(QStringLiteral("."))) return;
     for (const char* suffix : {DeclarationSuffix, DescriptionSuffix}) {
@@ -165,6 +189,7 @@ void RecoveryCopy::KeepAside() {
 }
 
 void RecoveryCopy::Load(mTDeclaration& declaration) const {
+    Finish();
     // Only a declaration of this year's format is a copy of ours: an older file would load as its
     // taxpayer alone and pass for the whole declaration.
     QFile file;

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <future>
 #include <vector>
 
 class mTDeclaration;
@@ -34,8 +35,13 @@ public:
     static std::vector<RecoveryCopy> TakeLeftOver(const QString& folder);
 
     // Writes the declaration as the copy of documentFileName (empty for a declaration without a name).
-    // False with ErrorString() when the copy could not be written; an older copy then stays as it was.
+    // The declaration is taken at once; its bytes reach the disk in the background (Finish waits for
+    // them). False with ErrorString() when the copy cannot be made or the write before it failed; an older
+    // copy then stays as it was.
     bool Write(mTDeclaration& declaration, const QString& documentFileName);
+    // Waits until the copy being written is on disk; false with ErrorString() when the last write could
+    // not be finished.
+    bool Finish() const;
     // Removes the copy with all its files; the next Write makes it again.
     void Remove();
     // Moves the declaration and its description into the folder's "damaged" subfolder, where no start
@@ -64,6 +70,7 @@ private:
     QString id_;
     QString documentFileName_;
     QDateTime written_;
-    QString errorString_;
+    mutable QString errorString_;
     FileLock lock_;
+    mutable std::future<QString> writing_; // the write in the background: why it failed, or nothing
 };

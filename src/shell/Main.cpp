@@ -99,6 +99,11 @@ void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const Q
     if (action->shortcuts().isEmpty()) action->setShortcut(usual);
 }
 
+// Where the recovery copies of unsaved changes are kept.
+QString RecoveryFolder() {
+    return UserDataDir() + QStringLiteral("recovery");
+}
+
 // Restores a value when the scope ends, also when an error leaves it.
 class EnabledAgain {
 public:
@@ -120,8 +125,7 @@ TFormMain::TFormMain(const QStringList& arguments, CoreServices* services, QWidg
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildWindow();
     autosave_ = std::make_unique<TAutosave>(
-        UserDataDir() + QStringLiteral("recovery"),
-        [this](RecoveryCopy& copy) { return WriteRecoveryCopy(copy); },
+        RecoveryFolder(), [this](RecoveryCopy& copy) { return WriteRecoveryCopy(copy); },
         [this] { return !loading_ && !QApplication::activeModalWidget(); });
     SetStdToolbar(ProgramSettings::ShowStdToolbar());
     SetTextLabels(ProgramSettings::TextLabels());
@@ -735,7 +739,7 @@ bool TFormMain::WriteRecoveryCopy(RecoveryCopy& copy) {
 
 void TFormMain::OfferRecovery() {
     if (startFailed_) return;
-    std::vector<RecoveryCopy> copies = RecoveryCopy::TakeLeftOver(UserDataDir() + QStringLiteral("recovery"));
+    std::vector<RecoveryCopy> copies = RecoveryCopy::TakeLeftOver(RecoveryFolder());
     for (RecoveryCopy& copy : copies) {
         switch (AskAboutRecoveryCopy(this, copy)) {
         case RecoveryChoice::Restore:
@@ -766,8 +770,8 @@ bool TFormMain::RestoreCopy(RecoveryCopy& copy) {
             this, QMessageBox::Critical,
             StorageFailureMessage(e) +
                 QStringLiteral("\rРезервная копия не восстановлена и перенесена в папку ") +
-                QDir::toNativeSeparators(UserDataDir() + QStringLiteral("recovery/") +
-                                         QLatin1String(RecoveryCopy::DamagedFolder)));
+                QDir::toNativeSeparators(
+                    QDir(RecoveryFolder()).filePath(QLatin1String(RecoveryCopy::DamagedFolder))));
         return false;
     }
     // The copy is the file's declaration with changes not saved yet: it holds the file as opening it

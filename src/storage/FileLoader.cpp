@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -76,6 +77,21 @@ mTFileLoader::mTFileLoader(const QString& fileName, quint32 size, bool readOnly,
         throw mEMemoryAllocate(StorageText::NoMapping, 26);
     }
     open_ = true;
+}
+
+mTFileLoader::mTFileLoader(quint32 size) : ReadOnly(false), Size(size) {
+    if (Size == 0) throw mEMemoryAllocate(StorageText::ZeroLength, 25);
+    try {
+        buffer_ = QByteArray(qsizetype(Size), '\0');
+    } catch (const std::bad_alloc&) {
+        throw mEMemoryAllocate(StorageText::NoMapping, 26);
+    }
+    open_ = true;
+}
+
+QByteArray mTFileLoader::TakeBuffer() {
+    open_ = false;
+    return std::exchange(buffer_, QByteArray());
 }
 
 mTFileLoader::~mTFileLoader() {

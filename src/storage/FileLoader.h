@@ -23,6 +23,8 @@ public:
     // held: a lock the caller keeps on a file; when it is this file, the loader works under it
     // instead of locking the file a second time (which would find it busy).
     mTFileLoader(const QString& fileName, quint32 size, bool readOnly, const FileLock* held = nullptr);
+    // A container built in memory only, for a caller that writes the bytes itself (TakeBuffer).
+    explicit mTFileLoader(quint32 size);
     ~mTFileLoader();
     mTFileLoader(const mTFileLoader&) = delete;
     mTFileLoader& operator=(const mTFileLoader&) = delete;
@@ -33,6 +35,8 @@ public:
     // After a load: hands the loader's lock on the file to keep, which then holds the file after the
     // loader is gone. Nothing to do when the loader worked under keep already.
     void KeepLock(FileLock& keep);
+    // The buffer of a container built in memory; the loader is closed afterwards.
+    QByteArray TakeBuffer();
 
     char* Data() { return buffer_.data(); }
     const char* Data() const { return buffer_.constData(); }

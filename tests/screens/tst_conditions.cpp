@@ -35,6 +35,7 @@ class TestConditionsScreen : public QObject, MainWindowProbe {
         prompts->saveNames.enqueue(path);
         form->Save();
         QVERIFY(form->Saved());
+        form.reset(); // the window holds the file it saved until it is gone
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
     }

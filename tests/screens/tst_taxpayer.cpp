@@ -514,6 +514,7 @@ private slots:
             person.SaveToStorage(s);
             loader.Commit();
         }
+        form.reset(); // a window holds the file it has open until it is gone
         form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         prompts->openNames.enqueue(path);
@@ -533,6 +534,7 @@ private slots:
         QCOMPARE(Text("meOKATO"), person.OKATO);
         form->Action(QStringLiteral("acSave"))->trigger();
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
+        form.reset(); // the window holds the file it saved until it is gone
         mTDeclaration reread;
         reread.LoadFromFile(files.filePath(QStringLiteral("ivanov.kv0")));
         QCOMPARE(reread.Person.SurName, QStringLiteral("Иванов"));
