@@ -285,8 +285,8 @@ void TFormMain::BuildMenuAndToolbar() {
     toolBar_->addSeparator();
     tool("tbExport", QStringLiteral("Файл xml"), XmlFileIcon(), acExport);
     tool("tbCheck", QStringLiteral("Проверить"), s->standardIcon(QStyle::SP_DialogApplyButton), acCheck);
-    tool("tbExplain", QStringLiteral("Расчёт налога"), s->standardIcon(QStyle::SP_FileDialogInfoView),
-         acExplain);
+    tool("tbExplain", QStringLiteral("Расчёт"), s->standardIcon(QStyle::SP_FileDialogInfoView), acExplain);
+    toolBar_->actions().last()->setToolTip(QStringLiteral("Расчёт налога"));
 }
 
 void TFormMain::BuildSectionButtons(QWidget* panel) {

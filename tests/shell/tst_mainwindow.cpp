@@ -284,7 +284,7 @@ private slots:
             return texts;
         }();
         QCOMPARE(toolbarTexts, (QStringList{"Создать", "Открыть", "Сохранить", "Просмотр", "Печать",
-                                            "Файл xml", "Проверить"}));
+                                            "Файл xml", "Проверить", "Расчёт"}));
     }
 
     void sectionButtons() {

@@ -15,6 +15,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBrowser>
@@ -121,7 +122,7 @@ private slots:
         prompts->pdfFile = pdf;
         TFormMain& window = Window(std::move(declaration));
         const bool shown = ExplainFromMenu(window, [&](TfmTaxExplanation& dialog) {
-            dialog.resize(1080, 660);
+            dialog.layout()->activate();
             QTreeView* tree = dialog.Tree();
             const TExplanationModel& model = *dialog.Model();
             QVERIFY(model.rowCount() > 0);
