@@ -43,7 +43,7 @@ public:
     // and the currency rates read at start, nullptr without their file.
     virtual const mTIncomeDictionary& Dictionary() const = 0;
     virtual const mTOkvedClassifier* OkvedClassifier() const = 0;
-    virtual const mTCurrencyRates* CurrencyRates() const = 0;
+    virtual mTCurrencyRates* CurrencyRates() const = 0;
 };
 
 // Sets the host's loading flag for a scope (a screen filling its controls) and restores the previous

@@ -81,7 +81,7 @@ public:
     TfmGrazhd* CountryPicker() override { return countryPicker_.get(); }
     const mTIncomeDictionary& Dictionary() const override;
     const mTOkvedClassifier* OkvedClassifier() const override { return okvedDocument_.get(); }
-    const mTCurrencyRates* CurrencyRates() const override { return currencyRatesDocument_.get(); }
+    mTCurrencyRates* CurrencyRates() const override { return currencyRatesDocument_.get(); }
 
 public slots:
     void New();

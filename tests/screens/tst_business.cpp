@@ -105,6 +105,7 @@ class TestBusinessScreen : public QObject, MainWindowProbe {
     }
     // Saves d and opens it in a new main window on the business screen.
     void Open(mTDeclaration& d) {
+        form.reset(); // a window holding the file lets go of it
         d.SaveToFile(path);
         Reopen();
     }
@@ -390,7 +391,9 @@ private slots:
         const QString file = env.ProgramFile(QStringLiteral("Sp_OKVED2.xml"));
         QVERIFY(QFile::rename(file, file + QStringLiteral(".away")));
         auto d = Entrepreneur();
+        form.reset(); // a window holding the file lets go of it
         d->SaveToFile(path);
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(QFile::rename(file + QStringLiteral(".away"), file));
         QVERIFY(ShowActive(form.get()));
@@ -416,7 +419,9 @@ private slots:
         auto d = Entrepreneur();
         AddActivity(*d, QStringLiteral("1"), QStringLiteral("72.2"), std::nullopt);
         AddActivity(*d, QStringLiteral("1"), QStringLiteral("01"), std::nullopt);
+        form.reset(); // a window holding the file lets go of it
         d->SaveToFile(path);
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ModalScript modals;

@@ -26,6 +26,7 @@ class TestConditionsScreen : public QObject, MainWindowProbe {
     void OpenSaved(mTDeclaration& d) {
         const QString path = files.filePath(QStringLiteral("given.kv0"));
         d.SaveToFile(path);
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
     }
@@ -36,6 +37,7 @@ class TestConditionsScreen : public QObject, MainWindowProbe {
         form->Save();
         QVERIFY(form->Saved());
         form.reset(); // the window holds the file it saved until it is gone
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
     }
@@ -47,6 +49,7 @@ private slots:
     }
     void init() {
         prompts = std::make_unique<ScriptedPrompts>();
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
     }
@@ -351,6 +354,7 @@ private slots:
     void withoutPickerTheCodeCannotBeChosen() {
         QFile::rename(env.ProgramFile(QStringLiteral("InspectionNumbers.xml")),
                       env.ProgramFile(QStringLiteral("away.xml")));
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{}, &services);
         QFile::rename(env.ProgramFile(QStringLiteral("away.xml")),
                       env.ProgramFile(QStringLiteral("InspectionNumbers.xml")));

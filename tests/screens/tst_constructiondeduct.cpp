@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(c.ObjectCost, Money::FromRaw(30000005000));
         QCOMPARE(c.ApplicationDate, DateValue::FromYmd(2010, 7, 1));
         QCOMPARE(modals.unanswered, 0);
-
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         OpenProperty();
@@ -388,6 +388,7 @@ private slots:
         d->PropertyDeduction.CarryOverCost = Money::FromUnits(5);
         d->PropertyDeduction.ObjectCost = Money::FromUnits(7);
         d->IsPensioner = 1;
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         mTConstructionDeduct expected = d->PropertyDeduction;

@@ -85,6 +85,7 @@ class TestCurrencyScreen : public QObject, MainWindowProbe {
         return d;
     }
     void Open(mTDeclaration& d) {
+        form.reset(); // a window holding the file lets go of it
         d.SaveToFile(path);
         Reopen();
     }
@@ -260,7 +261,9 @@ private slots:
         QVERIFY(QFile::rename(file, file + QStringLiteral(".away")));
         auto d = Abroad();
         d->CurrencyIncomes.At(d->CurrencyIncomes.Add())->SourceName = QStringLiteral("Acme");
+        form.reset(); // a window holding the file lets go of it
         d->SaveToFile(path);
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(QFile::rename(file + QStringLiteral(".away"), file));
         QVERIFY(ShowActive(form.get()));
@@ -539,7 +542,9 @@ private slots:
         auto d = Abroad();
         AddIncome(*d, QStringLiteral("First"));
         AddIncome(*d, QStringLiteral("Second")).RateAtIncome = Money();
+        form.reset(); // a window holding the file lets go of it
         d->SaveToFile(path);
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ModalScript modals;

@@ -86,10 +86,12 @@ class TestDeductionScreens : public QObject, MainWindowProbe {
     // Opens d (saved to a file) in a new main window and goes to the deductions.
     void OpenDeductions(mTDeclaration& d) {
         const QString path = files.filePath(QStringLiteral("given.kv0"));
+        form.reset(); // a window holding the file lets go of it
         d.SaveToFile(path);
         Reopen(path);
     }
     void Reopen(const QString& path) {
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ClickSection(Section::Deductions);

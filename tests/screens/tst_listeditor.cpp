@@ -25,7 +25,7 @@ public:
     TfmGrazhd* CountryPicker() override { return nullptr; }
     const mTIncomeDictionary& Dictionary() const override { return mTIncomeDictionary::Embedded(); }
     const mTOkvedClassifier* OkvedClassifier() const override { return nullptr; }
-    const mTCurrencyRates* CurrencyRates() const override { return nullptr; }
+    mTCurrencyRates* CurrencyRates() const override { return nullptr; }
 
     DeclarationField declaration = std::make_unique<mTDeclaration>();
     bool loading = false;

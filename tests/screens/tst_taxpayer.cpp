@@ -35,7 +35,9 @@ class TestTaxpayerScreens : public QObject, MainWindowProbe {
     // Opens d (saved to a file) in a new main window and goes to the taxpayer's section.
     void OpenTaxpayer(mTDeclaration& d) {
         const QString path = files.filePath(QStringLiteral("given.kv0"));
+        form.reset(); // a window holding the file lets go of it
         d.SaveToFile(path);
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ClickSection(Section::PersonData);
@@ -61,6 +63,7 @@ private slots:
     // A new user creates a declaration, fills the conditions and the taxpayer, saves, closes the program
     // and opens the file again: everything is there.
     void newUserFillsSavesAndReopens() {
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Durovid 2010"));
@@ -127,7 +130,7 @@ private slots:
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Вы хотите сохранить декларацию?")});
         QCOMPARE(prompts->saveDialogs, 1); // the name was known: no second save dialog
         QCOMPARE(modals.unanswered, 0);
-
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         QCOMPARE(form->windowTitle(), QStringLiteral("ivanov.kv0 - Durovid 2010"));
@@ -515,6 +518,7 @@ private slots:
             loader.Commit();
         }
         form.reset(); // a window holds the file it has open until it is gone
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         prompts->openNames.enqueue(path);

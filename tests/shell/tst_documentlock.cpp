@@ -60,7 +60,7 @@ private slots:
 
         // The console program neither reads nor overwrites it.
         QVERIFY(ConsoleRefused(file));
-        const CliRun overwrite = RunCli({QStringLiteral("new"), file});
+        const CliRun overwrite = RunCli({QStringLiteral("new"), QStringLiteral("--force"), file});
         QCOMPARE(overwrite.exitCode, 2);
         QVERIFY(overwrite.err.contains(StorageText::MaybeBusy));
         QCOMPARE(FileBytes(file), before);

@@ -190,9 +190,9 @@ private slots:
         {
             TFormMain window({file}, &services);
             window.Autosave().SetTiming({20, 200});
-            const QString title = window.windowTitle();
             window.Declaration().InspectionCode = QStringLiteral("5005");
             window.NotifyModified();
+            const QString title = window.windowTitle();
             QTRY_VERIFY(window.Autosave().Copy().Exists());
             QVERIFY(!window.Autosave().Pending());
             QCOMPARE(window.windowTitle(), title);

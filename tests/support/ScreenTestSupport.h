@@ -184,7 +184,9 @@ struct MainWindowProbe {
     }
     // Saves d to path and opens the file in a new main window, as a user opens one.
     bool OpenSaved(mTDeclaration& d, const QString& path) {
+        form.reset(); // a window holding the file lets go of it
         d.SaveToFile(path);
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         return ShowActive(form.get());
     }
@@ -203,6 +205,7 @@ struct MainWindowProbe {
     void ClickSection(Section s) const { QTest::mouseClick(form->SectionButton(s), Qt::LeftButton); }
     // Opens a declaration file in a new main window and goes to the section.
     void OpenOn(const QString& file, Section s) {
+        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{file}, &services);
         QVERIFY(ShowActive(form.get()));
         ClickSection(s);
@@ -210,8 +213,13 @@ struct MainWindowProbe {
     // "Сохранить" (the window's file keeps its name), and the file as it was written.
     std::unique_ptr<mTDeclaration> SaveAndRead(const QString& file) const {
         form->Action(QStringLiteral("acSave"))->trigger();
+        // The window holds its file while it is open: read a copy.
+        const QString copy = file + QStringLiteral(".read");
+        QFile::remove(copy);
+        QFile::copy(file, copy);
         auto d = std::make_unique<mTDeclaration>();
-        d->LoadFromFile(file);
+        d->LoadFromFile(copy);
+        QFile::remove(copy);
         return d;
     }
 };

@@ -46,11 +46,17 @@ inline QByteArray FromWindow(TFormMain& form, FakeCoreServices& services, Script
 
 // The document durovid-cli writes for the saved file.
 inline QByteArray FromConsole(const QString& savedFile) {
+    // The window still holds its file, so the console exports a copy of it.
+    const QString copy = savedFile + QStringLiteral(".console.kv0");
+    QFile::remove(copy);
+    if (!QFile::copy(savedFile, copy)) return {};
     QProcess cli;
     cli.start(QStringLiteral(DUROVID_BINARY_DIR "/durovid-cli"),
-              {QStringLiteral("export"), savedFile, QStringLiteral("--stdout"), QStringLiteral("--date"),
+              {QStringLiteral("export"), copy, QStringLiteral("--stdout"), QStringLiteral("--date"),
                QStringLiteral("15.03.2011"), QStringLiteral("--guid"), Guid});
-    if (!cli.waitForFinished(60000) || cli.exitCode() != 0) return {};
+    const bool done = cli.waitForFinished(60000) && cli.exitCode() == 0;
+    QFile::remove(copy);
+    if (!done) return {};
     return cli.readAllStandardOutput();
 }
 

@@ -390,7 +390,8 @@ void TfrCurrency::DateChanged(Line line) {
 }
 
 void TfrCurrency::PickCurrency() {
-    const mTCurrencyRates* rates = Rates();
+    // The picker may load newer rates into the main window's document ("Загрузить курсы…").
+    mTCurrencyRates* rates = Host().CurrencyRates();
     if (!rates) return;
     TfmInputCurrencyCode picker(this, *rates, ui->meCurrencyCode->text());
     if (!picker.Choose()) return;
