@@ -1,9 +1,10 @@
 // "CurrencyRates.xml" and the exchange-rate lookup of the foreign-income screen.
+#include "fuzz/FuzzInputFile.h"
 #include "reference/CurrencyRates.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     mTCurrencyRates rates;
-    if (!rates.LoadFromBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))) return 0;
+    if (!rates.Load(FuzzInputFile(data, size, QStringLiteral("CurrencyRates.xml")))) return 0;
     CurrencyRate rate;
     for (const CurrencyEntry& c : rates.Currencies()) {
         (void)rates.Lookup(c.Code, DateValue::FromYmd(2010, 6, 15), rate);

@@ -1,9 +1,10 @@
 // "Sp_OKVED2.xml" and the activity-code picker's lists built from it.
+#include "fuzz/FuzzInputFile.h"
 #include "reference/OkvedChoice.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     mTOkvedClassifier classifier;
-    if (!classifier.LoadFromBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))) return 0;
+    if (!classifier.Load(FuzzInputFile(data, size, QStringLiteral("Sp_OKVED2.xml")))) return 0;
     // Walk the lists the way a user would: the last item of every level, then back to "нет".
     mTOkvedChoice choice(classifier);
     for (int level = 1; level <= mTOkvedClassifier::Levels; ++level)

@@ -1,8 +1,8 @@
 // Saves arbitrary texts in text fields all over a full declaration and loads it back: every text must
 // come back exactly and nothing else may change, whatever the texts look like (stream names, length
 // prefixes, digits). A text with a zero character must be refused, never saved.
-#include "storage/CodePage.h"
 #include "records/Declaration.h"
+#include "storage/CodePage.h"
 #include "storage/StorageErrors.h"
 #include "tests/support/Samples.h"
 

@@ -1,23 +1,119 @@
 #!/usr/bin/env bash
-# Runs every built fuzz target for the given number of seconds (default 60) from its seed corpus.
+# Runs the fuzz targets from their seed corpora and dictionaries, or measures what their corpora cover.
+#
+#   fuzz/run-fuzzers.sh [SECONDS] [TARGET...]      fuzz each target (default 60 s, every target)
+#   fuzz/run-fuzzers.sh --coverage [TARGET...]     replay each corpus in a coverage build and print the
+#                                                  line coverage of the loader's own source files
+#
+# Fuzzing uses the "fuzz" preset (build/fuzz); coverage a build of its own (build/fuzz-coverage).
+# Each target's corpus grows in fuzz/corpus-<target> (not checked in); fuzz/seeds/<target> holds the
+# checked-in seeds, written by fuzz/make-seeds.py (and the files the program ships, for the readers).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-60}
-# The declaration targets save files, and every save syncs to disk: in memory that costs nothing.
-[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
-for target in build/fuzz/fuzz/fuzz_*; do
-  [ -f "$target" ] && [ -x "$target" ] || continue
-  name=$(basename "$target")
-  corpus=fuzz/corpus-$name
+
+# The loader's own files per target: what its corpus must cover.
+loader_files() {
+  case "$1" in
+    fuzz_declaration) echo src/storage/DocumentStorage.cpp src/storage/FileLoader.cpp src/records/Declaration.cpp src/records/RecordIO.h ;;
+    fuzz_text_roundtrip) echo src/storage/CodePage.cpp src/storage/DocumentStorage.cpp ;;
+    fuzz_soun_import | fuzz_soun_records) echo src/reference/SounImport.cpp ;;
+    fuzz_inspections | fuzz_countries) echo src/reference/CodeNameList.cpp src/reference/ReferenceFile.cpp src/reference/ReferenceXml.cpp ;;
+    fuzz_okved) echo src/reference/OkvedClassifier.cpp src/reference/OkvedChoice.cpp src/reference/ReferenceXml.cpp ;;
+    fuzz_currency_rates) echo src/reference/CurrencyRates.cpp src/reference/ReferenceXml.cpp ;;
+    fuzz_rates_daily | fuzz_rates_history | fuzz_rates_table) echo src/reference/RateInput.cpp src/reference/RatesDocument.cpp src/reference/SemicolonCsv.cpp ;;
+  esac
+}
+
+# Fills a target's corpus from its seeds and the shipped files it reads.
+prepare_corpus() {
+  local name=$1 corpus=fuzz/corpus-$1
   mkdir -p "$corpus"
   [ -d "fuzz/seeds/$name" ] && cp -n fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true
-  # The reference readers start from the files the program ships.
   case "$name" in
     fuzz_inspections) cp -n data/InspectionNumbers.xml "$corpus"/ ;;
     fuzz_countries) cp -n data/Oksm.xml "$corpus"/ ;;
     fuzz_okved) cp -n data/Sp_OKVED2.xml "$corpus"/ ;;
     fuzz_currency_rates) cp -n data/CurrencyRates.xml "$corpus"/ ;;
   esac
+  return 0
+}
+
+dict_options() {
+  local options=()
+  [ -f "fuzz/dicts/$1.dict" ] && options+=("-dict=fuzz/dicts/$1.dict")
+  case "$1" in
+    fuzz_inspections | fuzz_countries | fuzz_okved | fuzz_currency_rates | fuzz_rates_daily | fuzz_rates_history)
+      # libFuzzer takes one dictionary: the format's names and the XML tokens together.
+      cat "fuzz/dicts/$1.dict" fuzz/dicts/xml.dict > "build/$1.dict"
+      options=("-dict=build/$1.dict") ;;
+  esac
+  echo "${options[@]}"
+}
+
+targets_in() {
+  local dir=$1
+  shift
+  if [ $# -gt 0 ]; then
+    for t in "$@"; do echo "$dir/fuzz/$t"; done
+  else
+    for t in "$dir"/fuzz/fuzz_*; do [ -f "$t" ] && [ -x "$t" ] && echo "$t"; done
+  fi
+}
+
+# The declaration targets save files, and every save syncs to disk: in memory that costs nothing.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
+
+if [ "${1:-}" = "--coverage" ]; then
+  shift
+  build=build/fuzz-coverage
+  flags="-fprofile-instr-generate -fcoverage-mapping"
+  cmake --preset fuzz -B "$build" -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" > /dev/null
+  cmake --build "$build" -j"$(nproc)" > /dev/null
+  llvm_profdata=$(command -v llvm-profdata || ls /usr/bin/llvm-profdata-* | head -1)
+  llvm_cov=$(command -v llvm-cov || ls /usr/bin/llvm-cov-* | head -1)
+  printf '%-22s %8s %8s %7s\n' target lines missed cover
+  for target in $(targets_in "$build" "$@"); do
+    name=$(basename "$target")
+    prepare_corpus "$name"
+    rm -f "$build/$name".profraw "$build/$name".profdata
+    # -runs=0 replays every input of the corpus once and stops.
+    LLVM_PROFILE_FILE="$build/$name.profraw" "$target" -runs=0 "fuzz/corpus-$name" > "$build/$name.replay.log" 2>&1
+    "$llvm_profdata" merge -sparse "$build/$name.profraw" -o "$build/$name.profdata"
+    # The report names every instrumented file; only the loader's own count.
+    "$llvm_cov" report "$target" -instr-profile="$build/$name.profdata" |
+      awk -v name="$name" -v files="$(loader_files "$name")" '
+        BEGIN { n = split(files, f, " "); for (i = 1; i <= n; ++i) own[f[i]] = 1 }
+        ($1 in own) { lines += $8; missed += $9 }
+        END { printf "%-22s %8d %8d %6.1f%%\n", name, lines, missed, lines ? 100 * (lines - missed) / lines : 0 }'
+  done
+  # A file several targets load (the rates formats share their reader) counts what all of them reach.
+  profiles=() objects=() own=""
+  for target in $(targets_in "$build" "$@"); do
+    name=$(basename "$target")
+    profiles+=("$build/$name.profdata")
+    objects+=(-object "$target")
+    own="$own $(loader_files "$name")"
+  done
+  "$llvm_profdata" merge -sparse "${profiles[@]}" -o "$build/all.profdata"
+  echo
+  printf '%-40s %8s %8s %7s\n' "file (all targets)" lines missed cover
+  "$llvm_cov" report "${objects[@]:1}" -instr-profile="$build/all.profdata" |
+    awk -v files="$own" '
+      BEGIN { n = split(files, f, " "); for (i = 1; i <= n; ++i) own[f[i]] = 1 }
+      ($1 in own) && !seen[$1]++ { printf "%-40s %8d %8d %6.1f%%\n", $1, $8, $9, $8 ? 100 * ($8 - $9) / $8 : 0 }'
+  exit 0
+fi
+
+seconds=60
+if [[ "${1:-}" =~ ^[0-9]+$ ]]; then
+  seconds=$1
+  shift
+fi
+for target in $(targets_in build/fuzz "$@"); do
+  name=$(basename "$target")
+  prepare_corpus "$name"
   echo "== $name ($seconds s)"
-  "$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 2>&1 | tail -n 12
+  # shellcheck disable=SC2046
+  "$target" "fuzz/corpus-$name" $(dict_options "$name") -max_total_time="$seconds" -rss_limit_mb=2048 \
+    -timeout=10 -print_final_stats=1 2>&1 | tail -n 12
 done

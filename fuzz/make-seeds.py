@@ -1,0 +1,148 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets under fuzz/seeds/<target>/.
+
+Every seed is an input the loader reads to its end: the fuzzer starts from the loader's heart (the record
+loop, the field decoding, the writing) instead of spending millions of runs on getting past a header.
+Run from the repository's root; the output is deterministic, so the checked-in seeds are its result.
+"""
+import os
+import struct
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+SEEDS = os.path.join(ROOT, "fuzz", "seeds")
+
+
+def write(target, name, data):
+    folder = os.path.join(SEEDS, target)
+    os.makedirs(folder, exist_ok=True)
+    if isinstance(data, str):
+        data = data.encode("cp1251")
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
+# ---- the tax authority's directory table (dBASE III, code page 866) ---------------------------------
+RECORD = 1194
+
+
+def descriptor(name, kind, length):
+    return name.encode("ascii").ljust(11, b"\0") + kind.encode("ascii") + b"\0" * 4 + bytes([length]) + b"\0" * 15
+
+
+def dbf(records, count=None, backlink=False, fields=(("CODE", "C", 4), ("NAME", "C", 250))):
+    descriptors = b"".join(descriptor(*f) for f in fields)
+    header_length = 32 + len(descriptors) + 1 + (263 if backlink else 0)
+    header = bytearray(32)
+    header[0] = 0x30 if backlink else 0x03
+    header[1:4] = bytes([111, 2, 1])  # last update: 2011-02-01
+    struct.pack_into("<IHH", header, 4, len(records) if count is None else count, header_length, RECORD)
+    table = bytes(header) + descriptors + b"\r" + (b"\0" * 263 if backlink else b"")
+    return table + b"".join(records) + b"\x1a"
+
+
+def record(code, name, flag=b"1", reserved=b"", closed=b"", deleted=False, pad=b" "):
+    r = bytearray(pad * RECORD)
+    r[0:1] = b"*" if deleted else b" "
+    r[1:1 + len(code)] = code.encode("cp866")
+    r[7:7 + len(reserved)] = reserved
+    encoded = name.encode("cp866")
+    r[161:161 + len(encoded)] = encoded
+    r[411:412] = flag
+    r[934:934 + len(closed)] = closed
+    return bytes(r)
+
+
+def soun_seeds():
+    offices = [
+        record("7701", "Инспекция ФНС России № 1 по г.Москве"),
+        record("7700", "Управление ФНС России по г.Москве"),  # a regional office: no "00" codes
+        record("7702", "Инспекция ФНС России № 2 по г.Москве", reserved=b"7702000000"),
+        record("7703", "Инспекция ФНС России № 3 по г.Москве", flag=b"2"),
+        record("7704", "Инспекция ФНС России № 4 по г.Москве", closed=b"01.01.2010"),
+        record("7705", 'Межрайонная ИФНС России № 5 "Ёлки" & <Ко>', deleted=True),
+        record("7801", "ИФНС России по Адмиралтейскому району Санкт-Петербурга", pad=b"\0"),
+    ]
+    write("fuzz_soun_import", "offices.dbf", dbf(offices))
+    write("fuzz_soun_import", "foxpro.dbf", dbf(offices[:3], backlink=True))
+    # The last record cut short, and a header claiming more records than the table holds.
+    write("fuzz_soun_import", "short-last.dbf", dbf(offices[:2] + [offices[2][:600]]))
+    write("fuzz_soun_import", "count-beyond.dbf", dbf(offices[:2], count=5)[:-1])
+    write("fuzz_soun_import", "many-fields.dbf",
+          dbf(offices[:1], fields=[("F%d" % i, "C", 100) for i in range(12)]))
+    # The structure-aware target builds the header itself. Its input: the records' first 420 bytes from
+    # the front; from the back (read last byte first) the descriptor count, the backlink, the count's
+    # skew, where the last record is cut (two bytes, high first) and one "closed" choice per record.
+    def structured(prefixes, closed, fields, backlink, skew, cut):
+        tail = bytes(reversed(closed)) + bytes([cut & 0xFF, cut >> 8, skew, backlink, fields])
+        return b"".join(p[:420] for p in prefixes) + tail
+    write("fuzz_soun_records", "offices.bin", structured(offices, [0, 0, 0, 0, 1, 0, 0], 1, 0, 1, 2000))
+    write("fuzz_soun_records", "short-last.bin", structured(offices[:3], [0, 0, 0], 2, 1, 0, 700))
+
+
+# ---- the reference files (XML, windows-1251) --------------------------------------------------------
+DECLARATION = '<?xml version="1.0" encoding="windows-1251"?>\n'
+
+
+def reference_seeds():
+    write("fuzz_inspections", "inspections.xml", DECLARATION +
+          '<Inspections Version="00" Date="01.01.2011">\n'
+          '\t<Inspection Code="0000">Федеральная налоговая служба</Inspection>\n'
+          '\t<Inspection Code="7701">Инспекция ФНС России № 1 по г.Москве</Inspection>\n'
+          '\t<Inspection Code="7801"><![CDATA[ИФНС & Ко]]></Inspection>\n'
+          '\t<!-- a comment -->\n'
+          '\t<Inspection Code="9901">Межрайонная &amp; &#1048;ФНС &lt;№ 1&gt;</Inspection>\n'
+          '</Inspections>\n')
+    write("fuzz_inspections", "utf8.xml",
+          ('<?xml version="1.0" encoding="UTF-8"?>\n<Inspections><Inspection Code="5001">'
+           'Инспекция по Новосибирску</Inspection></Inspections>\n').encode("utf-8"))
+    write("fuzz_inspections", "nodeclaration.xml",
+          '<Inspections><Inspection Code="0101">Инспекция</Inspection><Inspection/></Inspections>')
+    write("fuzz_countries", "oksm.xml", DECLARATION +
+          '<Oksm>\n\t<Country Code="004">АФГАНИСТАН</Country>\n\t<Country Code="643">РОССИЯ</Country>\n'
+          '\t<Country Code="840">СОЕДИНЕННЫЕ ШТАТЫ</Country>\n</Oksm>\n')
+    items = [("1", "A", "A", "СЕЛЬСКОЕ ХОЗЯЙСТВО"), ("2", "A01", "01", "Сельское хозяйство"),
+             ("3", "A01.1", "01.1", "Растениеводство"), ("4", "A01.11", "01.11", "Зерновые"),
+             ("5", "A01.11.1", "01.11.1", "Зерно"), ("1", "K", "K", "ОПЕРАЦИИ С НЕДВИЖИМЫМ ИМУЩЕСТВОМ"),
+             ("2", "K72", "72", "Деятельность, связанная с ЭВМ"), ("3", "K72.2", "72.2", "Программы")]
+    write("fuzz_okved", "okved.xml", DECLARATION + "<OKVED>\n" + "".join(
+        '\t<Item GRUP="%s" Kod="%s" OKVED="%s" Name="%s" />\n' % i for i in items) + "</OKVED>\n")
+    write("fuzz_currency_rates", "rates.xml", DECLARATION +
+          '<CurrencyRates>\n'
+          '\t<Currency Code="840" Name="Доллар США" Quantity="1" Id="R01235">\n'
+          '\t\t<Rate Date="31.12.2009" Rate="30.2442" />\n\t\t<Rate Date="01.01.2010" Rate="30.1851" />\n'
+          '\t\t<Rate Date="1.2.2010" Rate="30,0000" />\n\t</Currency>\n'
+          '\t<Currency Code="392" Name="Японских иен" Quantity="100" Id="R01820">\n'
+          '\t\t<Rate Date="12.01.2010" Rate="31.8626" />\n\t</Currency>\n'
+          '\t<Currency Code="985" Name="Польский злотый" Quantity="10" Id="R01565">\n'
+          '\t\t<Rate Date="24.04.2010" Rate="99.8475" />\n\t</Currency>\n'
+          '</CurrencyRates>\n')
+
+
+def encoding_shapes(target, root, body):
+    """The same document in every spelling the readers meet: declared windows-1251 or UTF-8, a byte-order
+    mark, no declaration at all, single quotes; and two it must refuse: cut short, and without a root."""
+    text = "<%s>%s</%s>\n" % (root, body, root)
+    write(target, "shape-cp1251.xml", DECLARATION + text)
+    write(target, "shape-utf8.xml", ('<?xml version="1.0" encoding="utf-8"?>\n' + text).encode("utf-8"))
+    write(target, "shape-bom.xml", b"\xef\xbb\xbf" + text.encode("utf-8"))
+    write(target, "shape-plain-utf8.xml", text.encode("utf-8"))
+    write(target, "shape-plain-cp1251.xml", text)
+    write(target, "shape-single-quotes.xml", "<?xml version='1.0' encoding='windows-1251'?>" + text)
+    write(target, "shape-charref.xml", DECLARATION + text.replace(">", ">&#1048;&amp;", 2))
+    write(target, "shape-cut.xml", (DECLARATION + text)[:len(DECLARATION) + len(text) // 2])
+    write(target, "shape-no-root.xml", DECLARATION + "<!-- nothing -->\n")
+
+
+def main():
+    soun_seeds()
+    reference_seeds()
+    encoding_shapes("fuzz_inspections", "Inspections", '<Inspection Code="7701">ИФНС № 1</Inspection>')
+    encoding_shapes("fuzz_countries", "Oksm", '<Country Code="643">РОССИЯ</Country>')
+    encoding_shapes("fuzz_okved", "OKVED", '<Item GRUP="1" Kod="A" OKVED="A" Name="СЕЛЬСКОЕ ХОЗЯЙСТВО"/>')
+    encoding_shapes("fuzz_currency_rates", "CurrencyRates",
+                    '<Currency Code="840" Name="Доллар" Quantity="1"><Rate Date="01.01.2010" Rate="30.1851"/>'
+                    '</Currency>')
+
+
+if __name__ == "__main__":
+    main()
