@@ -1,5 +1,7 @@
 #include "support/ScreenTestSupport.h"
+#include "support/TaxpayerThroughScreens.h"
 #include "support/ValidDeclaration.h"
+#include "support/WorkedExampleExport.h"
 
 #include "checks/ScreenPositions.h"
 #include "computation/PayableRefundable.h"
@@ -171,6 +173,7 @@ private slots:
         ModalScript modals;
         modals.Then(ModalScript::Pick(QStringLiteral("7701")));
         Click("bnInspection");
+        TaxpayerThroughScreens::Fill(*this, modals);
         const QString path = files.filePath(QStringLiteral("resident.kv0"));
         prompts->saveNames.enqueue(path);
         form->Action(QStringLiteral("acSave"))->trigger();
@@ -256,6 +259,12 @@ private slots:
 
         form->Action(QStringLiteral("acSave"))->trigger();
         QVERIFY(form->Saved());
+        // "Экспорт в xml" and the console give the same, hand-checked document.
+        const QByteArray exported = WorkedExampleExport::FromWindow(*form, services, *prompts);
+        QVERIFY(!exported.isEmpty());
+        QCOMPARE(exported,
+                 WorkedExampleExport::Golden(QStringLiteral("endtoend-income-resident.xml"), exported));
+        QCOMPARE(WorkedExampleExport::FromConsole(path), exported);
 
         OpenFile(path);
         const mTDeclaration& d = Decl();
@@ -300,8 +309,9 @@ private slots:
         for (const kTSvodSumList6Row& row : sum.List6.Rows)
             rows << row.PaySign + QLatin1Char(' ') + row.KBK + QLatin1Char(' ') + row.Okato +
                         QLatin1Char(' ') + AmountFieldText(row.Amount);
-        QCOMPARE(rows, (QStringList{"3 18210102030011000110  0", "2 18210102010011000110 28401000000 1400",
-                                    "3 18210102030011000110  0"}));
+        QCOMPARE(rows, (QStringList{"3 18210102030011000110 28401000000 0",
+                                    "2 18210102010011000110 28401000000 1400",
+                                    "3 18210102030011000110 28401000000 0"}));
 
         ClickSection(Section::RussianIncome);
         QVERIFY(form->Saved());
