@@ -1,3 +1,4 @@
+#include "support/EntryDialogs.h"
 #include "support/ScreenTestSupport.h"
 #include "support/TaxpayerThroughScreens.h"
 #include "support/ValidDeclaration.h"
@@ -21,73 +22,7 @@
 
 namespace {
 
-const QString OrgInn = QStringLiteral("6950123450");
-const QString Kpp = QStringLiteral("695001001");
-const QString Okato = QStringLiteral("28401000000");
-
-QLineEdit* Field(QWidget* w, const QString& name) {
-    auto* e = w->findChild<QLineEdit*>(name);
-    if (!e) qFatal("no field %s", qPrintable(name));
-    return e;
-}
-
-// Types over whatever the field holds, as a user who selects it first.
-void RetypeIn(QWidget* w, const QString& name, const QString& text) {
-    QLineEdit* e = Field(w, name);
-    e->setFocus();
-    e->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(e, Qt::Key_Backspace);
-        return;
-    }
-    TypeText(e, text);
-}
-
-void Press(QWidget* w, const QString& button) {
-    auto* b = w->findChild<QPushButton*>(button);
-    if (!b) qFatal("no button %s", qPrintable(button));
-    b->click();
-}
-
-// Opens a picker with the dialog's "..." button and answers it with action.
-void PickWith(QWidget* dialog, const QString& button, const ModalScript::Action& action) {
-    ModalScript inner;
-    inner.Then(action);
-    Press(dialog, button);
-}
-
-// Answers a payer dialog: the payer, then "Да".
-// Check dialogs the payer's check shows are answered in turn by answers.
-ModalScript::Action Payer(const QString& name, const QString& inn, bool primary = false,
-                          const QList<ModalScript::Action>& answers = {}) {
-    return [=](QDialog* d) {
-        RetypeIn(d, QStringLiteral("meSourseName"), name);
-        RetypeIn(d, QStringLiteral("meINN"), inn);
-        RetypeIn(d, QStringLiteral("meKPP"), Kpp);
-        RetypeIn(d, QStringLiteral("meOKATO"), Okato);
-        if (primary) ClickOn(d->findChild<QCheckBox*>(QStringLiteral("chbPrimaryWorkplase")));
-        ModalScript checks;
-        for (const ModalScript::Action& a : answers)
-            checks.Then(a);
-        Press(d, QStringLiteral("bnYes"));
-        QCOMPARE(checks.unanswered, 0);
-        QVERIFY(checks.Done());
-    };
-}
-
-// Answers the income line dialog: the income code and amount, the deduction, the month, then "Да".
-ModalScript::Action Line(const QString& income, const QString& amount, const QString& month,
-                         const QString& deduction = QString()) {
-    return [=](QDialog* d) {
-        PickWith(d, QStringLiteral("bnIncomeCode"), ModalScript::Pick(income));
-        RetypeIn(d, QStringLiteral("meIncomeSum"), amount);
-        if (!deduction.isEmpty()) PickWith(d, QStringLiteral("bnDeductCode"), ModalScript::Pick(deduction));
-        if (!month.isEmpty()) RetypeIn(d, QStringLiteral("mePropSale"), month);
-        ModalScript unexpected; // a check dialog would be closed, and the line left out
-        Press(d, QStringLiteral("bnYes"));
-        QCOMPARE(unexpected.seen.size(), 0);
-    };
-}
+using namespace EntryDialogs;
 
 // The codes a picker lists; then it is cancelled.
 ModalScript::Action ListCodes(QStringList& codes) {
@@ -221,16 +156,9 @@ private slots:
         Click("fbDividends");
         QVERIFY(W<TFlashButton>("fbDividends")->Down());
         QCOMPARE(Screen()->CurrentSubScreenKind(), int(RussianIncomeSubScreen::Dividends));
-        modals.Then(ModalScript::Shot(QStringLiteral("income-dividend-dialog"), [](QDialog* d) {
-            RetypeIn(d, QStringLiteral("meSourseName"), QStringLiteral("ОАО \"Завод\""));
-            RetypeIn(d, QStringLiteral("meINN"), OrgInn);
-            RetypeIn(d, QStringLiteral("meKPP"), Kpp);
-            RetypeIn(d, QStringLiteral("meOKATO"), Okato);
-            RetypeIn(d, QStringLiteral("meDividendSum"), QStringLiteral("20000"));
-            RetypeIn(d, QStringLiteral("meTaxableSum"), QStringLiteral("20000"));
-            RetypeIn(d, QStringLiteral("meTaxWithheld"), QStringLiteral("1800"));
-            Press(d, QStringLiteral("bnYes"));
-        }));
+        modals.Then(ModalScript::Shot(QStringLiteral("income-dividend-dialog"),
+                                      Dividends(QStringLiteral("ОАО \"Завод\""), QStringLiteral("20000"),
+                                                QStringLiteral("20000"), QStringLiteral("1800"))));
         Click("fbAddSource");
         QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("20000"));
         QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("1800"));
@@ -238,17 +166,10 @@ private slots:
         SaveShot(form.get(), QStringLiteral("income-dividends-filled"));
 
         Click("fb35Percent");
-        modals.Then(ModalScript::Shot(QStringLiteral("income-35-dialog"), [](QDialog* d) {
-            RetypeIn(d, QStringLiteral("meSourseName"), QStringLiteral("ООО \"Реклама\""));
-            RetypeIn(d, QStringLiteral("meINN"), OrgInn);
-            RetypeIn(d, QStringLiteral("meKPP"), Kpp);
-            RetypeIn(d, QStringLiteral("meOKATO"), Okato);
-            PickWith(d, QStringLiteral("bnIncomeCode"), ModalScript::Pick(QStringLiteral("2740")));
-            RetypeIn(d, QStringLiteral("meIncomeSum"), QStringLiteral("10000"));
-            PickWith(d, QStringLiteral("bnDeductCode"), ModalScript::Pick(QStringLiteral("505")));
-            RetypeIn(d, QStringLiteral("meTaxWithheld"), QStringLiteral("3500"));
-            Press(d, QStringLiteral("bnYes"));
-        }));
+        modals.Then(ModalScript::Shot(QStringLiteral("income-35-dialog"),
+                                      Income35(QStringLiteral("ООО \"Реклама\""), QStringLiteral("2740"),
+                                               QStringLiteral("10000"), QStringLiteral("505"),
+                                               QStringLiteral("3500"))));
         Click("fbAddSource");
         QCOMPARE(Text("pnIncomeCode"), QStringLiteral("2740"));
         QCOMPARE(Text("pnDeductionAmount"), QStringLiteral("4000"));
@@ -373,16 +294,8 @@ private slots:
         SaveShot(form.get(), QStringLiteral("income-nonresident-30-filled"));
 
         Click("fbDividends");
-        modals.Then([](QDialog* d) {
-            RetypeIn(d, QStringLiteral("meSourseName"), QStringLiteral("ОАО \"Завод\""));
-            RetypeIn(d, QStringLiteral("meINN"), OrgInn);
-            RetypeIn(d, QStringLiteral("meKPP"), Kpp);
-            RetypeIn(d, QStringLiteral("meOKATO"), Okato);
-            RetypeIn(d, QStringLiteral("meDividendSum"), QStringLiteral("50000"));
-            RetypeIn(d, QStringLiteral("meTaxableSum"), QStringLiteral("50000"));
-            RetypeIn(d, QStringLiteral("meTaxWithheld"), QStringLiteral("7500"));
-            Press(d, QStringLiteral("bnYes"));
-        });
+        modals.Then(Dividends(QStringLiteral("ОАО \"Завод\""), QStringLiteral("50000"), QStringLiteral("50000"),
+                              QStringLiteral("7500")));
         Click("fbAddSource");
         QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("7500"));
         QVERIFY(modals.Done());
