@@ -175,25 +175,6 @@ class TestDeductionScreens : public QObject, MainWindowProbe {
         QCOMPARE(exported, WorkedExampleExport::Golden(golden, exported));
         QCOMPARE(WorkedExampleExport::FromConsole(path), exported);
     }
-    // The return as computed from the saved file (the window holds the file: a copy is read).
-    std::unique_ptr<kTSvodSum> Computed() {
-        const QString path = form->DocumentFileName();
-        const QString copy = path + QStringLiteral(".read");
-        QFile::remove(copy);
-        QFile::copy(path, copy);
-        mTDeclaration d;
-        d.LoadFromFile(copy);
-        auto sum = std::make_unique<kTSvodSum>();
-        if (!sum->Compute(d)) return nullptr;
-        return sum;
-    }
-    static QStringList PayRows(const kTSvodSum& sum) {
-        QStringList rows;
-        for (const kTSvodSumList6Row& row : sum.List6.Rows)
-            rows << row.PaySign + QLatin1Char(' ') + row.KBK + QLatin1Char(' ') + row.Okato +
-                        QLatin1Char(' ') + AmountFieldText(row.Amount);
-        return rows;
-    }
 
 private slots:
     void initTestCase() {
@@ -644,13 +625,14 @@ private slots:
         QCOMPARE(modals.unanswered, 0);
         SaveAndExport(QStringLiteral("flat.kv0"), QStringLiteral("endtoend-deductions-flat.xml"));
 
-        const auto sum = Computed();
+        const auto sum = WorkedExampleExport::Computed(form->DocumentFileName());
         QVERIFY(sum);
         QCOMPARE(sum->List1.IncomeTotal, Money::FromUnits(600000));
         QCOMPARE(sum->List1.ExpensesDeductions, Money::FromUnits(600000));
         QCOMPARE(sum->List1.TaxBase, Money());
         QCOMPARE(sum->List1.Refundable, Money::FromUnits(77350));
-        QCOMPARE(PayRows(*sum), QStringList{QStringLiteral("2 18210102010011000110 28401000000 77350")});
+        QCOMPARE(WorkedExampleExport::PaymentRows(*sum),
+                 QStringList{QStringLiteral("2 18210102010011000110 28401000000 77350")});
     }
 
     // An employee with a second child from July, a pension contract partly deducted by the employer, a
@@ -691,7 +673,7 @@ private slots:
         Social();
         QCOMPARE(Rows("lvChildEducation"), QStringList{QStringLiteral("50000")});
 
-        const auto sum = Computed();
+        const auto sum = WorkedExampleExport::Computed(form->DocumentFileName());
         QVERIFY(sum);
         QCOMPARE(sum->List1.ExpensesDeductions, Money::FromUnits(88400));
         QCOMPARE(sum->List1.TaxBase, Money::FromUnits(391600));
@@ -701,8 +683,9 @@ private slots:
         QCOMPARE(sum->List3.TaxComputed, Money::FromUnits(7000));
         QCOMPARE(sum->List3.PaidOnNotices, Money::FromUnits(7000));
         QCOMPARE(sum->List3.Payable, Money());
-        QCOMPARE(PayRows(*sum), (QStringList{QStringLiteral("2 18210102010011000110 28401000000 9100"),
-                                             QStringLiteral("3 18210102030011000110 28401000000 0")}));
+        QCOMPARE(WorkedExampleExport::PaymentRows(*sum),
+                 (QStringList{QStringLiteral("2 18210102010011000110 28401000000 9100"),
+                              QStringLiteral("3 18210102030011000110 28401000000 0")}));
     }
 
     // The securities losses, built although no button leads there: shown, stored, nothing to check.

@@ -209,27 +209,19 @@ private slots:
 
         // What the entered income comes to (the standard deductions stay at their defaults, and
         // January's 50 000 already exceeds 40 000, so they give nothing).
-        // The window still holds its file: read a copy.
-        const QString copy = path + QStringLiteral(".read");
-        QVERIFY(QFile::copy(path, copy));
-        mTDeclaration computed;
-        computed.LoadFromFile(copy);
-        kTSvodSum sum;
-        QVERIFY(sum.Compute(computed));
-        QCOMPARE(sum.List1.IncomeTotal, Rub(610000));
-        QCOMPARE(sum.List1.TaxBase, Rub(606000));
-        QCOMPARE(sum.List1.TaxComputed, Rub(78780));
-        QCOMPARE(sum.List1.TaxWithheld, Rub(78780));
-        QCOMPARE(sum.List3.IncomeTotal, Rub(10000));
-        QCOMPARE(sum.List3.TaxBase, Rub(6000));
-        QCOMPARE(sum.List3.TaxComputed, Rub(2100));
-        QCOMPARE(sum.List3.Refundable, Rub(1400));
-        QCOMPARE(sum.List4.TaxBase, Rub(20000));
-        QCOMPARE(sum.List4.TaxComputed, Rub(1800));
-        QStringList rows;
-        for (const kTSvodSumList6Row& row : sum.List6.Rows)
-            rows << row.PaySign + QLatin1Char(' ') + row.KBK + QLatin1Char(' ') + row.Okato +
-                        QLatin1Char(' ') + AmountFieldText(row.Amount);
+        const auto sum = WorkedExampleExport::Computed(path);
+        QVERIFY(sum);
+        QCOMPARE(sum->List1.IncomeTotal, Rub(610000));
+        QCOMPARE(sum->List1.TaxBase, Rub(606000));
+        QCOMPARE(sum->List1.TaxComputed, Rub(78780));
+        QCOMPARE(sum->List1.TaxWithheld, Rub(78780));
+        QCOMPARE(sum->List3.IncomeTotal, Rub(10000));
+        QCOMPARE(sum->List3.TaxBase, Rub(6000));
+        QCOMPARE(sum->List3.TaxComputed, Rub(2100));
+        QCOMPARE(sum->List3.Refundable, Rub(1400));
+        QCOMPARE(sum->List4.TaxBase, Rub(20000));
+        QCOMPARE(sum->List4.TaxComputed, Rub(1800));
+        const QStringList rows = WorkedExampleExport::PaymentRows(*sum);
         QCOMPARE(rows, (QStringList{"3 18210102030011000110 28401000000 0",
                                     "2 18210102010011000110 28401000000 1400",
                                     "3 18210102030011000110 28401000000 0"}));
@@ -294,8 +286,8 @@ private slots:
         SaveShot(form.get(), QStringLiteral("income-nonresident-30-filled"));
 
         Click("fbDividends");
-        modals.Then(Dividends(QStringLiteral("ОАО \"Завод\""), QStringLiteral("50000"), QStringLiteral("50000"),
-                              QStringLiteral("7500")));
+        modals.Then(Dividends(QStringLiteral("ОАО \"Завод\""), QStringLiteral("50000"),
+                              QStringLiteral("50000"), QStringLiteral("7500")));
         Click("fbAddSource");
         QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("7500"));
         QVERIFY(modals.Done());
@@ -314,27 +306,21 @@ private slots:
         const mTDeclaration& d = Decl();
         QCOMPARE(d.IncomeSources13NR.At(0)->IncomeTotal, Rub(2400000));
         QCOMPARE(d.IncomeSources13.At(0)->Line(0)->Month, quint16(1));
-        // The window still holds its file: the figures are computed from a copy.
-        const QString copy = path + QStringLiteral(".read");
-        QVERIFY(QFile::copy(path, copy));
-        mTDeclaration computed;
-        computed.LoadFromFile(copy);
-        kTSvodSum sum;
-        QVERIFY(sum.Compute(computed));
-        QCOMPARE(sum.List1.TaxBase, Rub(2400000));
-        QCOMPARE(sum.List1.TaxComputed, Rub(312000));
-        QCOMPARE(sum.List1.TaxWithheld, Rub(312000));
-        QCOMPARE(sum.List2.TaxBase, Rub(100000));
-        QCOMPARE(sum.List2.TaxComputed, Rub(30000));
-        QCOMPARE(sum.List2.TaxWithheld, Rub(30000));
-        QCOMPARE(sum.List5.TaxBase, Rub(50000));
-        QCOMPARE(sum.List5.TaxComputed, Rub(7500));
-        QCOMPARE(sum.List5.TaxWithheld, Rub(7500));
-        QStringList rows;
-        for (const kTSvodSumList6Row& row : sum.List6.Rows)
-            rows << row.PaySign + QLatin1Char(' ') + row.KBK + QLatin1Char(' ') + AmountFieldText(row.Amount);
-        QCOMPARE(rows, (QStringList{"3 18210102030011000110 0", "3 18210102030011000110 0",
-                                    "3 18210102030011000110 0"}));
+        const auto sum = WorkedExampleExport::Computed(path);
+        QVERIFY(sum);
+        QCOMPARE(sum->List1.TaxBase, Rub(2400000));
+        QCOMPARE(sum->List1.TaxComputed, Rub(312000));
+        QCOMPARE(sum->List1.TaxWithheld, Rub(312000));
+        QCOMPARE(sum->List2.TaxBase, Rub(100000));
+        QCOMPARE(sum->List2.TaxComputed, Rub(30000));
+        QCOMPARE(sum->List2.TaxWithheld, Rub(30000));
+        QCOMPARE(sum->List5.TaxBase, Rub(50000));
+        QCOMPARE(sum->List5.TaxComputed, Rub(7500));
+        QCOMPARE(sum->List5.TaxWithheld, Rub(7500));
+        const QStringList rows = WorkedExampleExport::PaymentRows(*sum);
+        QCOMPARE(rows,
+                 (QStringList{"3 18210102030011000110 28401000000 0", "3 18210102030011000110 28401000000 0",
+                              "3 18210102030011000110 28401000000 0"}));
     }
 
     // The container by kind of return: its buttons, the first button's caption, the sub-screen shown.
