@@ -45,6 +45,10 @@ enum class ExplainRounding : quint8 {
 // One input of a step: the amount of another step, a value of the declaration, or a figure the law
 // fixes (a limit or a rate), which has neither.
 struct ExplainTerm {
+    ExplainTerm() = default;
+    ExplainTerm(const QString& label, Money amount, bool minus, qint32 step, const RecordRef& record)
+        : Label(label), Amount(amount), Minus(minus), Step(step), Record(record) {}
+
     QString Label; // as the formula names it: "доход", "вычеты"
     Money Amount;
     bool Minus = false;
@@ -54,6 +58,9 @@ struct ExplainTerm {
 
 // One step of the explanation.
 struct ExplainStep {
+    ExplainStep() = default;
+    ExplainStep(const QString& title, ExplainOp op) : Title(title), Op(op) {}
+
     QString Title;
     QString Note; // what else the taxpayer should know: the month a limit was passed, a source's codes
     QString Rule; // the law and its limit or rate: "ст. 220 п. 1 пп. 1 НК РФ: не более 250 000 руб."

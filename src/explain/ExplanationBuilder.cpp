@@ -8,9 +8,7 @@ void ExplanationBuilder::Reserve(size_t steps, size_t terms) {
 
 ExplanationBuilder::StepId ExplanationBuilder::Open(const QString& title, ExplainOp op) {
     const StepId id = StepId(out_.steps_.size());
-    ExplainStep& step = out_.steps_.emplace_back();
-    step.Title = title;
-    step.Op = op;
+    ExplainStep& step = out_.steps_.emplace_back(title, op);
     step.parent_ = open_.empty() ? -1 : open_.back().step;
     if (!open_.empty()) {
         OpenStep& parent = open_.back();
@@ -28,11 +26,16 @@ ExplanationBuilder::StepId ExplanationBuilder::Open(const QString& title, Explai
     return id;
 }
 
-ExplainTerm& ExplanationBuilder::NewTerm() {
+void ExplanationBuilder::AddTerm(const QString& label, Money amount, bool minus, qint32 step,
+                                 const RecordRef& record) {
+    // Built in place: the explanation holds thousands of inputs, and each is written once.
     OpenStep& open = open_.back();
-    if (!open.direct) return pending_.emplace_back();
+    if (!open.direct) {
+        pending_.emplace_back(label, amount, minus, step, record);
+        return;
+    }
     if (open.directCount++ == 0) open.firstDirect = out_.terms_.size();
-    return out_.terms_.emplace_back();
+    out_.terms_.emplace_back(label, amount, minus, step, record);
 }
 
 std::span<const ExplainTerm> ExplanationBuilder::OpenTerms() const {
@@ -42,18 +45,11 @@ std::span<const ExplainTerm> ExplanationBuilder::OpenTerms() const {
 }
 
 void ExplanationBuilder::Add(const QString& label, Money amount, bool minus) {
-    ExplainTerm& term = NewTerm();
-    term.Label = label;
-    term.Amount = amount;
-    term.Minus = minus;
+    AddTerm(label, amount, minus, -1, {});
 }
 
 void ExplanationBuilder::Add(const QString& label, const RecordRef& record, Money amount, bool minus) {
-    ExplainTerm& term = NewTerm();
-    term.Label = label;
-    term.Amount = amount;
-    term.Minus = minus;
-    term.Record = record;
+    AddTerm(label, amount, minus, -1, record);
 }
 
 void ExplanationBuilder::Name(const RecordRef& record) {
@@ -61,12 +57,8 @@ void ExplanationBuilder::Name(const RecordRef& record) {
 }
 
 void ExplanationBuilder::AddStep(StepId step, bool minus, const QString& label) {
-    const Money amount = out_.steps_[size_t(step)].Amount;
-    ExplainTerm& term = NewTerm();
-    term.Label = label; // empty: the step's title names it (see Explanation::LabelOf)
-    term.Amount = amount;
-    term.Minus = minus;
-    term.Step = step;
+    // An empty label: the step's title names it (see Explanation::LabelOf).
+    AddTerm(label, out_.steps_[size_t(step)].Amount, minus, step, {});
 }
 
 ExplanationBuilder::StepId ExplanationBuilder::Commit() {

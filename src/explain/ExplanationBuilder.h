@@ -40,7 +40,7 @@ public:
 
 private:
     StepId Commit();
-    ExplainTerm& NewTerm();
+    void AddTerm(const QString& label, Money amount, bool minus, qint32 step, const RecordRef& record);
     std::span<const ExplainTerm> OpenTerms() const;
 
     // A step's inputs go straight to the explanation while no step of its own is opened among them;

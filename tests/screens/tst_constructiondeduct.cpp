@@ -62,15 +62,6 @@ class TestConstructionDeduct : public QObject, MainWindowProbe {
         QVERIFY(Screen());
         QVERIFY(form->Saved());
     }
-    // Chooses an item of a list from the keyboard, as a user would.
-    void Choose(const char* list, int item) const {
-        auto* cb = W<QComboBox>(list);
-        cb->setFocus();
-        while (cb->currentIndex() < item)
-            QTest::keyClick(cb, Qt::Key_Down);
-        while (cb->currentIndex() > item)
-            QTest::keyClick(cb, Qt::Key_Up);
-    }
     QString Focused() const { return form->focusWidget() ? form->focusWidget()->objectName() : QString(); }
     // Leaves for the taxpayer's section; true when the switch went through.
     bool Leave() const {

@@ -1,8 +1,12 @@
+#include "support/EntryDialogs.h"
 #include "support/ScreenTestSupport.h"
+#include "support/TaxpayerThroughScreens.h"
 #include "support/ValidDeclaration.h"
+#include "support/WorkedExampleExport.h"
 
 #include "checks/FaultNavigation.h"
 #include "checks/ScreenPositions.h"
+#include "computation/SvodSum.h"
 #include "controls/DatePicker.h"
 #include "controls/FlashButton.h"
 #include "controls/MaskedEdit.h"
@@ -12,6 +16,7 @@
 #include "screens/deductions/FrameDeductData.h"
 #include "screens/deductions/FramePensDeduct.h"
 #include "screens/deductions/FrameStandartDeduct.h"
+#include "storage/AmountText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,6 +24,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 
 namespace {
 
@@ -132,6 +138,42 @@ class TestDeductionScreens : public QObject, MainWindowProbe {
         Click("fbPensDeduct");
         QCOMPARE(Screen()->CurrentSubScreenKind(), int(DeductionsSubScreen::Social));
         if (Box("chbGrantSocial")->isChecked() != granted) Click("chbGrantSocial");
+    }
+
+    // A new declaration from "Создать": the tax office chosen and the taxpayer entered on their screens.
+    void FromScratch(ModalScript& modals) {
+        form.reset(); // the old window lets go of its file first
+        form = std::make_unique<TFormMain>(QStringList{}, &services);
+        QVERIFY(ShowActive(form.get()));
+        modals.Then(ModalScript::Pick(QStringLiteral("7701")));
+        Click("bnInspection");
+        TaxpayerThroughScreens::Fill(*this, modals);
+    }
+    // The employer's certificate on the 13 % income screen: the same salary every month, the source
+    // ticked for the standard deductions, and the certificate's totals.
+    void Salary(ModalScript& modals, const QString& monthly, const QString& taxable, const QString& tax) {
+        using namespace EntryDialogs;
+        ClickSection(Section::RussianIncome);
+        modals.Then(Payer(QStringLiteral("ООО \"Ромашка\""), OrgInn, true));
+        Click("fbAddSource");
+        modals.Then(Line(QStringLiteral("2000"), monthly, QStringLiteral("1")));
+        Click("fbAddIncome");
+        for (int i = 0; i < 11; ++i)
+            Click("fbRepeatIncome");
+        Type("meTaxableIncome", taxable);
+        Type("meTaxComputed", tax);
+        Type("meTaxWithheld", tax);
+    }
+    // Saved, then exported by "Экспорт в xml" and by the console: both give the checked-in document.
+    void SaveAndExport(const QString& name, const QString& golden) {
+        const QString path = files.filePath(name);
+        prompts->saveNames.enqueue(path);
+        form->Action(QStringLiteral("acSave"))->trigger();
+        QVERIFY(form->Saved());
+        const QByteArray exported = WorkedExampleExport::FromWindow(*form, services, *prompts);
+        QVERIFY(!exported.isEmpty());
+        QCOMPARE(exported, WorkedExampleExport::Golden(golden, exported));
+        QCOMPARE(WorkedExampleExport::FromConsole(path), exported);
     }
 
 private slots:
@@ -543,6 +585,107 @@ private slots:
         form->Action(QStringLiteral("acCheck"))->trigger();
         QCOMPARE(modals.seen.size(), 1);
         QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации завершена успешно")});
+    }
+
+    // An employee with a child, treatment, her own education and a flat bought with a mortgage, entered
+    // from "Создать": the standard deduction for the child runs to May, the social deductions are cut to
+    // 120 000, and the flat takes the rest of the year's income and carries the remainder over.
+    void workedExampleFlat() {
+        ModalScript modals;
+        FromScratch(modals);
+        Salary(modals, QStringLiteral("50000"), QStringLiteral("595000"), QStringLiteral("77350"));
+
+        ClickSection(Section::Deductions);
+        QVERIFY(Radio("rb103")->isChecked());
+        Retype("meChildrenCount", QStringLiteral("1"));
+        Social();
+        Type("meTreatment", QStringLiteral("70000"));
+        Type("meOwnEducation", QStringLiteral("60000"));
+        Click("fbConstructionDeduct");
+        Click("chbGrantProperty");
+        Choose("cbObjectKind", 1);
+        Choose("cbOwnershipKind", 0);
+        Choose("cbTaxpayerSign", 0);
+        Click("rbPurchase");
+        modals.Then(ModalScript::Pick(QStringLiteral("77")));
+        Click("bnRegion");
+        Type("mePostIndex", QStringLiteral("125009"));
+        Type("meCity", QStringLiteral("Москва"));
+        Type("meStreet", QStringLiteral("ул. Тверская"));
+        Type("meHouse", QStringLiteral("1"));
+        Type("meFlat", QStringLiteral("10"));
+        W<TDatePicker>("dtDwellingRegDate")->setDate(QDate(2010, 6, 15));
+        W<QSpinBox>("seFirstUseYear")->setValue(2010);
+        Retype("meShareNumerator", QStringLiteral("1"));
+        Retype("meShareDenominator", QStringLiteral("1"));
+        Click("bnToAmounts");
+        Type("meObjectCost", QStringLiteral("3000000"));
+        Type("meCreditInterest", QStringLiteral("150000"));
+        QVERIFY(modals.Done());
+        QCOMPARE(modals.unanswered, 0);
+        SaveAndExport(QStringLiteral("flat.kv0"), QStringLiteral("endtoend-deductions-flat.xml"));
+
+        const auto sum = WorkedExampleExport::Computed(form->DocumentFileName());
+        QVERIFY(sum);
+        QCOMPARE(sum->List1.IncomeTotal, Money::FromUnits(600000));
+        QCOMPARE(sum->List1.ExpensesDeductions, Money::FromUnits(600000));
+        QCOMPARE(sum->List1.TaxBase, Money());
+        QCOMPARE(sum->List1.Refundable, Money::FromUnits(77350));
+        QCOMPARE(WorkedExampleExport::PaymentRows(*sum),
+                 QStringList{QStringLiteral("2 18210102010011000110 28401000000 77350")});
+    }
+
+    // An employee with a second child from July, a pension contract partly deducted by the employer, a
+    // child's education above its limit and a prize whose tax was paid on a notice.
+    void workedExampleChildren() {
+        ModalScript modals;
+        FromScratch(modals);
+        Salary(modals, QStringLiteral("40000"), QStringLiteral("461600"), QStringLiteral("60008"));
+        Click("fb35Percent");
+        modals.Then(EntryDialogs::Income35(QStringLiteral("ООО \"Реклама\""), QStringLiteral("2740"),
+                                           QStringLiteral("24000"), QStringLiteral("505"),
+                                           QStringLiteral("0")));
+        Click("fbAddSource");
+        QCOMPARE(Text("pnDeductionAmount"), QStringLiteral("4000"));
+
+        ClickSection(Section::Deductions);
+        Click("chbChildrenConstant");
+        for (int m = 1; m <= 12; ++m)
+            Retype(qPrintable(QStringLiteral("meChildrenMonth%1").arg(m)),
+                   m <= 6 ? QStringLiteral("1") : QStringLiteral("2"));
+        Social();
+        modals.Then(Fill(ContractFields("7704001236", "123-45", "30000", "10000"), "bnYes"))
+            .Then(Fill({{"meSum", "60000"}}, "bnYes"));
+        Click("fbAddPens");
+        Click("fbAddChildEdu");
+        QCOMPARE(Rows("lvChildEducation"), QStringList{QStringLiteral("60000")});
+
+        ClickSection(Section::Nalog);
+        modals.Then(EntryDialogs::Payment(5, QStringLiteral("7000")));
+        Click("fbAddPayment");
+        QCOMPARE(D().TaxPayments.At(0)->PaymentKBK, QStringLiteral("18210102040011000110"));
+        QVERIFY(modals.Done());
+        QCOMPARE(modals.unanswered, 0);
+        SaveAndExport(QStringLiteral("children.kv0"), QStringLiteral("endtoend-deductions-children.xml"));
+
+        // The export computed the return, which lowers the education to its limit of 50 000.
+        ClickSection(Section::Deductions);
+        Social();
+        QCOMPARE(Rows("lvChildEducation"), QStringList{QStringLiteral("50000")});
+
+        const auto sum = WorkedExampleExport::Computed(form->DocumentFileName());
+        QVERIFY(sum);
+        QCOMPARE(sum->List1.ExpensesDeductions, Money::FromUnits(88400));
+        QCOMPARE(sum->List1.TaxBase, Money::FromUnits(391600));
+        QCOMPARE(sum->List1.TaxComputed, Money::FromUnits(50908));
+        QCOMPARE(sum->List1.Refundable, Money::FromUnits(9100));
+        QCOMPARE(sum->List3.TaxBase, Money::FromUnits(20000));
+        QCOMPARE(sum->List3.TaxComputed, Money::FromUnits(7000));
+        QCOMPARE(sum->List3.PaidOnNotices, Money::FromUnits(7000));
+        QCOMPARE(sum->List3.Payable, Money());
+        QCOMPARE(WorkedExampleExport::PaymentRows(*sum),
+                 (QStringList{QStringLiteral("2 18210102010011000110 28401000000 9100"),
+                              QStringLiteral("3 18210102030011000110 28401000000 0")}));
     }
 
     // The securities losses, built although no button leads there: shown, stored, nothing to check.

@@ -1,3 +1,4 @@
+#include "support/EntryDialogs.h"
 #include "support/ScreenTestSupport.h"
 #include "support/ValidDeclaration.h"
 
@@ -8,23 +9,7 @@
 
 namespace {
 
-// Fills the payment dialog from the keyboard: the code row chosen with the arrow keys (none when row is
-// -1), the amount typed; then the key (Enter or Escape) or a button.
-ModalScript::Action Payment(int row, const QString& amount, int key = Qt::Key_Return) {
-    return [=](QDialog* d) {
-        auto* codes = d->findChild<QComboBox*>(QStringLiteral("cbKBK"));
-        auto* sum = d->findChild<QLineEdit*>(QStringLiteral("meAmount"));
-        codes->setFocus();
-        while (codes->currentIndex() < row)
-            QTest::keyClick(codes, Qt::Key_Down);
-        while (codes->currentIndex() > row && row >= 0)
-            QTest::keyClick(codes, Qt::Key_Up);
-        sum->selectAll();
-        sum->setFocus();
-        TypeText(sum, amount);
-        QTest::keyClick(sum, Qt::Key(key));
-    };
-}
+using EntryDialogs::Payment;
 
 // What the dialog shows when it opens: the chosen row and the amount.
 ModalScript::Action Inspect(QString& row, QString& amount, ModalScript::Action next) {

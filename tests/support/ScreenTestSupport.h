@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -201,6 +202,15 @@ struct MainWindowProbe {
         Type(name, text);
     }
     QString Text(const char* name) const { return W<QLineEdit>(name)->text(); }
+    // Chooses an item of a drop-down list from the keyboard, as a user would.
+    void Choose(const char* list, int item) const {
+        auto* cb = W<QComboBox>(list);
+        cb->setFocus();
+        while (cb->currentIndex() < item)
+            QTest::keyClick(cb, Qt::Key_Down);
+        while (cb->currentIndex() > item)
+            QTest::keyClick(cb, Qt::Key_Up);
+    }
     bool Enabled(Section s) const { return form->SectionButton(s)->isEnabled(); }
     void ClickSection(Section s) const { QTest::mouseClick(form->SectionButton(s), Qt::LeftButton); }
     // Opens a declaration file in a new main window and goes to the section.

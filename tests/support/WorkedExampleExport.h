@@ -6,8 +6,10 @@
 
 #include "support/GuiTestSupport.h"
 
+#include "computation/SvodSum.h"
 #include "export/XmlExport.h"
 #include "shell/Main.h"
+#include "storage/AmountText.h"
 
 #include <QAction>
 #include <QDir>
@@ -69,6 +71,29 @@ inline QByteArray Golden(const QString& name, const QByteArray& actual) {
     }
     QFile in(path);
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+// The return computed from the saved file; null when the computation fails. The window still holds the
+// file, so a copy is read.
+inline std::unique_ptr<kTSvodSum> Computed(const QString& savedFile) {
+    const QString copy = savedFile + QStringLiteral(".read");
+    QFile::remove(copy);
+    if (!QFile::copy(savedFile, copy)) return nullptr;
+    mTDeclaration d;
+    d.LoadFromFile(copy);
+    QFile::remove(copy);
+    auto sum = std::make_unique<kTSvodSum>();
+    if (!sum->Compute(d)) return nullptr;
+    return sum;
+}
+
+// The lines of tax to pay or refund: sign, budget code, OKATO and amount.
+inline QStringList PaymentRows(const kTSvodSum& sum) {
+    QStringList rows;
+    for (const kTSvodSumList6Row& row : sum.List6.Rows)
+        rows << row.PaySign + QLatin1Char(' ') + row.KBK + QLatin1Char(' ') + row.Okato + QLatin1Char(' ') +
+                    AmountFieldText(row.Amount);
+    return rows;
 }
 
 } // namespace WorkedExampleExport
