@@ -3,10 +3,13 @@
 
 Every seed is an input the loader reads to its end: the fuzzer starts from the loader's heart (the record
 loop, the field decoding, the writing) instead of spending millions of runs on getting past a header.
-Run from the repository's root; the output is deterministic, so the checked-in seeds are its result.
+The declaration seeds come from make-declaration-seeds, which the fuzz preset builds (its path may be given
+as the argument). The output is deterministic, so the checked-in seeds are its result.
 """
 import os
 import struct
+import subprocess
+import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SEEDS = os.path.join(ROOT, "fuzz", "seeds")
@@ -133,7 +136,62 @@ def encoding_shapes(target, root, body):
     write(target, "shape-no-root.xml", DECLARATION + "<!-- nothing -->\n")
 
 
+# ---- the declaration container ------------------------------------------------------------------
+def container_values(data):
+    """The header and the values of a saved declaration: each a four-digit length and that many bytes."""
+    values, pos = [], 60
+    while pos + 4 <= len(data) and data[pos:pos + 4].isdigit():
+        n = int(data[pos:pos + 4])
+        values.append(data[pos:pos + 4 + n])
+        pos += 4 + n
+    return data[:60], values, data[pos:]
+
+
+def container_seeds(helper):
+    """The declarations the program saves (every kind, many sources), written by the seed helper the fuzz
+    preset builds; then the shapes other writers leave: streams in another order, an earlier year's file."""
+    folder = os.path.join(SEEDS, "fuzz_declaration")
+    subprocess.run([helper, folder], check=True)
+    with open(os.path.join(folder, "full.kv0"), "rb") as f:
+        header, values, rest = container_values(f.read())
+    streams = [i for i, v in enumerate(values) if v[4:5] == b"@"]
+    blocks = [values[a:b] for a, b in zip(streams, streams[1:] + [len(values)])]
+    names = [b[0][4:].decode("cp1251") for b in blocks]
+    # Another writer's order: the two phone streams swapped, the securities deduction before the property.
+    for a, b in (("@HomePhone", "@WorkPhone"), ("@ConstructionDeduct", "@CBDeduct")):
+        i, j = names.index(a), names.index(b)
+        blocks[i], blocks[j] = blocks[j], blocks[i]
+        names[i], names[j] = names[j], names[i]
+    write("fuzz_declaration", "reordered.kv0", header + b"".join(b"".join(b) for b in blocks) + rest)
+    # A file of an earlier year: only the person is taken from it.
+    write("fuzz_declaration", "earlier-year.kv0", header.replace(b"Zizo2010", b"Zizo2009") +
+          b"".join(values) + rest)
+
+
+# ---- the central bank's rates and our rates table ---------------------------------------------------
+def rates_seeds():
+    valute = ('<Valute ID="R01235"><NumCode>840</NumCode><CharCode>USD</CharCode><Nominal>1</Nominal>'
+              '<Name>Доллар США</Name><Value>30,1851</Value></Valute>')
+    # The bank's dates with "/", UTF-8 with a byte-order mark, a code without leading zeros.
+    write("fuzz_rates_daily", "slashes-utf8.xml", b"\xef\xbb\xbf" + (
+        '<?xml version="1.0" encoding="utf-8"?>\n<ValCurs Date="01/01/2010" name="Foreign Currency Market">' +
+        valute + valute.replace("840", "36").replace("R01235", "R01010") + "</ValCurs>\n").encode("utf-8"))
+    # The bank's own ID for every record, or only on the root.
+    write("fuzz_rates_history", "root-id.xml", DECLARATION +
+          '<ValCurs ID="R01820" DateRange1="01/01/2010" DateRange2="31/12/2010" name="Foreign Currency Market '
+          'Dynamic">\n<Record Date="01/01/2010"><Nominal>100</Nominal><Value>32,7400</Value></Record>\n'
+          '<Record Date="31.12.2010"><Nominal>100</Nominal><Value>37.5098</Value></Record>\n</ValCurs>\n')
+    # Our table saved by a spreadsheet: a byte-order mark, CRLF, quoted fields, no final line end.
+    write("fuzz_rates_table", "spreadsheet.csv", b"\xef\xbb\xbf" + (
+        'code;letter;quantity;name;date;rate\r\n"840";"USD";"1";"Доллар США";"11.01.2010";"30,1851"\r\n'
+        '036;AUD;1;Австралийский доллар;12/01/2010;27.1838').encode("utf-8"))
+
+
 def main():
+    helper = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build", "fuzz", "fuzz",
+                                                                "make-declaration-seeds")
+    container_seeds(helper)
+    rates_seeds()
     soun_seeds()
     reference_seeds()
     encoding_shapes("fuzz_inspections", "Inspections", '<Inspection Code="7701">ИФНС № 1</Inspection>')

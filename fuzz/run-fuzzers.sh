@@ -20,7 +20,9 @@ loader_files() {
     fuzz_inspections | fuzz_countries) echo src/reference/CodeNameList.cpp src/reference/ReferenceFile.cpp src/reference/ReferenceXml.cpp ;;
     fuzz_okved) echo src/reference/OkvedClassifier.cpp src/reference/OkvedChoice.cpp src/reference/ReferenceXml.cpp ;;
     fuzz_currency_rates) echo src/reference/CurrencyRates.cpp src/reference/ReferenceXml.cpp ;;
-    fuzz_rates_daily | fuzz_rates_history | fuzz_rates_table) echo src/reference/RateInput.cpp src/reference/RatesDocument.cpp src/reference/SemicolonCsv.cpp ;;
+    fuzz_rates_daily | fuzz_rates_history) echo src/reference/RateInput.cpp src/reference/RatesDocument.cpp ;;
+    fuzz_rates_table) echo src/reference/RateInput.cpp src/reference/RatesDocument.cpp src/reference/SemicolonCsv.cpp ;;
+    fuzz_return_layout) echo src/form/ReturnLayout.cpp src/form/XmlPath.cpp src/form/CellFill.cpp ;;
   esac
 }
 
@@ -34,6 +36,8 @@ prepare_corpus() {
     fuzz_countries) cp -n data/Oksm.xml "$corpus"/ ;;
     fuzz_okved) cp -n data/Sp_OKVED2.xml "$corpus"/ ;;
     fuzz_currency_rates) cp -n data/CurrencyRates.xml "$corpus"/ ;;
+    # The form lays out what the export writes: the returns the export tests keep.
+    fuzz_return_layout) cp -n tests/fixtures/export/*.xml "$corpus"/ ;;
   esac
   return 0
 }
@@ -42,7 +46,7 @@ dict_options() {
   local options=()
   [ -f "fuzz/dicts/$1.dict" ] && options+=("-dict=fuzz/dicts/$1.dict")
   case "$1" in
-    fuzz_inspections | fuzz_countries | fuzz_okved | fuzz_currency_rates | fuzz_rates_daily | fuzz_rates_history)
+    fuzz_inspections | fuzz_countries | fuzz_okved | fuzz_currency_rates | fuzz_rates_daily | fuzz_rates_history | fuzz_return_layout)
       # libFuzzer takes one dictionary: the format's names and the XML tokens together.
       cat "fuzz/dicts/$1.dict" fuzz/dicts/xml.dict > "build/$1.dict"
       options=("-dict=build/$1.dict") ;;
@@ -113,7 +117,10 @@ for target in $(targets_in build/fuzz "$@"); do
   name=$(basename "$target")
   prepare_corpus "$name"
   echo "== $name ($seconds s)"
+  # A timeout of 30 s, not less: a run at low priority beside a build can stall for seconds. What is
+  # printed: the final edges (cov) and features (ft), any finding with its input file, the executions.
   # shellcheck disable=SC2046
   "$target" "fuzz/corpus-$name" $(dict_options "$name") -max_total_time="$seconds" -rss_limit_mb=2048 \
-    -timeout=10 -print_final_stats=1 2>&1 | tail -n 12
+    -timeout=30 -print_final_stats=1 2>&1 |
+    grep -E '^#[0-9]+ +DONE|^==[0-9]+==|^SUMMARY|^artifact_prefix|^Test unit|^Done|^stat::' || true
 done
