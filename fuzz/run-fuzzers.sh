@@ -20,7 +20,7 @@ loader_files() {
     fuzz_soun_import | fuzz_soun_records) echo src/reference/SounImport.cpp ;;
     fuzz_inspections | fuzz_countries) echo src/reference/CodeNameList.cpp src/reference/ReferenceFile.cpp src/reference/ReferenceXml.cpp ;;
     fuzz_okved) echo src/reference/OkvedClassifier.cpp src/reference/OkvedChoice.cpp src/reference/ReferenceXml.cpp ;;
-    fuzz_currency_rates) echo src/reference/CurrencyRates.cpp src/reference/ReferenceXml.cpp ;;
+    fuzz_currency_rates) echo src/reference/CurrencyRates.cpp src/reference/RatesDocument.cpp src/reference/ReferenceXml.cpp ;;
     fuzz_rates_daily | fuzz_rates_history) echo src/reference/RateInput.cpp src/reference/RatesDocument.cpp ;;
     fuzz_rates_table) echo src/reference/RateInput.cpp src/reference/RatesDocument.cpp src/reference/SemicolonCsv.cpp ;;
     fuzz_return_layout) echo src/form/ReturnLayout.cpp src/form/XmlPath.cpp src/form/CellFill.cpp ;;
