@@ -132,5 +132,5 @@ for target in $(targets_in build/fuzz "$@"); do
   # shellcheck disable=SC2046
   "$target" "fuzz/corpus-$name" $(dict_options "$name") -max_total_time="$seconds" -rss_limit_mb=2048 \
     -timeout=30 -print_final_stats=1 2>&1 |
-    grep -E '^#[0-9]+ +DONE|^==[0-9]+==|^SUMMARY|^artifact_prefix|^Test unit|^Done|^stat::' || true
+    grep -E '^#[0-9]+[[:space:]]+DONE|^==[0-9]+==|^SUMMARY|^artifact_prefix|^Test unit|^Done|^stat::' || true
 done
