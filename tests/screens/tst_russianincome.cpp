@@ -516,6 +516,153 @@ private slots:
         QCOMPARE(Decl().IncomeSources13.Count(), 1);
     }
 
+    // Every dialog from the keyboard: Enter in the list opens it, Tab walks it top to bottom, the "..."
+    // button is reached by Tab and pressed with Space, Escape means "Нет" and leaves the record alone,
+    // Enter means "Да".
+    void dialogsByKeyboard_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("subScreen");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QString>("picker");
+        const QStringList payer{"meSourseName", "meINN", "meKPP", "meOKATO"};
+        QTest::newRow("payer at 13 %")
+            << 0 << "fb13Percent"
+            << "lvSources" << payer + QStringList{"chbPrimaryWorkplase", "bnYes", "bnNo"} << "";
+        QTest::newRow("line at 13 %")
+            << 0 << "fb13Percent"
+            << "lvIncomes" << QStringList{"bnIncomeCode", "meIncomeSum", "bnDeductCode", "meSubtractSum",
+                                          "mePropSale",   "bnYes",       "bnNo"}
+            << "bnDeductCode";
+        QTest::newRow("dividends") << 0 << "fbDividends"
+                                   << "lvSources"
+                                   << payer + QStringList{"meDividendSum", "meTaxableSum", "meTaxWithheld",
+                                                          "bnYes", "bnNo"}
+                                   << "";
+        QTest::newRow("income at 35 %")
+            << 0 << "fb35Percent"
+            << "lvSources"
+            << payer + QStringList{"bnIncomeCode",  "meIncomeSum", "bnDeductCode", "meSubtractSum",
+                                   "meTaxWithheld", "bnYes",       "bnNo"}
+            << "bnIncomeCode";
+        // A non-resident's 2010 takes neither a deduction nor a month: Tab passes them by.
+        QTest::newRow("non-resident's line at 30 %")
+            << 1 << "fb13Percent"
+            << "lvIncomes" << QStringList{"bnIncomeCode", "meIncomeSum", "bnYes", "bnNo"} << "bnIncomeCode";
+        // Salary takes no deduction, but its month.
+        QTest::newRow("non-resident's line at 13 %")
+            << 1 << "fbNonResident13"
+            << "lvIncomes" << QStringList{"bnIncomeCode", "meIncomeSum", "mePropSale", "bnYes", "bnNo"}
+            << "bnIncomeCode";
+    }
+    void dialogsByKeyboard() {
+        QFETCH(int, kind);
+        QFETCH(QString, subScreen);
+        QFETCH(QString, list);
+        QFETCH(QStringList, order);
+        QFETCH(QString, picker);
+        auto d = WithKind(quint8(kind));
+        const auto payer = [](mTSourseIncomeInfo& s, const QString& name) {
+            s.SourceName = name;
+            s.SourceINN = OrgInn;
+            s.SourceKPP = Kpp;
+            s.SourceOKATO = Okato;
+        };
+        mTSourseIncome line;
+        line.IncomeCode = kind == 0 ? 2760 : 2010;
+        line.IncomeAmount = Rub(10000);
+        line.DeductionCode = kind == 0 ? 503 : 0;
+        line.DeductionAmount = kind == 0 ? Rub(4000) : Money();
+        line.Month = kind == 0 ? 12 : 1;
+        mTThirteenPercent* s13 = d->IncomeSources13.At(d->IncomeSources13.Add());
+        payer(*s13, QStringLiteral("ООО \"Ромашка\""));
+        s13->AddLine(line);
+        mTThirteenPercent* nr = d->IncomeSources13NR.At(d->IncomeSources13NR.Add());
+        payer(*nr, QStringLiteral("ООО \"Наука\""));
+        line.IncomeCode = 2000;
+        line.Month = 3;
+        nr->AddLine(line);
+        mTThirtyPercent* dividends = d->IncomeSources30.At(d->IncomeSources30.Add());
+        payer(*dividends, QStringLiteral("ОАО \"Завод\""));
+        dividends->IncomeCode = 1010;
+        dividends->IncomeTotal = dividends->TaxableIncome = Rub(20000);
+        dividends->TaxWithheld = Rub(1800);
+        if (kind == 0) {
+            mTThirtyFivePercent* prize = d->IncomeSources35.At(d->IncomeSources35.Add());
+            payer(*prize, QStringLiteral("ООО \"Реклама\""));
+            prize->IncomeCode = 2740;
+            prize->IncomeTotal = Rub(10000);
+            prize->DeductionCode = 505;
+            prize->DeductionAmount = Rub(4000);
+            prize->TaxWithheld = Rub(3500);
+        }
+        OpenIncome(*d);
+        Click(qPrintable(subScreen));
+        auto* rows = W<QTreeWidget>(qPrintable(list));
+        rows->setCurrentItem(rows->topLevelItem(0));
+        const QStringList before = RowTexts(rows);
+
+        QStringList walked;
+        QString pickerSelected = QStringLiteral("not opened");
+        int escaped = -1;
+        ModalScript modals;
+        modals.Then([&](QDialog* dialog) {
+            QApplication::setActiveWindow(dialog); // as the window manager does on showing it
+            QWidget* w = dialog->focusWidget();
+            for (int i = 0; w && i < 20 && !walked.contains(w->objectName()); ++i) {
+                walked << w->objectName();
+                QTest::keyClick(w, Qt::Key_Tab);
+                w = dialog->focusWidget();
+            }
+            if (!picker.isEmpty()) {
+                for (int i = 0; i < 20 && w && w->objectName() != picker; ++i) {
+                    QTest::keyClick(w, Qt::Key_Tab);
+                    w = dialog->focusWidget();
+                }
+                ModalScript inner;
+                inner.Then(ModalScript::Inspect(pickerSelected));
+                if (w) QTest::keyClick(w, Qt::Key_Space);
+            }
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Escape);
+            escaped = dialog->result();
+        });
+        QTest::keyClick(rows, Qt::Key_Return);
+        QVERIFY(modals.Done());
+        QCOMPARE(walked, order);
+        if (!picker.isEmpty()) QVERIFY(!pickerSelected.isEmpty() && pickerSelected != "not opened");
+        QCOMPARE(escaped, int(QDialog::Rejected));
+        QCOMPARE(RowTexts(rows), before);
+        QVERIFY(form->Saved());
+
+        int entered = -1;
+        modals.Then([&](QDialog* dialog) {
+            QApplication::setActiveWindow(dialog);
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Return);
+            entered = dialog->result();
+        });
+        QTest::keyClick(rows, Qt::Key_Return);
+        QVERIFY(modals.Done());
+        QCOMPARE(entered, int(QDialog::Accepted));
+        QCOMPARE(modals.unanswered, 0); // no check objected
+        QCOMPARE(RowTexts(rows), before);
+    }
+
+    // Tab walks the 13 % sub-screen from the sources down to the advance payments.
+    void screenTabOrder() {
+        auto d = ValidDeclaration().Source13(Rub(1000), Rub(130)).Take();
+        OpenIncome(*d);
+        QStringList walked;
+        QWidget* w = Sources();
+        w->setFocus();
+        for (int i = 0; i < 6; ++i) {
+            walked << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = form->focusWidget();
+        }
+        QCOMPARE(walked, (QStringList{"lvSources", "lvIncomes", "meTaxableIncome", "meTaxComputed",
+                                      "meTaxWithheld", "meFixedAdvancePayments"}));
+    }
+
     // The income line dialog of a resident: proposals, limits, month and the line check.
     void residentLineDialog_data() {
         QTest::addColumn<QString>("income");

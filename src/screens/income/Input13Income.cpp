@@ -51,6 +51,9 @@ TfmInput13Income::TfmInput13Income(QWidget* owner, const Variant& variant,
     fields_->SetUpNew();
     ui->lbPropSale->setEnabled(false);
     ui->mePropSale->setEnabled(false);
+    // Opens on the income's "...": a dialog whose first control is a push button would otherwise be
+    // opened on "Да", and Enter would accept a line nobody has filled.
+    ui->bnIncomeCode->setFocus();
 }
 
 TfmInput13Income::~TfmInput13Income() = default;
