@@ -6,6 +6,7 @@ loop, the field decoding, the writing) instead of spending millions of runs on g
 The declaration seeds come from make-declaration-seeds, which the fuzz preset builds (its path may be given
 as the argument). The output is deterministic, so the checked-in seeds are its result.
 """
+import datetime
 import os
 import struct
 import subprocess
@@ -166,7 +167,27 @@ def container_seeds(helper):
     # A file of an earlier year: only the person is taken from it.
     write("fuzz_declaration", "earlier-year.kv0", header.replace(b"Zizo2010", b"Zizo2009") +
           b"".join(values) + rest)
+    # A file of version 1.1, which kept dates as text: the new declaration with its day numbers written out.
+    with open(os.path.join(folder, "new.kv0"), "rb") as f:
+        header, values, rest = container_values(f.read())
+    assert header[24:28] == b"0102"
 
+    def date_text(value):
+        if not (len(value) == 9 and value[4:].isdigit() and 20000 <= int(value[4:]) <= 50000):
+            return value
+        day = datetime.date(1899, 12, 30) + datetime.timedelta(days=int(value[4:]))
+        return b"0010" + day.strftime("%d.%m.%Y").encode()
+    write("fuzz_declaration", "version-1.1.kv0", header[:24] + b"0101" + header[28:] +
+          b"".join(date_text(v) for v in values) + rest)
+    # A source with one income line more than the program saves: it loads, and saving it is refused.
+    with open(os.path.join(folder, "lines-full.kv0"), "rb") as f:
+        header, values, rest = container_values(f.read())
+    count = values.index(b"00041000") + 1
+    starts = [i for i, v in enumerate(values) if v.startswith(b"0019@SourseIncome000")]
+    end = starts[-1] + (starts[1] - starts[0])  # behind the last line, which the 1001st copies
+    extra = [b"0020@SourseIncome0001000"] + values[starts[-1] + 1:end]
+    write("fuzz_declaration", "lines-beyond.kv0", header + b"".join(values[:count - 1]) + b"00041001" +
+          b"".join(values[count:end] + extra + values[end:]) + rest)
 
 # ---- the central bank's rates and our rates table ---------------------------------------------------
 def rates_seeds():

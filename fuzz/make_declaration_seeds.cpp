@@ -1,6 +1,7 @@
-// Writes the declaration seeds the program itself saves: every kind of return, and one with many
-// sources. Run by fuzz/make-seeds.py, which derives the container's other shapes from them.
+// Writes the declaration seeds the program itself saves: every kind of return, one with many
+// sources, and one source holding as many income lines as a source may. Run by fuzz/make-seeds.py, which derives the container's other shapes from them.
 #include "records/Declaration.h"
+#include "records/ListLimits.h"
 #include "records/NewDeclaration.h"
 #include "tests/support/Samples.h"
 
@@ -30,5 +31,18 @@ int main(int argc, char** argv) {
     mTDeclaration many;
     Samples::FillWithSources(many, 25);
     many.SaveToFile(folder.filePath(QStringLiteral("many-sources.kv0")));
+    // Equal lines, so that make-seeds.py can add one line more than the program saves.
+    mTDeclaration full;
+    Samples::FillWithSources(full, 1);
+    mTThirteenPercent* source = full.IncomeSources13.At(0);
+    while (source->LineCount() > 0)
+        source->DeleteLine(0);
+    mTSourseIncome line;
+    line.IncomeCode = 2000;
+    line.IncomeAmount = Samples::M("1");
+    line.Month = 1;
+    while (source->LineCount() < ListLimits::MaxCount(ListLimits::List::IncomeLines))
+        source->AddLine(line);
+    full.SaveToFile(folder.filePath(QStringLiteral("lines-full.kv0")));
     return 0;
 }
