@@ -7,7 +7,8 @@
 
 // Reads the bytes as one form of rates input (Unknown: whichever form they are, told as the import tells
 // it) and merges what it gives into a small rates file, as the import does; a currency named only by the
-// bank's Id is taken for the dollar.
+// bank's Id is taken for the dollar. One currency is counted per million units, so that a large rate
+// can exceed what the file holds.
 inline void FuzzRatesMerge(RateInput::Format format, const uint8_t* data, size_t size) {
     RateInput input;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
@@ -18,7 +19,8 @@ inline void FuzzRatesMerge(RateInput::Format format, const uint8_t* data, size_t
     RatesDocument document;
     if (!document.Load("<CurrencyRates><Currency Code=\"840\" Name=\"USD\" Quantity=\"1\" Id=\"R01235\">"
                        "<Rate Date=\"31.12.2009\" Rate=\"30.2442\"/></Currency>"
-                       "<Currency Code=\"392\" Name=\"JPY\" Quantity=\"x\"/></CurrencyRates>"))
+                       "<Currency Code=\"392\" Name=\"JPY\" Quantity=\"x\"/>"
+                       "<Currency Code=\"960\" Name=\"SDR\" Quantity=\"1000000\"/></CurrencyRates>"))
         return;
     QStringList report;
     for (const IncomingRate& rate : input.Rates()) {

@@ -202,10 +202,29 @@ def rates_seeds():
           '<ValCurs ID="R01820" DateRange1="01/01/2010" DateRange2="31/12/2010" name="Foreign Currency Market '
           'Dynamic">\n<Record Date="01/01/2010"><Nominal>100</Nominal><Value>32,7400</Value></Record>\n'
           '<Record Date="31.12.2010"><Nominal>100</Nominal><Value>37.5098</Value></Record>\n</ValCurs>\n')
+    # A history record among the day's rates, and a rate too large for a currency counted per
+    # million units (the merge's rates file has one).
+    write("fuzz_rates_daily", "record-among.xml", DECLARATION + '<ValCurs Date="11.01.2010" name="x">' + valute +
+          '<Record Date="11.01.2010"><Nominal>1</Nominal><Value>30,1851</Value></Record></ValCurs>\n')
+    write("fuzz_rates_daily", "too-large.xml", DECLARATION + '<ValCurs Date="11.01.2010" name="x">' +
+          valute.replace("840", "960").replace("30,1851", "999999999,99") + '</ValCurs>\n')
     # Our table saved by a spreadsheet: a byte-order mark, CRLF, quoted fields, no final line end.
     write("fuzz_rates_table", "spreadsheet.csv", b"\xef\xbb\xbf" + (
         'code;letter;quantity;name;date;rate\r\n"840";"USD";"1";"Доллар США";"11.01.2010";"30,1851"\r\n'
         '036;AUD;1;Австралийский доллар;12/01/2010;27.1838').encode("utf-8"))
+
+
+# ---- the printed form -------------------------------------------------------------------------------
+def form_seeds():
+    """Shapes the export never writes: a country code without its leading zero, and no document at all.
+    (The corpus also gets the exported returns the tests keep.)"""
+    with open(os.path.join(ROOT, "tests", "fixtures", "export", "endtoend-foreign-income.xml"), "rb") as f:
+        text = f.read()
+    country = 'ОКСМ="196"'.encode("cp1251")
+    assert country in text
+    write("fuzz_return_layout", "short-country.xml", text.replace(country, 'ОКСМ="36"'.encode("cp1251")))
+    write("fuzz_return_layout", "no-document.xml",
+          ('<?xml version="1.0" encoding="windows-1251"?>\n<Файл ИдФайл="x"/>\n').encode("cp1251"))
 
 
 def main():
@@ -213,6 +232,7 @@ def main():
                                                                 "make-declaration-seeds")
     container_seeds(helper)
     rates_seeds()
+    form_seeds()
     soun_seeds()
     reference_seeds()
     encoding_shapes("fuzz_inspections", "Inspections", '<Inspection Code="7701">ИФНС № 1</Inspection>')

@@ -115,6 +115,16 @@ if [ "${1:-}" = "--coverage" ]; then
     awk -v files="$own" '
       BEGIN { n = split(files, f, " "); for (i = 1; i <= n; ++i) own[f[i]] = 1 }
       ($1 in own) && !seen[$1]++ { printf "%-40s %8d %8d %6.1f%%\n", $1, $8, $9, $8 ? 100 * ($8 - $9) / $8 : 0 }'
+  # FUZZ_MISSED=1: the lines of those files that no target reached.
+  if [ -n "${FUZZ_MISSED:-}" ]; then
+    echo
+    echo "lines no target reached"
+    "$llvm_cov" show "${objects[@]:1}" -instr-profile="$build/all.profdata" 2>/dev/null |
+      awk -v files="$own" -v root="$PWD/" '
+        BEGIN { n = split(files, f, " "); for (i = 1; i <= n; ++i) own[root f[i] ":"] = 1 }
+        /^\// { file = ($0 in own) && !done[$0]++ ? substr($0, length(root) + 1) : "" }
+        file != "" && /^ *[0-9]+\| *0\|/ { print "    " file $0 }'
+  fi
   exit 0
 fi
 
