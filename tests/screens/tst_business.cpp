@@ -81,12 +81,9 @@ void AddActivity(mTDeclaration& d, const QString& kind, const QString& okved,
 
 Q_DECLARE_METATYPE(QList<std::optional<Expenses>>)
 
-class TestBusinessScreen : public QObject, MainWindowProbe {
+class TestBusinessScreen : public QObject, ScreenTest {
     Q_OBJECT
 
-    IsolatedEnvironment env;
-    QTemporaryDir files;
-    std::unique_ptr<ScriptedPrompts> prompts;
     QString path;
 
     TfrBusinessNew* Screen() const { return qobject_cast<TfrBusinessNew*>(form->CurrentFrame()); }
@@ -117,19 +114,15 @@ class TestBusinessScreen : public QObject, MainWindowProbe {
 
 private slots:
     void initTestCase() {
-        WriteScreenReferences(env);
+        PrepareProgram();
         QFile f(env.ProgramFile(QStringLiteral("Sp_OKVED2.xml")));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(Okved);
         f.close();
-        RegisterProgramScreens();
         path = files.filePath(QStringLiteral("business.kv0"));
     }
-    void init() { prompts = std::make_unique<ScriptedPrompts>(); }
-    void cleanup() {
-        form.reset();
-        prompts.reset();
-    }
+    void init() { StartTest(); }
+    void cleanup() { EndTest(); }
 
     // An entrepreneur and a notary entered through the screen, saved and opened again: everything is there.
     void fillSaveReopen() {
@@ -393,7 +386,6 @@ private slots:
         auto d = Entrepreneur();
         form.reset(); // a window holding the file lets go of it
         d->SaveToFile(path);
-        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(QFile::rename(file + QStringLiteral(".away"), file));
         QVERIFY(ShowActive(form.get()));
@@ -421,7 +413,6 @@ private slots:
         AddActivity(*d, QStringLiteral("1"), QStringLiteral("01"), std::nullopt);
         form.reset(); // a window holding the file lets go of it
         d->SaveToFile(path);
-        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ModalScript modals;

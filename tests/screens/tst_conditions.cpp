@@ -15,12 +15,8 @@ const QString Conditions = QStringLiteral("Проверка: Задание ус
 
 } // namespace
 
-class TestConditionsScreen : public QObject, MainWindowProbe {
+class TestConditionsScreen : public QObject, ScreenTest {
     Q_OBJECT
-
-    IsolatedEnvironment env;
-    QTemporaryDir files;
-    std::unique_ptr<ScriptedPrompts> prompts;
 
     // Saves d and opens it in a new main window.
     void OpenSaved(mTDeclaration& d) {
@@ -37,26 +33,21 @@ class TestConditionsScreen : public QObject, MainWindowProbe {
         form->Save();
         QVERIFY(form->Saved());
         form.reset(); // the window holds the file it saved until it is gone
-        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
     }
 
 private slots:
     void initTestCase() {
-        WriteScreenReferences(env);
-        RegisterProgramScreens();
+        PrepareProgram();
     }
     void init() {
-        prompts = std::make_unique<ScriptedPrompts>();
+        StartTest();
         form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
     }
-    void cleanup() {
-        form.reset();
-        prompts.reset();
-    }
+    void cleanup() { EndTest(); }
 
     void newDeclarationShowsDefaults() {
         for (int round = 0; round < 2; ++round) {

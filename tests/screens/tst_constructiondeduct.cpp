@@ -37,12 +37,8 @@ std::unique_ptr<mTDeclaration> WithFlat() {
 } // namespace
 
 // The property-deduction sub-screen in the deductions section of the real main window.
-class TestConstructionDeduct : public QObject, MainWindowProbe {
+class TestConstructionDeduct : public QObject, ScreenTest {
     Q_OBJECT
-
-    IsolatedEnvironment env;
-    QTemporaryDir files;
-    std::unique_ptr<ScriptedPrompts> prompts;
 
     TfrConstructionDeduct* Screen() const {
         auto* section = qobject_cast<TfrFrameDeductData*>(form->CurrentFrame());
@@ -71,15 +67,10 @@ class TestConstructionDeduct : public QObject, MainWindowProbe {
 
 private slots:
     void initTestCase() {
-        WriteScreenReferences(env);
-        RegisterProgramScreens();
+        PrepareProgram();
     }
-    void init() { prompts = std::make_unique<ScriptedPrompts>(); }
-    void cleanup() {
-        services.check = {};
-        form.reset();
-        prompts.reset();
-    }
+    void init() { StartTest(); }
+    void cleanup() { EndTest(); }
 
     // A new declaration: nothing granted, everything disabled, the defaults shown; ticking the box and
     // leaving stores the defaults, and the region never picked is "0", which the check reports.

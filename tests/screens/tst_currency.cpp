@@ -65,12 +65,9 @@ mTCurrencyIncome& AddIncome(mTDeclaration& d, const QString& name) {
 
 } // namespace
 
-class TestCurrencyScreen : public QObject, MainWindowProbe {
+class TestCurrencyScreen : public QObject, ScreenTest {
     Q_OBJECT
 
-    IsolatedEnvironment env;
-    QTemporaryDir files;
-    std::unique_ptr<ScriptedPrompts> prompts;
     QString path;
 
     TfrCurrency* Screen() const { return qobject_cast<TfrCurrency*>(form->CurrentFrame()); }
@@ -103,17 +100,13 @@ class TestCurrencyScreen : public QObject, MainWindowProbe {
 
 private slots:
     void initTestCase() {
-        WriteScreenReferences(env);
+        PrepareProgram();
         Write(env.ProgramFile(QStringLiteral("CurrencyRates.xml")), Rates);
         Write(env.ProgramFile(QStringLiteral("Oksm.xml")), Countries);
-        RegisterProgramScreens();
         path = files.filePath(QStringLiteral("abroad.kv0"));
     }
-    void init() { prompts = std::make_unique<ScriptedPrompts>(); }
-    void cleanup() {
-        form.reset();
-        prompts.reset();
-    }
+    void init() { StartTest(); }
+    void cleanup() { EndTest(); }
 
     // Two incomes entered through the screen, one at the file's rate and one at typed rates, saved and
     // opened again: everything is there.
@@ -263,7 +256,6 @@ private slots:
         d->CurrencyIncomes.At(d->CurrencyIncomes.Add())->SourceName = QStringLiteral("Acme");
         form.reset(); // a window holding the file lets go of it
         d->SaveToFile(path);
-        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(QFile::rename(file + QStringLiteral(".away"), file));
         QVERIFY(ShowActive(form.get()));
@@ -544,7 +536,6 @@ private slots:
         AddIncome(*d, QStringLiteral("Second")).RateAtIncome = Money();
         form.reset(); // a window holding the file lets go of it
         d->SaveToFile(path);
-        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ModalScript modals;

@@ -79,12 +79,8 @@ QList<QPair<QString, QString>> ContractFields(const QString& inn, const QString&
 
 } // namespace
 
-class TestDeductionScreens : public QObject, MainWindowProbe {
+class TestDeductionScreens : public QObject, ScreenTest {
     Q_OBJECT
-
-    IsolatedEnvironment env;
-    QTemporaryDir files;
-    std::unique_ptr<ScriptedPrompts> prompts;
 
     TfrFrameDeductData* Screen() const { return qobject_cast<TfrFrameDeductData*>(form->CurrentFrame()); }
     mTDeclaration& D() const { return form->Declaration(); }
@@ -178,15 +174,10 @@ class TestDeductionScreens : public QObject, MainWindowProbe {
 
 private slots:
     void initTestCase() {
-        WriteScreenReferences(env);
-        RegisterProgramScreens();
+        PrepareProgram();
     }
-    void init() { prompts = std::make_unique<ScriptedPrompts>(); }
-    void cleanup() {
-        services.check = {};
-        form.reset();
-        prompts.reset();
-    }
+    void init() { StartTest(); }
+    void cleanup() { EndTest(); }
 
     // A new declaration: standard deductions granted, code 103, ordinary children, counts constant at 0;
     // the grid closed without business income; the fourth sub-section hidden; nothing marked modified.

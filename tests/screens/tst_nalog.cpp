@@ -22,12 +22,8 @@ ModalScript::Action Inspect(QString& row, QString& amount, ModalScript::Action n
 
 } // namespace
 
-class TestNalog : public QObject, MainWindowProbe {
+class TestNalog : public QObject, ScreenTest {
     Q_OBJECT
-
-    IsolatedEnvironment env;
-    QTemporaryDir files;
-    std::unique_ptr<ScriptedPrompts> prompts;
 
     TfrNalog* Screen() const { return qobject_cast<TfrNalog*>(form->CurrentFrame()); }
     QTreeWidget* List() const { return W<QTreeWidget>("lvPayments"); }
@@ -48,14 +44,10 @@ class TestNalog : public QObject, MainWindowProbe {
 
 private slots:
     void initTestCase() {
-        WriteScreenReferences(env);
-        RegisterProgramScreens();
+        PrepareProgram();
     }
-    void init() { prompts = std::make_unique<ScriptedPrompts>(); }
-    void cleanup() {
-        form.reset();
-        prompts.reset();
-    }
+    void init() { StartTest(); }
+    void cleanup() { EndTest(); }
 
     // Two payments added, one edited to another code row, saved and reopened; then one deleted.
     void addEditSaveReopenDelete() {

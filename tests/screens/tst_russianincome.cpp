@@ -51,12 +51,8 @@ Money Rub(qint64 units) {
 
 } // namespace
 
-class TestRussianIncomeScreens : public QObject, MainWindowProbe {
+class TestRussianIncomeScreens : public QObject, ScreenTest {
     Q_OBJECT
-
-    IsolatedEnvironment env;
-    QTemporaryDir files;
-    std::unique_ptr<ScriptedPrompts> prompts;
 
     TfrRussianIncome* Screen() const { return qobject_cast<TfrRussianIncome*>(form->CurrentFrame()); }
     mTDeclaration& Decl() const { return **form->DeclarationRef(); }
@@ -89,15 +85,10 @@ class TestRussianIncomeScreens : public QObject, MainWindowProbe {
 
 private slots:
     void initTestCase() {
-        WriteScreenReferences(env);
-        RegisterProgramScreens();
+        PrepareProgram();
     }
-    void init() { prompts = std::make_unique<ScriptedPrompts>(); }
-    void cleanup() {
-        services.check = {};
-        form.reset();
-        prompts.reset();
-    }
+    void init() { StartTest(); }
+    void cleanup() { EndTest(); }
 
     // From "Создать": an employer's certificate line by line, dividends and a prize; saved and opened
     // again in a new window, the records and the screens are the same.

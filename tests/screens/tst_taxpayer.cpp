@@ -23,12 +23,8 @@ const QString ValidInn = QStringLiteral("695012345651");
 
 } // namespace
 
-class TestTaxpayerScreens : public QObject, MainWindowProbe {
+class TestTaxpayerScreens : public QObject, ScreenTest {
     Q_OBJECT
-
-    IsolatedEnvironment env;
-    QTemporaryDir files;
-    std::unique_ptr<ScriptedPrompts> prompts;
 
     TfrPersonData* Screen() const { return qobject_cast<TfrPersonData*>(form->CurrentFrame()); }
 
@@ -37,7 +33,6 @@ class TestTaxpayerScreens : public QObject, MainWindowProbe {
         const QString path = files.filePath(QStringLiteral("given.kv0"));
         form.reset(); // a window holding the file lets go of it
         d.SaveToFile(path);
-        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         QVERIFY(ShowActive(form.get()));
         ClickSection(Section::PersonData);
@@ -49,16 +44,11 @@ class TestTaxpayerScreens : public QObject, MainWindowProbe {
 
 private slots:
     void initTestCase() {
-        WriteScreenReferences(env);
-        RegisterProgramScreens();
+        PrepareProgram();
         QCOMPARE(CheckInn(ValidInn, InnMode::Person), quint16(InnValid));
     }
-    void init() { prompts = std::make_unique<ScriptedPrompts>(); }
-    void cleanup() {
-        services.check = {};
-        form.reset();
-        prompts.reset();
-    }
+    void init() { StartTest(); }
+    void cleanup() { EndTest(); }
 
     // A new user creates a declaration, fills the conditions and the taxpayer, saves, closes the program
     // and opens the file again: everything is there.
@@ -518,7 +508,6 @@ private slots:
             loader.Commit();
         }
         form.reset(); // a window holds the file it has open until it is gone
-        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{}, &services);
         QVERIFY(ShowActive(form.get()));
         prompts->openNames.enqueue(path);

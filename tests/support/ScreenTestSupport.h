@@ -187,7 +187,6 @@ struct MainWindowProbe {
     bool OpenSaved(mTDeclaration& d, const QString& path) {
         form.reset(); // a window holding the file lets go of it
         d.SaveToFile(path);
-        form.reset(); // the old window lets go of its file first
         form = std::make_unique<TFormMain>(QStringList{path}, &services);
         return ShowActive(form.get());
     }
@@ -231,5 +230,25 @@ struct MainWindowProbe {
         d->LoadFromFile(copy);
         QFile::remove(copy);
         return d;
+    }
+};
+
+// A screen test: its main window, the program's folders with the reference files the screens read, a
+// folder for the test's declarations and the answers to the program's questions. The test's own slots
+// call PrepareProgram (initTestCase), StartTest (init) and EndTest (cleanup).
+struct ScreenTest : MainWindowProbe {
+    IsolatedEnvironment env;
+    QTemporaryDir files;
+    std::unique_ptr<ScriptedPrompts> prompts;
+
+    void PrepareProgram() {
+        WriteScreenReferences(env);
+        RegisterProgramScreens();
+    }
+    void StartTest() { prompts = std::make_unique<ScriptedPrompts>(); }
+    void EndTest() {
+        services.check = {};
+        form.reset();
+        prompts.reset();
     }
 };
