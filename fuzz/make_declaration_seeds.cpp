@@ -1,5 +1,6 @@
-// Writes the declaration seeds the program itself saves: every kind of return, one with many
-// sources, and one source holding as many income lines as a source may. Run by fuzz/make-seeds.py, which derives the container's other shapes from them.
+// Writes the declaration seeds the program itself saves: every kind of return, one with many sources,
+// and one source holding as many income lines as a source may. Run by fuzz/make-seeds.py, which derives
+// the container's other shapes from them.
 #include "records/Declaration.h"
 #include "records/ListLimits.h"
 #include "records/NewDeclaration.h"
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     mTDeclaration many;
     Samples::FillWithSources(many, 25);
     many.SaveToFile(folder.filePath(QStringLiteral("many-sources.kv0")));
-    // Equal lines, so that make-seeds.py can add one line more than the program saves.
+    // make-seeds.py adds one line more than the program saves.
     mTDeclaration full;
     Samples::FillWithSources(full, 1);
     mTThirteenPercent* source = full.IncomeSources13.At(0);
