@@ -94,10 +94,6 @@ RatesDocument::Currency* RatesDocument::Find(const QString& code) {
     return nullptr;
 }
 
-bool RatesDocument::HasCurrency(const QString& code) {
-    return Find(code) != nullptr;
-}
-
 QString RatesDocument::CodeOfBankId(const QString& bankId) const {
     if (bankId.isEmpty()) return {};
     for (const pugi::xml_node& node : document_.document_element().children())

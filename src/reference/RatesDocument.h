@@ -33,7 +33,6 @@ public:
 
     // The code of the first currency that carries this Bank of Russia Id, empty when none.
     QString CodeOfBankId(const QString& bankId) const;
-    bool HasCurrency(const QString& code);
     // Gives a currency the Bank of Russia's Id (attribute Id); false when the currency is not in the file.
     bool SetBankId(const QString& code, const QString& bankId);
     // Puts the currencies in the order of their names.
