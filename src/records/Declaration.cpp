@@ -61,6 +61,7 @@ void RecordsOf(IO& io, const char* key, mTRecordList<T>& list, Args... args) {
     quint16 count = quint16(list.Count());
     if constexpr (IO::Kind != IoKind::Dump) io.Word(key, count);
     io.BeginList(key);
+    if constexpr (IO::Kind == IoKind::Read) list.Reserve(list.Count() + count);
     for (int i = 0; i < count; ++i) {
         if constexpr (IO::Kind == IoKind::Read) list.Add();
         Record(io, nullptr, *list.At(i), quint16(i), args...);

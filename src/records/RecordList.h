@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 #include <memory>
@@ -54,6 +55,8 @@ public:
     // Frees the record; the following ones move up by one.
     void Delete(int index) { items_.erase(items_.begin() + index); }
     void Clear() { items_.clear(); }
+    // Room for count records in all, so that a list read from a file grows without moving.
+    void Reserve(int count) { items_.reserve(size_t(std::max(count, 0))); }
 
     auto begin() { return Iterator<T, typename Items::iterator>(items_.begin()); }
     auto end() { return Iterator<T, typename Items::iterator>(items_.end()); }

@@ -75,6 +75,8 @@ template <class IO> void mTThirteenPercent::Fields(IO& io, int index, bool nonRe
         // The total is rebuilt from the lines, never read.
         IncomeTotal = Money();
         lines_.Clear();
+        // The count comes from the file: room for no more lines than a source may hold.
+        lines_.Reserve(std::min(count, ListLimits::MaxCount(ListLimits::List::IncomeLines)));
         for (int j = 0; j < count; ++j) {
             auto line = std::make_unique<mTSourseIncome>();
             line->Fields(io, index, j, nonResident);

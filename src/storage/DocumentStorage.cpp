@@ -189,6 +189,9 @@ void mTDocumentStorage::OpenExisting() {
     }
     position_ = 4;
     initialised_ = true;
+    // A loaded file does not change: where its first zero byte lies is found once, and a text before
+    // it needs no search of its own.
+    if (readOnly_) firstZero_ = FirstZero();
     signature_ = CodePage::FromCp1251(ReadRaw(20, 60)).trimmed();
     qint64 major = 0, minor = 0;
     const QByteArray majorText = ReadRaw(2, 61);
@@ -262,11 +265,15 @@ qint64 mTDocumentStorage::FindStream(QByteArrayView name) {
     return it == streams_.end() ? -1 : qint64(it->second);
 }
 
+quint32 mTDocumentStorage::FirstZero() const {
+    const void* zero = std::memchr(data_, 0, size_);
+    return zero ? quint32(static_cast<const char*>(zero) - data_) : size_;
+}
+
 void mTDocumentStorage::IndexStreams() {
     indexed_ = true;
     // Streams lie before the first zero byte: a container ends with zero bytes.
-    const void* zero = std::memchr(data_, 0, size_);
-    const quint32 end = zero ? quint32(static_cast<const char*>(zero) - data_) : size_;
+    const quint32 end = readOnly_ ? firstZero_ : FirstZero();
     const auto note = [this](quint32 at, quint32 length) {
         if (length > 0 && data_[at] == '@')
             streams_.emplace(std::string_view(data_ + at, length), at + length);
@@ -399,6 +406,7 @@ QByteArrayView mTDocumentStorage::ReadValue(ReadCodes codes, bool numeric) {
     const char* text = data_ + position_ + 4;
     position_ += 4 + length;
     // A zero byte inside the text ends it.
+    if (position_ <= firstZero_) return QByteArrayView(text, qsizetype(length));
     const void* zero = std::memchr(text, 0, length);
     return QByteArrayView(text, zero ? static_cast<const char*>(zero) - text : qsizetype(length));
 }

@@ -102,6 +102,8 @@ private:
     void OpenStreamBytes(QByteArrayView name);
     void SetCurrentStream(QByteArrayView name);
     void IndexStreams();
+    // The offset of the buffer's first zero byte, or its size.
+    quint32 FirstZero() const;
 
     mTFileLoader& loader_;
     char* data_ = nullptr;
@@ -116,6 +118,8 @@ private:
     bool initialised_ = false;
     bool creatingStream_ = false;
     bool headerCreated_ = false;
+    // Loading: no zero byte lies before this offset (0 while unknown, and for a buffer being written).
+    quint32 firstZero_ = 0;
 
     // Texts read lately, by a hash of their bytes. A declaration repeats many texts (the income code's
     // name on every line, a payer's INN and KPP, a budget code): equal bytes give one shared string,
