@@ -43,6 +43,18 @@ prepare_corpus() {
   return 0
 }
 
+# The lines of the files (a list) that the profile shows no input reached, in the objects given; a file
+# several objects hold is listed once.
+missed_lines() {
+  local files=$1 profile=$2
+  shift 2
+  "$llvm_cov" show "$@" -instr-profile="$profile" 2>/dev/null |
+    awk -v files="$files" -v root="$PWD/" '
+      BEGIN { n = split(files, f, " "); for (i = 1; i <= n; ++i) own[root f[i] ":"] = 1 }
+      /^\// { file = ($0 in own) && !done[$0]++ ? substr($0, length(root) + 1) : "" }
+      file != "" && /^ *[0-9]+\| *0\|/ { print "    " file $0 }'
+}
+
 dict_options() {
   local options=()
   [ -f "fuzz/dicts/$1.dict" ] && options+=("-dict=fuzz/dicts/$1.dict")
@@ -91,13 +103,7 @@ if [ "${1:-}" = "--coverage" ]; then
         ($1 in own) { lines += $8; missed += $9 }
         END { printf "%-22s %8d %8d %6.1f%%\n", name, lines, missed, lines ? 100 * (lines - missed) / lines : 0 }'
     # FUZZ_MISSED=1: the lines of the loader's files that no input reached, to judge what is left.
-    if [ -n "${FUZZ_MISSED:-}" ]; then
-      "$llvm_cov" show "$target" -instr-profile="$build/$name.profdata" |
-        awk -v files="$(loader_files "$name")" -v root="$PWD/" '
-          BEGIN { n = split(files, f, " "); for (i = 1; i <= n; ++i) own[root f[i] ":"] = 1 }
-          /^\// { file = ($0 in own) ? substr($0, length(root) + 1) : "" }
-          file != "" && /^ *[0-9]+\| *0\|/ { print "    " file $0 }'
-    fi
+    if [ -n "${FUZZ_MISSED:-}" ]; then missed_lines "$(loader_files "$name")" "$build/$name.profdata" "$target"; fi
   done
   # A file several targets load (the rates formats share their reader) counts what all of them reach.
   profiles=() objects=() own=""
@@ -119,11 +125,7 @@ if [ "${1:-}" = "--coverage" ]; then
   if [ -n "${FUZZ_MISSED:-}" ]; then
     echo
     echo "lines no target reached"
-    "$llvm_cov" show "${objects[@]:1}" -instr-profile="$build/all.profdata" 2>/dev/null |
-      awk -v files="$own" -v root="$PWD/" '
-        BEGIN { n = split(files, f, " "); for (i = 1; i <= n; ++i) own[root f[i] ":"] = 1 }
-        /^\// { file = ($0 in own) && !done[$0]++ ? substr($0, length(root) + 1) : "" }
-        file != "" && /^ *[0-9]+\| *0\|/ { print "    " file $0 }'
+    missed_lines "$own" "$build/all.profdata" "${objects[@]:1}"
   fi
   exit 0
 fi
