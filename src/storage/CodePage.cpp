@@ -84,14 +84,20 @@ const ForwardTable& Forward866() {
     return table;
 }
 
-void Encode(const QString& text, const ReverseTable& reverse, char* out) {
+// False when U+0000 was among the characters (written as a zero byte).
+bool Encode(const QString& text, const ReverseTable& reverse, char* out) {
     const QChar* in = text.constData();
+    bool zero = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = in[i].unicode();
         unsigned char b = reverse[u];
-        if (b == 0 && u != 0) b = '?';
+        if (b == 0) {
+            zero |= u == 0;
+            if (u != 0) b = '?';
+        }
         out[i] = static_cast<char>(b);
     }
+    return !zero;
 }
 
 QByteArray Encode(const QString& text, const ReverseTable& reverse) {
@@ -113,8 +119,8 @@ QString FromCp1251(const char* data, qsizetype size) {
 QByteArray ToCp1251(const QString& text) {
     return Encode(text, Reverse1251());
 }
-void ToCp1251(const QString& text, char* out) {
-    Encode(text, Reverse1251(), out);
+bool ToCp1251(const QString& text, char* out) {
+    return Encode(text, Reverse1251(), out);
 }
 QString FromCp866(const QByteArray& bytes) {
     return Decode(bytes.constData(), bytes.size(), Forward866());

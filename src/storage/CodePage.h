@@ -12,8 +12,9 @@ namespace CodePage {
 QString FromCp1251(const QByteArray& bytes);
 QString FromCp1251(const char* data, qsizetype size);
 QByteArray ToCp1251(const QString& text);
-// The same into out, which has room for text.size() bytes.
-void ToCp1251(const QString& text, char* out);
+// The same into out, which has room for text.size() bytes. False when the text holds U+0000, which
+// became a zero byte.
+bool ToCp1251(const QString& text, char* out);
 QString FromCp866(const QByteArray& bytes);
 QByteArray ToCp866(const QString& text);
 

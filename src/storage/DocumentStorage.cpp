@@ -5,7 +5,6 @@
 #include "storage/FileLoader.h"
 #include "storage/StorageErrors.h"
 
-#include <QHashFunctions>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <charconv>
@@ -31,6 +30,17 @@ bool ParseLength(const char* field, quint32& length) {
 
 // Optional blanks, optional sign, decimal digits. Bounded so that it never overflows.
 bool ParseWholeNumber(QByteArrayView text, qint64& out) {
+    // Up to nine bare digits, the form this program writes, cannot overflow: read them at once.
+    if (text.size() <= 9) {
+        qint64 value = 0;
+        qsizetype i = 0;
+        for (; i < text.size() && IsDigit(text[i]); ++i)
+            value = value * 10 + (text[i] - '0');
+        if (i == text.size() && i > 0) {
+            out = value;
+            return true;
+        }
+    }
     qsizetype i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -113,30 +123,74 @@ bool ParseStoredMoney(QByteArrayView text, Money& out) {
 }
 
 // Money in its stored form: shortest decimal, "." as the separator (as Money::ToText with ".").
-// Returns the length written into out, which holds at least 32 bytes.
-int MoneyText(Money value, char* out) {
+struct MoneyParts {
+    bool negative;
+    quint64 whole;
+    unsigned fraction; // ten-thousandths, trailing zeros dropped
+    int fractionDigits;
+};
+
+MoneyParts SplitMoney(Money value) {
     const qint64 raw = value.Raw();
     const bool negative = raw < 0;
     const quint64 magnitude = negative ? quint64(0) - quint64(raw) : quint64(raw);
-    char* p = out;
-    if (negative) *p++ = '-';
-    p = std::to_chars(p, out + 32, magnitude / Money::Scale).ptr;
-    const quint64 fraction = magnitude % Money::Scale;
-    if (fraction != 0) {
-        *p++ = '.';
-        const char digits[4] = {char('0' + fraction / 1000), char('0' + fraction / 100 % 10),
-                                char('0' + fraction / 10 % 10), char('0' + fraction % 10)};
-        int count = 4;
-        while (digits[count - 1] == '0')
-            --count;
-        std::memcpy(p, digits, size_t(count));
-        p += count;
+    unsigned fraction = unsigned(magnitude % Money::Scale);
+    int digits = fraction == 0 ? 0 : 4;
+    while (digits > 0 && fraction % 10 == 0) {
+        fraction /= 10;
+        --digits;
     }
-    return int(p - out);
+    return {negative, magnitude / Money::Scale, fraction, digits};
+}
+
+int MoneyTextLength(const MoneyParts& m) {
+    return int(m.negative) + int(mTDocumentStorage::DigitCount(m.whole)) +
+           (m.fractionDigits ? 1 + m.fractionDigits : 0);
+}
+
+// Writes the digits of value ending just before end.
+void WriteDigitsBackwards(char* end, quint64 value) {
+    do {
+        *--end = char('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+}
+
+// Writes exactly MoneyTextLength(m) bytes at out.
+void WriteMoneyText(const MoneyParts& m, char* out) {
+    char* end = out + MoneyTextLength(m);
+    if (m.negative) *out = '-';
+    if (m.fractionDigits) {
+        unsigned fraction = m.fraction;
+        for (int i = 0; i < m.fractionDigits; ++i, fraction /= 10)
+            *--end = char('0' + fraction % 10);
+        *--end = '.';
+    }
+    WriteDigitsBackwards(end, m.whole);
 }
 
 QByteArray DateText(TDateTime value) {
     return ShortFloatText(value).toLatin1();
+}
+
+// A text's place among the texts read lately: a quick mix of its length and of the bytes at both ends,
+// where the texts of a declaration differ (a name's number, a code's last digits). Equal bytes are
+// confirmed by comparison, so a poor mix costs only time.
+size_t TextSlot(QByteArrayView text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t n = size_t(text.size());
+    quint64 mix = n;
+    if (n >= 8) {
+        quint64 head = 0, tail = 0;
+        std::memcpy(&head, bytes, 8);
+        std::memcpy(&tail, bytes + n - 8, 8);
+        mix ^= head * 0x9E3779B97F4A7C15ULL ^ tail * 0xC2B2AE3D27D4EB4FULL;
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            mix = (mix << 8 | bytes[i]) * 0x100000001B3ULL;
+        mix *= 0x9E3779B97F4A7C15ULL;
+    }
+    return size_t((mix ^ (mix >> 29)) * 0xBF58476D1CE4E5B9ULL >> 56);
 }
 
 EConvertError NotConvertible(QByteArrayView text, const char* what) {
@@ -312,21 +366,23 @@ void mTDocumentStorage::WriteField(const QByteArray& text, int width, char fill)
     position_ += quint32(taken);
 }
 
-void mTDocumentStorage::CheckWritable(WriteCodes codes) const {
+void mTDocumentStorage::RefuseWrite(qsizetype length, WriteCodes codes) const {
     if (readOnly_) throw mEWriteStorage(StorageText::ReadOnly, codes.readOnly);
     if (!initialised_) throw mEObjectAccess(StorageText::NotInitialised, codes.notInitialised);
-}
-
-// Writes the length field of a value of the given length and returns where its text goes.
-char* mTDocumentStorage::Reserve(qsizetype length, WriteCodes codes) {
-    CheckWritable(codes);
     if (length > MaxValueLength)
         throw mEBadStorage(
             QStringLiteral("Значение длиннее %1 байт не может быть записано в файл декларации.")
                 .arg(MaxValueLength),
             codes.readOnly);
-    if (qint64(position_) + 4 + length > qint64(size_))
-        throw mEMemoryAllocate(StorageText::OutOfMemory, codes.readOnly);
+    throw mEMemoryAllocate(StorageText::OutOfMemory, codes.readOnly);
+}
+
+// Writes the length field of a value of the given length and returns where its text goes. Every value
+// of a save passes here, so the refusals are one test on the way and their messages lie elsewhere.
+inline char* mTDocumentStorage::Reserve(qsizetype length, WriteCodes codes) {
+    if (readOnly_ || !initialised_ || length > MaxValueLength ||
+        qint64(position_) + 4 + length > qint64(size_))
+        RefuseWrite(length, codes);
     char* field = data_ + position_;
     const auto n = unsigned(length);
     field[0] = char('0' + n / 1000);
@@ -342,9 +398,13 @@ void mTDocumentStorage::WriteValue(const char* text, qsizetype length, WriteCode
     if (length > 0) std::memcpy(out, text, size_t(length));
 }
 
+void mTDocumentStorage::WriteNumber(quint32 value, WriteCodes codes) {
+    const quint32 digits = DigitCount(value);
+    WriteDigitsBackwards(Reserve(qsizetype(digits), codes) + digits, value);
+}
+
 quint32 mTDocumentStorage::SizeOfMoney(Money value) {
-    char text[32];
-    return 4 + quint32(MoneyText(value, text));
+    return 4 + quint32(MoneyTextLength(SplitMoney(value)));
 }
 
 quint32 mTDocumentStorage::SizeOfDate(TDateTime value) {
@@ -353,26 +413,23 @@ quint32 mTDocumentStorage::SizeOfDate(TDateTime value) {
 
 bool mTDocumentStorage::WriteString(const QString& value) {
     char* text = Reserve(value.size(), {150, 151});
-    CodePage::ToCp1251(value, text);
     // A zero byte ends a text when it is read back: such a text could not be loaded as it was saved.
-    if (std::memchr(text, 0, size_t(value.size())))
+    if (!CodePage::ToCp1251(value, text))
         throw mEBadStorage(
             QStringLiteral("Текст с символом с кодом 0 не может быть записан в файл декларации."), 150);
     return true;
 }
 bool mTDocumentStorage::WriteInteger(qint32 value) {
-    char text[12];
-    WriteValue(text, std::to_chars(text, text + sizeof text, quint32(value)).ptr - text, {160, 161});
+    WriteNumber(quint32(value), {160, 161});
     return true;
 }
 bool mTDocumentStorage::WriteWord(quint16 value) {
-    char text[6];
-    WriteValue(text, std::to_chars(text, text + sizeof text, value).ptr - text, {170, 171});
+    WriteNumber(value, {170, 171});
     return true;
 }
 bool mTDocumentStorage::WriteMoney(Money value) {
-    char text[32];
-    WriteValue(text, MoneyText(value, text), {180, 181});
+    const MoneyParts parts = SplitMoney(value);
+    WriteMoneyText(parts, Reserve(MoneyTextLength(parts), {180, 181}));
     return true;
 }
 bool mTDocumentStorage::WriteDate(TDateTime value) {
@@ -381,8 +438,7 @@ bool mTDocumentStorage::WriteDate(TDateTime value) {
     return true;
 }
 bool mTDocumentStorage::WriteByte(quint8 value) {
-    char text[4];
-    WriteValue(text, std::to_chars(text, text + sizeof text, unsigned(value)).ptr - text, {200, 201});
+    WriteNumber(value, {200, 201});
     return true;
 }
 
@@ -396,7 +452,7 @@ QByteArray mTDocumentStorage::ReadRaw(quint32 count, quint16 boundsCode) {
 }
 
 // The next value's text, straight from the buffer (valid while the loader lives).
-QByteArrayView mTDocumentStorage::ReadValue(ReadCodes codes, bool numeric) {
+inline QByteArrayView mTDocumentStorage::ReadValue(ReadCodes codes, bool numeric) {
     if (!initialised_) throw mEObjectAccess(StorageText::NotInitialised, codes.notInitialised);
     quint32 length = 0;
     if (quint64(position_) + 4 > size_ || !ParseLength(data_ + position_, length))
@@ -411,7 +467,7 @@ QByteArrayView mTDocumentStorage::ReadValue(ReadCodes codes, bool numeric) {
     return QByteArrayView(text, zero ? static_cast<const char*>(zero) - text : qsizetype(length));
 }
 
-qint64 mTDocumentStorage::ReadWholeNumber(ReadCodes codes, const char* what) {
+inline qint64 mTDocumentStorage::ReadWholeNumber(ReadCodes codes, const char* what) {
     const QByteArrayView text = ReadValue(codes, true);
     qint64 value = 0;
     if (!ParseWholeNumber(text, value) || value < -2147483648LL) throw NotConvertible(text, what);
@@ -421,7 +477,8 @@ qint64 mTDocumentStorage::ReadWholeNumber(ReadCodes codes, const char* what) {
 QString mTDocumentStorage::ReadString() {
     const QByteArrayView text = ReadValue({93, 91}, false);
     if (text.isEmpty()) return QString();
-    ReadText& slot = readTexts_[qHash(text) % readTexts_.size()];
+    static_assert(std::tuple_size_v<decltype(readTexts_)> == 256, "TextSlot gives eight bits");
+    ReadText& slot = readTexts_[TextSlot(text)];
     if (slot.bytes != std::string_view(text.data(), size_t(text.size()))) {
         slot.bytes = std::string_view(text.data(), size_t(text.size()));
         slot.text = CodePage::FromCp1251(text.data(), text.size());

@@ -71,6 +71,14 @@ public:
     static quint32 SizeOfDate(TDateTime value);
     static quint32 SizeOfStream(const QString& name) { return SizeOfString(name); }
 
+    // Decimal digits of a value.
+    static quint32 DigitCount(quint64 value) {
+        quint32 digits = 1;
+        for (; value >= 10; value /= 10)
+            ++digits;
+        return digits;
+    }
+
     static constexpr quint32 HeaderSize = 60;
     static constexpr int MaxValueLength = 9999;
 
@@ -84,17 +92,12 @@ private:
         quint16 notInitialised;
     };
 
-    static quint32 DigitCount(quint32 value) {
-        quint32 digits = 1;
-        for (; value >= 10; value /= 10)
-            ++digits;
-        return digits;
-    }
-
-    void CheckWritable(WriteCodes codes) const;
+    // Raises the error of a write that Reserve refused.
+    [[noreturn]] void RefuseWrite(qsizetype length, WriteCodes codes) const;
     void WriteField(const QByteArray& text, int width, char fill);
     char* Reserve(qsizetype length, WriteCodes codes);
     void WriteValue(const char* text, qsizetype length, WriteCodes codes);
+    void WriteNumber(quint32 value, WriteCodes codes);
     QByteArrayView ReadValue(ReadCodes codes, bool numeric);
     QByteArray ReadRaw(quint32 count, quint16 boundsCode);
     qint64 ReadWholeNumber(ReadCodes codes, const char* what);

@@ -57,6 +57,11 @@ private Q_SLOTS:
         QTest::newRow("money 1") << 2 << "1" << QByteArray("00011");
         QTest::newRow("money -3") << 2 << "-3" << QByteArray("0002-3");
         QTest::newRow("money 0.0001") << 2 << "0.0001" << QByteArray("00060.0001");
+        QTest::newRow("money 0") << 2 << "0" << QByteArray("00010");
+        QTest::newRow("money -0.05") << 2 << "-0.05" << QByteArray("0005-0.05");
+        QTest::newRow("money 100.205") << 2 << "100.205" << QByteArray("0007100.205");
+        QTest::newRow("money largest")
+            << 2 << "922337203685477.5807" << QByteArray("0020922337203685477.5807");
         QTest::newRow("date 1 January 2011") << 3 << "40544" << QByteArray("000540544");
         QTest::newRow("date with time") << 3 << "40544.4520557986" << QByteArray("001640544.4520557986");
         QTest::newRow("word") << 4 << "65535" << QByteArray("000565535");
