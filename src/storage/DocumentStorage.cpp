@@ -30,17 +30,6 @@ bool ParseLength(const char* field, quint32& length) {
 
 // Optional blanks, optional sign, decimal digits. Bounded so that it never overflows.
 bool ParseWholeNumber(QByteArrayView text, qint64& out) {
-    // Up to nine bare digits, the form this program writes, cannot overflow: read them at once.
-    if (text.size() <= 9) {
-        qint64 value = 0;
-        qsizetype i = 0;
-        for (; i < text.size() && IsDigit(text[i]); ++i)
-            value = value * 10 + (text[i] - '0');
-        if (i == text.size() && i > 0) {
-            out = value;
-            return true;
-        }
-    }
     qsizetype i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
