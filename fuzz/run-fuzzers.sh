@@ -6,7 +6,7 @@
 #                                                  line coverage of the loader's own source files
 #                                                  (with FUZZ_MISSED=1 also the lines no input reached)
 #
-# Fuzzing uses the "fuzz" preset (build/fuzz); coverage a build of its own (build/fuzz-coverage).
+# Fuzzing builds and uses the "fuzz" preset (build/fuzz); coverage a build of its own (build/fuzz-coverage).
 # Each target's corpus grows in fuzz/corpus-<target> (not checked in); fuzz/seeds/<target> holds the
 # checked-in seeds, written by fuzz/make-seeds.py (and the files the program ships, for the readers).
 set -euo pipefail
@@ -135,6 +135,9 @@ if [[ "${1:-}" =~ ^[0-9]+$ ]]; then
   seconds=$1
   shift
 fi
+# Fuzzing targets older than the sources would test code that is gone: the build comes first.
+cmake --preset fuzz > /dev/null
+cmake --build --preset fuzz -j"$(nproc)" > /dev/null
 for target in $(targets_in build/fuzz "$@"); do
   name=$(basename "$target")
   prepare_corpus "$name"
