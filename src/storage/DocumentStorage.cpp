@@ -145,9 +145,9 @@ void WriteDigitsBackwards(char* end, quint64 value) {
     } while (value != 0);
 }
 
-// Writes exactly MoneyTextLength(m) bytes at out.
-void WriteMoneyText(const MoneyParts& m, char* out) {
-    char* end = out + MoneyTextLength(m);
+// Writes the text of m at out; length is MoneyTextLength(m), which the caller has already needed.
+void WriteMoneyText(const MoneyParts& m, char* out, int length) {
+    char* end = out + length;
     if (m.negative) *out = '-';
     if (m.fractionDigits) {
         unsigned fraction = m.fraction;
@@ -418,7 +418,8 @@ bool mTDocumentStorage::WriteWord(quint16 value) {
 }
 bool mTDocumentStorage::WriteMoney(Money value) {
     const MoneyParts parts = SplitMoney(value);
-    WriteMoneyText(parts, Reserve(MoneyTextLength(parts), {180, 181}));
+    const int length = MoneyTextLength(parts);
+    WriteMoneyText(parts, Reserve(length, {180, 181}), length);
     return true;
 }
 bool mTDocumentStorage::WriteDate(TDateTime value) {
