@@ -12,7 +12,7 @@ set(CORE_LAYERS
   "form")
 set(GUI_LAYERS
   "desktop"
-  "controls pickers dialogs print"
+  "controls pickers dialogs print editing"
   "screens"
   "shell")
 set(CONSOLE_LAYERS

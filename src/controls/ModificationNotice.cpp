@@ -9,6 +9,6 @@ void SendModificationNotice(QWidget* from) {
     while (top && top->parentWidget())
         top = top->parentWidget()->window();
     if (!top) return;
-    QEvent notice(ModificationNoticeEvent);
+    ModificationNotice notice(from);
     QCoreApplication::sendEvent(top, &notice);
 }

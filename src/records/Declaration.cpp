@@ -253,7 +253,19 @@ void mTDeclaration::Load(const QString& fileName, FileLock* lock) {
         e.Place = 390;
         throw;
     }
-    mTDocumentStorage storage(*loader);
+    Read(*loader);
+    if (lock) loader->KeepLock(*lock);
+}
+
+void mTDeclaration::LoadFromBytes(const QByteArray& bytes) {
+    WithinMemory([&] {
+        mTFileLoader loader(bytes);
+        Read(loader);
+    });
+}
+
+void mTDeclaration::Read(mTFileLoader& loader) {
+    mTDocumentStorage storage(loader);
     try {
         storage.OpenExisting();
     } catch (mEBadStorage& e) {
@@ -269,7 +281,6 @@ void mTDeclaration::Load(const QString& fileName, FileLock* lock) {
         StorageReader io(storage);
         Fields(io);
     }
-    if (lock) loader->KeepLock(*lock);
 }
 
 QByteArray mTDeclaration::DumpJson() {

@@ -52,6 +52,8 @@ public:
     // With lock: after a successful load the file stays locked in it, so that no other program can
     // open or overwrite it until the lock is released (a failed load leaves lock as it was).
     void LoadFromFile(const QString& fileName, FileLock* lock = nullptr);
+    // Loads into this freshly created root the bytes SaveToBytes gave, with the same refusals as a file.
+    void LoadFromBytes(const QByteArray& bytes);
     // The whole declaration as JSON, field names as in the code.
     QByteArray DumpJson();
 
@@ -104,4 +106,5 @@ private:
     void Fill(mTFileLoader& loader, quint32 size);
     void Save(const QString& fileName, FileLock* lock);
     void Load(const QString& fileName, FileLock* lock);
+    void Read(mTFileLoader& loader);
 };

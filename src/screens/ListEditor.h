@@ -6,9 +6,13 @@
 #include <functional>
 #include <optional>
 
-class QTreeWidget;
+class QMenu;
+class QPoint;
+class QTreeView;
 class ScreenHost;
 class TFlashButton;
+class TRecordListModel;
+class TThinkingFrame;
 
 // The buttons of a record list. Repeat is for line lists only; any button may be left out.
 struct ListButtons {
@@ -19,8 +23,10 @@ struct ListButtons {
 };
 
 // What a list screen tells the editor about its records. Rows are record indexes in the declaration's
-// list. Count and RowTexts are needed; every other part may be left out.
+// list. Headings, Count and RowTexts are needed; every other part may be left out.
 struct ListRecords {
+    // The list's column headings.
+    QStringList Headings;
     // The records in the list now.
     std::function<int()> Count;
     // The texts of a record's row, one per column.
@@ -39,12 +45,22 @@ struct ListRecords {
     std::function<void(int row)> StoreDetail;
     // No record is current: the detail area is emptied (the loading flag is set).
     std::function<void()> ClearDetail;
+    // Runs after a record was deleted (row: where it stood), for a screen that shows a neighbour next.
+    std::function<void(int row)> AfterDelete;
+    // How the undo menu names a change of a record: the record's kind in the genitive ("источника",
+    // "строки дохода") and the record's own name ("ООО «Василёк»", "март").
+    QString Noun;
+    std::function<QString(int row)> Name;
+    // The lines a record holds (a source's income lines): deleting a record that has lines asks first.
+    std::function<int(int row)> LineCount;
 };
 
-// The pattern of every list screen: a list of records with its buttons and a detail area. The row the
-// user selects becomes current and shows its detail; leaving it stores the detail into its record. Add,
-// edit (the button, a double click, Enter in the list), delete and repeat act on the current row, and
-// every accepted change sends the modification notice. After a deletion no row is current until the user
+// The pattern of every list screen: a list of records shown through a model, its buttons and a detail
+// area. The row the user selects becomes current and shows its detail; leaving it stores the detail into
+// its record. Add (the button, Insert), edit (the button, a double click, Enter or F2 in the list),
+// delete (the button, Delete) and repeat act on the current row; the list's context menu (the mouse, the
+// Menu key, Shift+F10) offers the same. Each accepted change is one undoable step named after the record.
+// The buttons follow the list in the Tab order. After a deletion no row is current until the user
 // selects one, so nothing is ever stored into a deleted record or its neighbour. Selection events are
 // ignored while the list is built, while a row is deleted and while the editor goes away.
 //
@@ -53,7 +69,7 @@ struct ListRecords {
 class TListEditor : public QObject {
 public:
     // Binds the list and its buttons; the list stays empty until the screen fills it with Rebuild().
-    TListEditor(ScreenHost& host, QTreeWidget* list, ListButtons buttons, ListRecords records);
+    TListEditor(ScreenHost& host, QTreeView* list, ListButtons buttons, ListRecords records);
     ~TListEditor() override;
     TListEditor(const TListEditor&) = delete;
     TListEditor& operator=(const TListEditor&) = delete;
@@ -71,6 +87,7 @@ public:
     void StoreCurrent();
     // Enables or disables the list and its buttons (a line list without a current source).
     void SetEnabled(bool enabled);
+    QTreeView* List() const { return list_; }
 
     // The actions of the buttons, also open to the screen.
     void AddRecord();
@@ -86,14 +103,20 @@ private:
     // True when a row is current and it is the one selected.
     bool ActsOnCurrent() const;
     void SelectionChanged();
-    void InsertRowItem(int row);
-    void UpdateRowItem(int row);
     void ShowCurrentDetail();
+    // The undo menu's name of a change of the record at row ("удаление источника «…»").
+    QString StepText(const QString& action, int row) const;
+    // Asks before a record goes with its lines; true when it may go.
+    bool ConfirmDelete(int row) const;
+    void ShowContextMenu(const QPoint& at);
+    void PutButtonsInTabOrder();
 
     ScreenHost& host_;
-    QPointer<QTreeWidget> list_;
+    QPointer<QTreeView> list_;
+    TRecordListModel* model_ = nullptr;
     ListButtons buttons_;
     ListRecords records_;
+    QPointer<TThinkingFrame> frame_;
     int current_ = -1;
     bool building_ = false;
     bool deleting_ = false;

@@ -13,8 +13,7 @@ void TSubScreenContainer::BindButtons(QWidget* panel, std::initializer_list<int>
 void TSubScreenContainer::ReplaceSubScreen(int kind) {
     TThinkingFrame* next = CreateSubScreen(kind, panel_);
     panel_->layout()->addWidget(next);
-    delete subScreen_;
-    subScreen_ = next;
+    ReplaceChild(subScreen_, next);
     kind_ = kind;
     next->show();
     ButtonOf(kind)->SetDown(true);
@@ -23,6 +22,12 @@ void TSubScreenContainer::ReplaceSubScreen(int kind) {
 void TSubScreenContainer::ShowKind(int kind, quint16 position) {
     if (kind != kind_) ReplaceSubScreen(kind);
     subScreen_->ShowPosition(position);
+}
+
+void TSubScreenContainer::OpenSubScreen(int kind) {
+    if (kind == kind_ && subScreen_) return;
+    LoadingScope loading(Host());
+    ReplaceSubScreen(kind);
 }
 
 void TSubScreenContainer::ButtonPressed(int kind) {

@@ -20,6 +20,9 @@ public:
 
     TThinkingFrame* CurrentSubScreen() const { return subScreen_; }
     int CurrentSubScreenKind() const { return kind_; }
+    TThinkingFrame* ShownSubScreen() const override { return subScreen_; }
+    int ShownSubScreenKind() const override { return kind_; }
+    void OpenSubScreen(int kind) override;
 
 protected:
     // A new sub-screen of that kind in panel; its kind when another one stands for it.

@@ -11,6 +11,8 @@
 #include "desktop/UserPrompts.h"
 #include "dialogs/CheckAllError.h"
 #include "dialogs/TaxExplanation.h"
+#include "editing/DeclarationHistory.h"
+#include "editing/FieldCaption.h"
 #include "explain/RecordNavigation.h"
 #include "explain/TaxExplanation.h"
 #include "export/XmlExport.h"
@@ -37,6 +39,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -127,6 +131,7 @@ TFormMain::TFormMain(const QStringList& arguments, CoreServices* services, QWidg
     autosave_ = std::make_unique<TAutosave>(
         RecoveryFolder(), [this](RecoveryCopy& copy) { return WriteRecoveryCopy(copy); },
         [this] { return !loading_ && !QApplication::activeModalWidget(); });
+    CreateHistory();
     SetStdToolbar(ProgramSettings::ShowStdToolbar());
     SetTextLabels(ProgramSettings::TextLabels());
     Action(QStringLiteral("acStdToolbar"))->setChecked(!toolBar_->isHidden());
@@ -137,6 +142,7 @@ TFormMain::TFormMain(const QStringList& arguments, CoreServices* services, QWidg
     if (startFailed_) return;
     ShowConditionsScreen();
     OpenSectionButtons(OpenSections(*declaration_));
+    history_->Start();
 }
 
 TFormMain::~TFormMain() {
@@ -202,6 +208,11 @@ void TFormMain::BuildMenuAndToolbar() {
     acExit->setObjectName(QStringLiteral("acExit"));
     SetStandardShortcut(acExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(acExit, &QAction::triggered, this, &QWidget::close);
+    QAction* acUndo = action("acUndo", QStringLiteral("&Отменить"), &TFormMain::Undo);
+    SetStandardShortcut(acUndo, QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* acRedo = action("acRedo", QStringLiteral("&Повторить"), &TFormMain::Redo);
+    acRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QAction* acPreview = action("acPreview", QStringLiteral("П&росмотр"), &TFormMain::Preview);
     QAction* acPrint = action("acPrint", QStringLiteral("&Печать"), &TFormMain::Print);
     SetStandardShortcut(acPrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -250,6 +261,9 @@ void TFormMain::BuildMenuAndToolbar() {
     file->addActions({acNew, acOpen, acSave, acSaveAs});
     file->addSeparator();
     file->addAction(acExit);
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Правка"));
+    edit->setObjectName(QStringLiteral("mnEdit"));
+    edit->addActions({acUndo, acRedo});
     QMenu* declaration = menuBar()->addMenu(QStringLiteral("&Декларация"));
     declaration->setObjectName(QStringLiteral("mnDeclaration"));
     declaration->addActions({acPreview, acPrint, acExport, acCheck, acExplain});
@@ -278,6 +292,9 @@ void TFormMain::BuildMenuAndToolbar() {
     tool("tbNew", QStringLiteral("Создать"), s->standardIcon(QStyle::SP_FileIcon), acNew);
     tool("tbOpen", QStringLiteral("Открыть"), s->standardIcon(QStyle::SP_DialogOpenButton), acOpen);
     tool("tbSave", QStringLiteral("Сохранить"), s->standardIcon(QStyle::SP_DialogSaveButton), acSave);
+    toolBar_->addSeparator();
+    tool("tbUndo", QStringLiteral("Отменить"), s->standardIcon(QStyle::SP_ArrowBack), acUndo);
+    tool("tbRedo", QStringLiteral("Повторить"), s->standardIcon(QStyle::SP_ArrowForward), acRedo);
     toolBar_->addSeparator();
     tool("tbPreview", QStringLiteral("Просмотр"), s->standardIcon(QStyle::SP_FileDialogContentsView),
          acPreview);
@@ -335,25 +352,26 @@ void TFormMain::LoadCommandLineFile(const QStringList& arguments) {
         declaration_ = CreateNewDeclaration();
         return;
     }
-    documentFileName_ = fileName;
-    if (!LoadDeclaration(fileName)) {
-        documentFileName_.clear();
-        declaration_ = CreateNewDeclaration();
-        declaration_->AutoSheetCount = 1;
+    declaration_ = ReadDeclaration(fileName);
+    if (declaration_) {
+        documentFileName_ = fileName;
+        return;
     }
+    declaration_ = CreateNewDeclaration();
+    declaration_->AutoSheetCount = 1;
 }
 
-bool TFormMain::LoadDeclaration(const QString& fileName) {
-    declaration_ = std::make_unique<mTDeclaration>();
+std::unique_ptr<mTDeclaration> TFormMain::ReadDeclaration(const QString& fileName) {
+    auto declaration = std::make_unique<mTDeclaration>();
     try {
-        declaration_->LoadFromFile(fileName, &documentLock_);
-        return true;
+        declaration->LoadFromFile(fileName, &documentLock_);
+        return declaration;
     } catch (const std::exception& e) {
         // Besides the damaged or unreadable file, a missing stream is reported the same way, so the
-        // user learns why the declaration is empty.
+        // user learns why the declaration was not opened.
         UserPrompts::Current().Message(this, QMessageBox::Critical, StorageFailureMessage(e));
     }
-    return false;
+    return nullptr;
 }
 
 namespace {
@@ -427,14 +445,113 @@ void TFormMain::OpenSectionButtons(const OpenSectionSet& open) {
 }
 
 void TFormMain::NotifyModified() {
-    if (loading_) return;
-    if (saved_) SetSaved(false);
-    autosave_->Changed();
+    FieldChanged(QApplication::focusWidget());
 }
 
-void TFormMain::SetSaved(bool saved) {
-    saved_ = saved;
+void TFormMain::FieldChanged(QWidget* field) {
+    if (loading_ || !history_ || history_->InChange()) return;
+    // Only a control of the screen names the change; a dialog's control says nothing to the user later.
+    if (field && !(currentFrame_ && currentFrame_->isAncestorOf(field))) field = nullptr;
+    history_->FieldChanged(field, history_->FieldPending() ? QString() : FieldCaption(field));
+}
+
+void TFormMain::BeginChange() {
+    history_->BeginChange();
+}
+
+void TFormMain::EndChange(const QString& text) {
+    history_->EndChange(text);
+}
+
+bool TFormMain::Saved() const {
+    return !history_->Modified();
+}
+
+void TFormMain::CreateHistory() {
+    TDeclarationHistory::Window window;
+    window.StoreScreen = [this] { StoreCurrentFrameQuietly(); };
+    window.View = [this] { return CurrentView(); };
+    window.Show = [this](const EditView& view) { ShowView(view); };
+    history_ = std::make_unique<TDeclarationHistory>(declaration_, std::move(window));
+    connect(history_.get(), &TDeclarationHistory::ModifiedChanged, this, &TFormMain::ModifiedChanged);
+    connect(history_.get(), &TDeclarationHistory::Changed, this, [this] {
+        if (history_->Modified()) autosave_->Changed();
+    });
+    connect(history_.get(), &TDeclarationHistory::ActionsChanged, this, &TFormMain::UpdateUndoActions);
+    connect(qApp, &QApplication::focusChanged, this, &TFormMain::FocusChanged);
+    // Ctrl+Z in a field that has typing of its own to undo undoes that; elsewhere it is the window's.
+    qApp->installEventFilter(this);
+    UpdateUndoActions();
+}
+
+void TFormMain::ModifiedChanged(bool modified) {
     UpdateTitle();
+    // Back to what the file holds (everything undone): the recovery copy has nothing left to keep.
+    if (!modified) autosave_->Discard();
+}
+
+void TFormMain::UpdateUndoActions() {
+    const auto label = [](const QString& verb, const QString& step) {
+        QString text = verb;
+        if (!step.isEmpty())
+            text += QStringLiteral(": ") + QString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        return text;
+    };
+    const bool canUndo = history_->CanUndo();
+    const bool canRedo = history_->CanRedo();
+    QAction* undo = Action(QStringLiteral("acUndo"));
+    QAction* redo = Action(QStringLiteral("acRedo"));
+    undo->setEnabled(canUndo);
+    undo->setText(label(QStringLiteral("&Отменить"), canUndo ? history_->UndoText() : QString()));
+    redo->setEnabled(canRedo);
+    redo->setText(label(QStringLiteral("&Повторить"), canRedo ? history_->RedoText() : QString()));
+    for (const auto& [name, command] : {std::pair{"tbUndo", undo}, std::pair{"tbRedo", redo}}) {
+        QAction* tool = Action(QLatin1String(name));
+        tool->setEnabled(command->isEnabled());
+        tool->setToolTip(QString(command->text()).remove(QLatin1Char('&')));
+    }
+}
+
+void TFormMain::FocusChanged(QWidget* old, QWidget*) {
+    // Leaving a field makes what was typed into it a step of its own.
+    if (released_ || loading_ || !history_->FieldPending() || !old || !currentFrame_) return;
+    if (currentFrame_->isAncestorOf(old)) Guarded([this] { history_->CommitField(); });
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        isAncestorOf(static_cast<QWidget*>(watched))) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = key->matches(QKeySequence::Undo);
+        const bool redo = key->matches(QKeySequence::Redo) ||
+                          key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y) ||
+                          key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z);
+        if (undo || redo) {
+            const auto* edit = qobject_cast<const QLineEdit*>(watched);
+            const bool own =
+                edit && !edit->isReadOnly() && (undo ? edit->isUndoAvailable() : edit->isRedoAvailable());
+            // Left unaccepted, the override lets the window's shortcut run.
+            if (!own) return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+EditView TFormMain::CurrentView() const {
+    EditView view;
+    if (!currentFrame_) return view;
+    view.Section = int(SectionScreens::SectionOf(currentFrame_));
+    currentFrame_->SaveView(view);
+    return view;
+}
+
+void TFormMain::ShowView(const EditView& view) {
+    OpenSectionButtons(OpenSections(*declaration_));
+    const bool open = view.Section >= 0 && view.Section < SectionCount &&
+                      sectionButtons_[size_t(view.Section)]->isEnabled();
+    ReplaceScreen(open ? Section(view.Section) : Section::InitialData);
+    LoadingScope loading(*this);
+    currentFrame_->RestoreView(view);
 }
 
 const mTIncomeDictionary& TFormMain::Dictionary() const {
@@ -444,9 +561,10 @@ const mTIncomeDictionary& TFormMain::Dictionary() const {
 void TFormMain::UpdateTitle() {
     const QString name =
         documentFileName_.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(documentFileName_).fileName();
+    const bool saved = !history_ || Saved();
     // Unsaved changes show as "*" after the name; a saved declaration keeps the plain title.
-    setWindowTitle(name + (saved_ ? QString() : QStringLiteral("[*]")) + QStringLiteral(" - Durovid 2010"));
-    setWindowModified(!saved_);
+    setWindowTitle(name + (saved ? QString() : QStringLiteral("[*]")) + QStringLiteral(" - Durovid 2010"));
+    setWindowModified(!saved);
 }
 
 void TFormMain::ReplaceScreen(Section section) {
@@ -462,24 +580,28 @@ void TFormMain::ReplaceScreen(Section section) {
     loading_ = false;
     currentSectionButton_ = SectionButton(section);
     currentSectionButton_->SetDown(true);
+    // A new screen may have brought the records in line with what it shows; the next step starts there.
+    if (history_) history_->Rebase();
 }
 
 void TFormMain::ShowConditionsScreen() {
     ReplaceScreen(Section::InitialData);
-    SetSaved(true);
 }
 
-void TFormMain::ShowDeclaration(std::unique_ptr<mTDeclaration> declaration, const QString& fileName) {
+void TFormMain::ShowDeclaration(std::unique_ptr<mTDeclaration> declaration, const QString& fileName,
+                                bool unsaved) {
     declaration_ = std::move(declaration);
     documentFileName_ = fileName;
-    UpdateTitle();
     ShowConditionsScreen();
     OpenSectionButtons(OpenSections(*declaration_));
+    history_->Start(unsaved);
+    UpdateTitle();
 }
 
 void TFormMain::SwitchSection(Section section) {
     if (currentFrame_ && SectionScreens::SectionOf(currentFrame_) == section) return;
     if (currentFrame_) {
+        history_->CommitField();
         currentFrame_->Store();
         if (const quint16 position = currentFrame_->Check()) {
             currentSectionButton_->SetDown(true);
@@ -491,12 +613,21 @@ void TFormMain::SwitchSection(Section section) {
 }
 
 void TFormMain::StoreCurrentFrame() {
-    if (currentFrame_) currentFrame_->Store();
+    history_->CommitField();
+    StoreCurrentFrameQuietly();
+    history_->Rebase();
+}
+
+void TFormMain::StoreCurrentFrameQuietly() {
+    if (!currentFrame_) return;
+    // Storing what the screen shows is no change of the user's: it must not mark anything.
+    LoadingScope quiet(*this);
+    currentFrame_->Store();
 }
 
 bool TFormMain::event(QEvent* event) {
     if (event->type() == ModificationNoticeEvent) {
-        NotifyModified();
+        FieldChanged(static_cast<ModificationNotice*>(event)->From);
         return true;
     }
     return QMainWindow::event(event);
@@ -513,22 +644,36 @@ void TFormMain::Guarded(const std::function<void()>& command) {
 // --- Document commands -------------------------------------------------------------------------
 
 bool TFormMain::AskToSave() {
-    if (saved_) return true;
+    if (Saved()) return true;
     const QMessageBox::StandardButton answer = UserPrompts::Current().Message(
         this, QMessageBox::Question, QStringLiteral("Вы хотите сохранить декларацию?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel || answer == QMessageBox::Escape || answer == QMessageBox::NoButton)
         return false;
     if (answer != QMessageBox::Yes) return true;
-    if (documentFileName_.isEmpty()) documentFileName_ = UserPrompts::Current().SaveFileName(this);
-    if (!documentFileName_.isEmpty()) SaveDeclaration();
+    const QString fileName =
+        documentFileName_.isEmpty() ? UserPrompts::Current().SaveFileName(this) : documentFileName_;
+    // Cancelling the save dialog cancels the command: nothing is saved and nothing is given up.
+    if (fileName.isEmpty()) return false;
+    documentFileName_ = fileName;
+    SaveDeclaration();
     return true;
 }
 
 void TFormMain::SaveDeclaration() {
     StoreCurrentFrame();
     declaration_->SaveToFile(documentFileName_, &documentLock_);
+    history_->MarkSaved();
     autosave_->Discard();
+    UpdateTitle();
+}
+
+void TFormMain::Undo() {
+    history_->Undo();
+}
+
+void TFormMain::Redo() {
+    history_->Redo();
 }
 
 void TFormMain::New() {
@@ -540,18 +685,20 @@ void TFormMain::New() {
 
 void TFormMain::Open() {
     if (!AskToSave()) return;
-    autosave_->Discard();
-    OpenDocument(UserPrompts::Current().OpenFileName(this));
+    const QString fileName = UserPrompts::Current().OpenFileName(this);
+    // Cancelling the file dialog leaves the open declaration, its file and its recovery copy as they were.
+    if (fileName.isEmpty()) return;
+    OpenDocument(fileName);
 }
 
 void TFormMain::OpenDocument(const QString& fileName) {
-    // The declaration shown before is given up whatever happens next, and so is its file.
-    documentLock_.Release();
-    if (!fileName.isEmpty() && LoadDeclaration(fileName)) {
-        ShowDeclaration(std::move(declaration_), fileName);
-        return;
-    }
-    ShowDeclaration(CreateNewDeclaration());
+    // A file that cannot be read leaves the open declaration as it was; the message says why.
+    std::unique_ptr<mTDeclaration> opened = ReadDeclaration(fileName);
+    if (!opened) return;
+    // The declaration shown before is given up, and with it its recovery copy; the lock moved with the
+    // load to the file opened.
+    autosave_->Discard();
+    ShowDeclaration(std::move(opened), fileName);
 }
 
 void TFormMain::Save() {
@@ -560,7 +707,6 @@ void TFormMain::Save() {
     // A file of an earlier year (.kv9 …) is saved as this year's file beside it.
     if (!documentFileName_.endsWith(QLatin1Char('0'))) documentFileName_.back() = QLatin1Char('0');
     SaveDeclaration();
-    SetSaved(true);
 }
 
 void TFormMain::SaveAs() {
@@ -568,7 +714,6 @@ void TFormMain::SaveAs() {
     if (fileName.isEmpty()) return;
     documentFileName_ = fileName;
     SaveDeclaration();
-    SetSaved(true);
 }
 
 void TFormMain::Check() {
@@ -706,6 +851,9 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 void TFormMain::Release() {
     if (released_) return;
     released_ = true;
+    qApp->removeEventFilter(this);
+    // The window's own destruction moves the focus; it must not reach a window half gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     delete currentFrame_;
     currentFrame_ = nullptr;
     inspectionPicker_.reset();
@@ -718,12 +866,8 @@ void TFormMain::Release() {
 // --- Recovery copies ---------------------------------------------------------------------------
 
 bool TFormMain::WriteRecoveryCopy(RecoveryCopy& copy) {
-    if (saved_) return true;
-    {
-        // Storing what the screen shows is no change of the user's: it must not mark anything.
-        LoadingScope quiet(*this);
-        StoreCurrentFrame();
-    }
+    if (Saved()) return true;
+    StoreCurrentFrameQuietly();
     if (copy.Write(*declaration_, documentFileName_)) return true;
     // Said once: a failing disk would otherwise interrupt the typing every minute.
     if (!autosaveFailureShown_) {
@@ -778,8 +922,9 @@ bool TFormMain::RestoreCopy(RecoveryCopy& copy) {
     // would, and "Сохранить" writes the file.
     documentLock_.Release();
     if (!copy.DocumentFileName().isEmpty()) documentLock_.Take(copy.DocumentFileName());
-    ShowDeclaration(std::move(restored), copy.DocumentFileName());
+    // Restored, the declaration differs from its file: it stays modified although there is nothing to undo.
+    ShowDeclaration(std::move(restored), copy.DocumentFileName(), true);
     autosave_->Adopt(std::move(copy));
-    NotifyModified();
+    autosave_->Changed();
     return true;
 }

@@ -2,8 +2,9 @@
 
 #include "checks/CheckResult.h"
 #include "checks/Sections.h"
-#include "desktop/ScreenHost.h"
+#include "editing/EditView.h"
 #include "print/PrintModule.h"
+#include "screens/ScreenHost.h"
 #include "shell/CoreServices.h"
 #include "storage/FileLock.h"
 
@@ -13,6 +14,7 @@
 #include <memory>
 
 class ICheckAnswerer;
+class TDeclarationHistory;
 class RecoveryCopy;
 class TAutosave;
 struct FaultDestination;
@@ -57,10 +59,15 @@ public:
     // The declaration, its file (empty for a new one) and whether it is saved as it stands.
     mTDeclaration& Declaration() const { return *declaration_; }
     const QString& DocumentFileName() const { return documentFileName_; }
-    bool Saved() const { return saved_; }
+    // No unsaved change: nothing done since the last save (or opening) that is not undone again.
+    bool Saved() const;
+    // The undo history of the open declaration.
+    TDeclarationHistory& History() const { return *history_; }
     // Shows a declaration as "Открыть" shows one it has read: the conditions screen, the section buttons
     // it opens, the file's name in the title; nothing to save yet.
-    void ShowDeclaration(std::unique_ptr<mTDeclaration> declaration, const QString& fileName = QString());
+    // unsaved: the declaration differs from its file (a restored recovery copy).
+    void ShowDeclaration(std::unique_ptr<mTDeclaration> declaration, const QString& fileName = QString(),
+                         bool unsaved = false);
 
     TThinkingFrame* CurrentFrame() const { return currentFrame_; }
     TFlashButton* CurrentSectionButton() const { return currentSectionButton_; }
@@ -76,6 +83,8 @@ public:
     bool Loading() const override { return loading_; }
     void SetLoading(bool loading) override { loading_ = loading; }
     void NotifyModified() override;
+    void BeginChange() override;
+    void EndChange(const QString& text) override;
     void OpenSectionButtons(const OpenSectionSet& open) override;
     TfmInputInspectionNumber* InspectionPicker() override { return inspectionPicker_.get(); }
     TfmGrazhd* CountryPicker() override { return countryPicker_.get(); }
@@ -88,6 +97,8 @@ public slots:
     void Open();
     void Save();
     void SaveAs();
+    void Undo();
+    void Redo();
     void Check();
     void Preview();
     void Print();
@@ -100,6 +111,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -108,7 +120,9 @@ private:
     void BuildSectionButtons(QWidget* panel);
     void ApplyToolbarLabels(bool labels);
     void LoadCommandLineFile(const QStringList& arguments);
-    bool LoadDeclaration(const QString& fileName);
+    // Reads a declaration file into a new root, the document lock moving to the file; nullptr (after
+    // saying why) when it cannot be read, the lock then as it was.
+    std::unique_ptr<mTDeclaration> ReadDeclaration(const QString& fileName);
     // Opens the file as "Открыть" does after its dialog: an empty new declaration when there is no
     // file or it cannot be read.
     void OpenDocument(const QString& fileName);
@@ -117,12 +131,23 @@ private:
     void ReadReferenceFiles();
     void ShowConditionsScreen();
     void ReplaceScreen(Section section);
+    // Stores the screen's fields into the records: a field edit in progress becomes an undoable step.
     void StoreCurrentFrame();
+    // Stores the screen's fields without a step and without a modification notice (the recovery copy).
+    void StoreCurrentFrameQuietly();
+    void CreateHistory();
+    EditView CurrentView() const;
+    // Builds the screens again from the declaration (undo and redo replaced it) and puts the user at view.
+    void ShowView(const EditView& view);
+    void UpdateUndoActions();
+    void FocusChanged(QWidget* old, QWidget* now);
+    // The user changed field (nullptr: something on the screen): a step begins or goes on.
+    void FieldChanged(QWidget* field);
     bool AskToSave();
     void SaveDeclaration();
     void UpdateTitle();
-    // Saved and the title's mark of unsaved changes.
-    void SetSaved(bool saved);
+    // What follows the saved state: the title's mark of unsaved changes and the recovery copy.
+    void ModifiedChanged(bool modified);
     CheckResult CheckDeclaration();
     void NavigateToFault(const CheckResult& fault);
     void NavigateTo(const FaultDestination& destination);
@@ -139,7 +164,7 @@ private:
     TThinkingFrame* currentFrame_ = nullptr;
     TFlashButton* currentSectionButton_ = nullptr;
     bool loading_ = false;
-    bool saved_ = true;
+    std::unique_ptr<TDeclarationHistory> history_;
     // Held from opening the file until the declaration is closed, so that no other program can open
     // or overwrite it meanwhile.
     FileLock documentLock_;

@@ -6,6 +6,7 @@
 #include "storage/StorageErrors.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -86,6 +87,14 @@ mTFileLoader::mTFileLoader(quint32 size) : ReadOnly(false), Size(size) {
     } catch (const std::bad_alloc&) {
         throw mEMemoryAllocate(StorageText::NoMapping, 26);
     }
+    open_ = true;
+}
+
+mTFileLoader::mTFileLoader(const QByteArray& bytes)
+    : ReadOnly(true), Size(quint32(std::min<qsizetype>(bytes.size(), MaxFileSize))) {
+    if (bytes.size() > MaxFileSize) throw mEBadStorage(StorageText::TooLarge.arg(MaxFileSize >> 20), 24);
+    if (Size == 0) throw mEMemoryAllocate(StorageText::ZeroLength, 25);
+    buffer_ = bytes;
     open_ = true;
 }
 

@@ -25,6 +25,8 @@ public:
     mTFileLoader(const QString& fileName, quint32 size, bool readOnly, const FileLock* held = nullptr);
     // A container built in memory only, for a caller that writes the bytes itself (TakeBuffer).
     explicit mTFileLoader(quint32 size);
+    // A container read from bytes held in memory (an earlier state of the open declaration).
+    explicit mTFileLoader(const QByteArray& bytes);
     ~mTFileLoader();
     mTFileLoader(const mTFileLoader&) = delete;
     mTFileLoader& operator=(const mTFileLoader&) = delete;

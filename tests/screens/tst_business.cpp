@@ -87,11 +87,11 @@ class TestBusinessScreen : public QObject, ScreenTest {
     QString path;
 
     TfrBusinessNew* Screen() const { return qobject_cast<TfrBusinessNew*>(form->CurrentFrame()); }
-    QTreeWidget* List() const { return W<QTreeWidget>("lvBusinessIncome"); }
+    QTreeView* List() const { return W<QTreeView>("lvBusinessIncome"); }
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < List()->topLevelItemCount(); ++i)
-            rows << List()->topLevelItem(i)->text(0);
+        for (int i = 0; i < RowCount(List()); ++i)
+            rows << RowText(List(), i, 0);
         return rows;
     }
 
@@ -153,7 +153,7 @@ private slots:
         modals.Then(ChooseKind("rbNotary"));
         Click("fbAddBusinessIncome");
         QCOMPARE(Rows(), (QStringList{QStringLiteral("72.2"), QStringLiteral("Нотариальная деятельность")}));
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
+        QCOMPARE(SelectedRow(List()), 1);
         Retype("meIncome", QStringLiteral("300000"));
         Click("chbDocumentedExpenses");
         QVERIFY(W("meExpensesTotal")->isVisible() && !W("pnlNormativeExpenses")->isVisible());
@@ -186,14 +186,14 @@ private slots:
         Reopen();
         QVERIFY(form->Saved());
         QCOMPARE(Rows(), (QStringList{QStringLiteral("72.2"), QStringLiteral("Нотариальная деятельность")}));
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(0));
+        QCOMPARE(SelectedRow(List()), 0);
         QCOMPARE(Text("meIncome"), QStringLiteral("1000000"));
         QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200000"));
         QCOMPARE(Text("meAdvancePaid"), QStringLiteral("90000"));
         QVERIFY(W<QCheckBox>("chbFarm")->isChecked() && W("meFarmIncome")->isEnabled());
         QCOMPARE(Text("meFarmYear"), QStringLiteral("2005"));
         QCOMPARE(Text("meFarmIncome"), QStringLiteral("1500,5"));
-        List()->setCurrentItem(List()->topLevelItem(1));
+        ChooseRow(List(), 1);
         QVERIFY(W<QCheckBox>("chbDocumentedExpenses")->isChecked());
         QCOMPARE(Text("meExpensesTotal"), QStringLiteral("100"));
         QCOMPARE(Text("meExpensesLabourContracts"), QStringLiteral("5"));
@@ -286,7 +286,7 @@ private slots:
         }
         QVERIFY(Screen());
         QVERIFY(form->SectionButton(Section::Business)->Down());
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(shownRow));
+        QCOMPARE(SelectedRow(List()), shownRow);
         QCOMPARE(form->focusWidget(), List());
     }
 
@@ -300,11 +300,11 @@ private slots:
         d->IsFarm = 1;
         d->FarmIncome = Money::FromUnits(700);
         Open(*d);
-        List()->setCurrentItem(List()->topLevelItem(1));
+        ChooseRow(List(), 1);
         Click("fbDeleteBusinessIncome");
         // The activity before the deleted one is shown.
         QCOMPARE(Rows(), QStringList{QStringLiteral("72.2")});
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(0));
+        QCOMPARE(SelectedRow(List()), 0);
         QCOMPARE(Text("meIncome"), QStringLiteral("500000"));
         Click("fbDeleteBusinessIncome");
         QVERIFY(Rows().isEmpty());
@@ -422,7 +422,7 @@ private slots:
                                         "Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку")});
         QVERIFY(Screen());
         QVERIFY(form->SectionButton(Section::Business)->Down());
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
+        QCOMPARE(SelectedRow(List()), 1);
         QCOMPARE(form->focusWidget(), List());
     }
 
@@ -461,13 +461,14 @@ private slots:
         QStringList order;
         QWidget* w = List();
         w->setFocus();
-        for (int i = 0; i < 14; ++i) {
+        for (int i = 0; i < 17; ++i) {
             order << w->objectName();
             QTest::keyClick(w, Qt::Key_Tab);
             w = form->focusWidget();
         }
         QCOMPARE(order,
-                 (QStringList{"lvBusinessIncome", "meIncome", "chbDocumentedExpenses", "meExpensesTotal",
+                 (QStringList{"lvBusinessIncome", "fbAddBusinessIncome", "fbDeleteBusinessIncome",
+                              "fbEditBusinessIncome", "meIncome", "chbDocumentedExpenses", "meExpensesTotal",
                               "meExpensesMaterial", "meExpensesDepreciation", "meExpensesLabour",
                               "meExpensesLabourContracts", "meExpensesOther", "meAdvanceAccrued",
                               "meAdvancePaid", "chbFarm", "meFarmYear", "meFarmIncome"}));

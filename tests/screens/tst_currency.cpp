@@ -1,3 +1,4 @@
+#include "support/EntryDialogs.h"
 #include "support/ScreenTestSupport.h"
 #include "support/ValidDeclaration.h"
 #include "support/WorkedExampleExport.h"
@@ -12,6 +13,8 @@
 #include <QCheckBox>
 
 namespace {
+
+using EntryDialogs::ForeignSource;
 
 // The dollar as the central bank quoted it, a currency quoted per 100 units from June on, and a
 // currency whose name is longer than a typed one may be.
@@ -35,16 +38,6 @@ const char* Countries = R"(<Countries><Country Code="840">СОЕДИНЕННЫЕ
 void Write(const QString& file, const char* text) {
     QFile f(file);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text);
-}
-
-// Answers the source dialog: types the name and the country and presses "Да" (which may ask for the
-// country).
-ModalScript::Action Source(const QString& name, const QString& country) {
-    return [name, country](QDialog* d) {
-        TypeText(d->findChild<QLineEdit*>(QStringLiteral("meSourseName")), name);
-        TypeText(d->findChild<QLineEdit*>(QStringLiteral("meGos")), country);
-        ModalScript::Later(ModalScript::Click(QStringLiteral("bnYes")))(d);
-    };
 }
 
 // A complete record in dollars at 30,1851, income code 2000.
@@ -71,7 +64,7 @@ class TestCurrencyScreen : public QObject, ScreenTest {
     QString path;
 
     TfrCurrency* Screen() const { return qobject_cast<TfrCurrency*>(form->CurrentFrame()); }
-    QTreeWidget* List() const { return W<QTreeWidget>("lvSourseIncomeInfo"); }
+    QTreeView* List() const { return W<QTreeView>("lvSourseIncomeInfo"); }
     QString Shown(const char* name) const { return W<QLabel>(name)->text(); }
     TDatePicker* Date(const char* name) const { return W<TDatePicker>(name); }
     QCheckBox* Auto() const { return W<QCheckBox>("chbAutoExchange"); }
@@ -114,10 +107,11 @@ private slots:
         Open(*Abroad());
         QVERIFY(!W("meCurrencyCode")->isEnabled() && !W("bnIncomeCod")->isEnabled());
         ModalScript modals;
-        modals.Then(ModalScript::Shot(QStringLiteral("screens-currency-source"),
-                                      Source(QStringLiteral("Acme Corporation"), QStringLiteral("840"))));
+        modals.Then(
+            ModalScript::Shot(QStringLiteral("screens-currency-source"),
+                              ForeignSource(QStringLiteral("Acme Corporation"), QStringLiteral("840"))));
         Click("fbAddSourseIncome");
-        QCOMPARE(List()->topLevelItemCount(), 1);
+        QCOMPARE(RowCount(List()), 1);
         QVERIFY(!form->Saved());
         Type("meCurrencyCode", QStringLiteral("840"));
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Доллар США"));
@@ -141,9 +135,9 @@ private slots:
         QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("15207,55"));
         SaveShot(form.get(), QStringLiteral("screens-currency-automatic"));
 
-        modals.Then(Source(QStringLiteral("Limassol Holdings Ltd"), QStringLiteral("196")));
+        modals.Then(ForeignSource(QStringLiteral("Limassol Holdings Ltd"), QStringLiteral("196")));
         Click("fbAddSourseIncome");
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
+        QCOMPARE(SelectedRow(List()), 1);
         QCOMPARE(Text("meCurrencyCode"), QString());
         Type("meCurrencyCode", QStringLiteral("978"));
         QVERIFY(!Auto()->isEnabled() && !Auto()->isChecked());
@@ -186,15 +180,15 @@ private slots:
 
         Reopen();
         QVERIFY(form->Saved());
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(0));
-        QCOMPARE(List()->topLevelItem(1)->text(0), QStringLiteral("Limassol Holdings Ltd"));
+        QCOMPARE(SelectedRow(List()), 0);
+        QCOMPARE(RowText(List(), 1, 0), QStringLiteral("Limassol Holdings Ltd"));
         QCOMPARE(Date("dtIncomeGetDate")->date(), QDate(2010, 10, 20));
         QVERIFY(Auto()->isChecked());
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Доллар США"));
         QCOMPARE(Text("meCurrencyExchange2"), QStringLiteral("30,4151"));
         QCOMPARE(Text("meIncomeCurrencySum"), QStringLiteral("5000"));
         QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152075,5"));
-        List()->setCurrentItem(List()->topLevelItem(1));
+        ChooseRow(List(), 1);
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Евро"));
         QVERIFY(!Auto()->isChecked() && W("meCurrencyExchange")->isEnabled());
         QCOMPARE(Text("meCurrencyExchange"), QStringLiteral("42,2983"));
@@ -442,7 +436,7 @@ private slots:
         QCOMPARE(modals.Messages(), QStringList{message});
         QCOMPARE(modals.seen[0].title, QStringLiteral("Проверка: Доходы в валюте"));
         QVERIFY(Screen());
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
+        QCOMPARE(SelectedRow(List()), 1);
         QCOMPARE(form->focusWidget(), List());
     }
 
@@ -471,7 +465,7 @@ private slots:
         QCOMPARE(modals.seen[1].message, QStringLiteral("Не выбран код страны"));
         QVERIFY(!modals.seen[1].skipEnabled && !modals.seen[1].skipAllEnabled);
 
-        modals.Then(Source(QStringLiteral("Limassol Holdings Ltd"), QString()))
+        modals.Then(ForeignSource(QStringLiteral("Limassol Holdings Ltd"), QString()))
             .Then(ModalScript::Click(QStringLiteral("bnFix")))
             .Then(ModalScript::Pick(QStringLiteral("196")));
         Click("fbAddSourseIncome");
@@ -479,7 +473,7 @@ private slots:
         QCOMPARE(modals.seen[5].title, QStringLiteral("Справочник стран"));
 
         // A blank name adds nothing; Escape cancels.
-        modals.Then(Source(QStringLiteral("   "), QStringLiteral("840"))).Then([](QDialog* d) {
+        modals.Then(ForeignSource(QStringLiteral("   "), QStringLiteral("840"))).Then([](QDialog* d) {
             QTest::keyClick(d, Qt::Key_Escape);
         });
         Click("fbAddSourseIncome");
@@ -500,7 +494,7 @@ private slots:
         });
         List()->setFocus();
         QTest::keyClick(List(), Qt::Key_Return);
-        QCOMPARE(List()->topLevelItem(1)->text(0), QStringLiteral("Limassol Ltd"));
+        QCOMPARE(RowText(List(), 1, 0), QStringLiteral("Limassol Ltd"));
         QVERIFY(!form->Saved());
     }
 
@@ -513,7 +507,7 @@ private slots:
         QCOMPARE(Text("meAppB"), QStringLiteral("2"));
         QCOMPARE(Date("dtIncomeGetDate")->date(), QDate(2010, 5, 5));
         Click("fbDeleteSourseIncome");
-        QCOMPARE(List()->topLevelItemCount(), 0);
+        QCOMPARE(RowCount(List()), 0);
         for (const char* name : {"dtIncomeGetDate", "meCurrencyCode", "meCurrencyName", "chbAutoExchange",
                                  "meCurrencyExchange", "bnIncomeCod", "meIncomeCurrencySum",
                                  "meTaxCurrencySum", "bnSubtractCod", "meSubtractSum", "bnCurrencyCode"})
@@ -545,7 +539,7 @@ private slots:
                  QStringList{QStringLiteral("По данному источнику выплаты не указан курс валюты")});
         QVERIFY(Screen());
         QVERIFY(form->SectionButton(Section::CurrencyIncome)->Down());
-        QCOMPARE(List()->currentItem(), List()->topLevelItem(1));
+        QCOMPARE(SelectedRow(List()), 1);
         QCOMPARE(form->focusWidget(), List());
     }
 
@@ -561,13 +555,14 @@ private slots:
         QStringList order;
         QWidget* w = List();
         w->setFocus();
-        for (int i = 0; i < 24 && order.size() < 14; ++i) {
+        for (int i = 0; i < 27 && order.size() < 17; ++i) {
             if (order.isEmpty() || order.last() != w->objectName()) order << w->objectName();
             QTest::keyClick(w, Qt::Key_Tab);
             w = form->focusWidget();
         }
         QCOMPARE(order,
-                 (QStringList{"lvSourseIncomeInfo", "dtIncomeGetDate", "dtSubtractDate", "meCurrencyCode",
+                 (QStringList{"lvSourseIncomeInfo", "fbAddSourseIncome", "fbDeleteSourseIncome",
+                              "fbEditSourseIncome", "dtIncomeGetDate", "dtSubtractDate", "meCurrencyCode",
                               "bnCurrencyCode", "meCurrencyName", "meCurrencyExchange", "meCurrencyUnits",
                               "meCurrencyExchange2", "meCurrencyUnits2", "bnIncomeCod", "meIncomeCurrencySum",
                               "meTaxCurrencySum", "bnSubtractCod"}));

@@ -28,32 +28,7 @@
 
 namespace {
 
-// Answers a dialog by typing into its fields ("name=text") and then pressing a key or a button.
-ModalScript::Action Fill(const QList<QPair<QString, QString>>& fields, const QString& finish) {
-    return [fields, finish](QDialog* d) {
-        for (const auto& [name, text] : fields) {
-            auto* edit = d->findChild<QLineEdit*>(name);
-            if (!edit) continue;
-            edit->setFocus();
-            edit->selectAll();
-            QTest::keyClick(edit, Qt::Key_Delete);
-            TypeText(edit, text);
-        }
-        // Pressed from the event loop, not from this answer: a check dialog the press opens gets its own
-        // answer only once this one has returned.
-        QPointer<QDialog> dialog(d);
-        QTimer::singleShot(0, d, [dialog, finish] {
-            if (!dialog) return;
-            QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog.data();
-            if (finish == QLatin1String("Enter"))
-                QTest::keyClick(focus, Qt::Key_Return);
-            else if (finish == QLatin1String("Escape"))
-                QTest::keyClick(focus, Qt::Key_Escape);
-            else
-                ModalScript::Click(finish)(dialog);
-        });
-    };
-}
+using EntryDialogs::Fill;
 
 // Moves month lists of a month-choice dialog down by the given steps, as the arrow key does, then
 // presses the button.
@@ -114,11 +89,11 @@ class TestDeductionScreens : public QObject, ScreenTest {
     }
     QCheckBox* Box(const char* name) const { return W<QCheckBox>(name); }
     QRadioButton* Radio(const char* name) const { return W<QRadioButton>(name); }
-    QTreeWidget* List(const char* name) const { return W<QTreeWidget>(name); }
+    QTreeView* List(const char* name) const { return W<QTreeView>(name); }
     QStringList Rows(const char* name) const {
         QStringList rows;
-        for (int i = 0; i < List(name)->topLevelItemCount(); ++i)
-            rows << List(name)->topLevelItem(i)->text(0);
+        for (int i = 0; i < RowCount(List(name)); ++i)
+            rows << RowText(List(name), i, 0);
         return rows;
     }
     // Replaces a field's text by typing, as a user who selected it all.
@@ -173,9 +148,7 @@ class TestDeductionScreens : public QObject, ScreenTest {
     }
 
 private slots:
-    void initTestCase() {
-        PrepareProgram();
-    }
+    void initTestCase() { PrepareProgram(); }
     void init() { StartTest(); }
     void cleanup() { EndTest(); }
 
@@ -399,7 +372,7 @@ private slots:
             ClickOn(dialog->findChild<QRadioButton*>(QStringLiteral("rbKind4")));
             ModalScript::Click(QStringLiteral("bnYes"))(dialog);
         });
-        List("lvPensions")->setCurrentItem(List("lvPensions")->topLevelItem(0));
+        ChooseRow(List("lvPensions"), 0);
         Click("fbEditPens");
         QVERIFY(!form->Saved());
         QCOMPARE(D().SocialDeduction.PensionContract(0)->ContractKind, 4);
@@ -407,7 +380,7 @@ private slots:
         Click("fbDeletePens");
         QVERIFY(Rows("lvPensions").isEmpty());
         QCOMPARE(D().SocialDeduction.PensionContractCount(), 0);
-        QVERIFY(List("lvPensions")->selectedItems().isEmpty());
+        QVERIFY(SelectedRow(List("lvPensions")) < 0);
     }
 
     // The contract's check: title, message, buttons and the field focused; the dialog stays open.
@@ -472,7 +445,7 @@ private slots:
         s.PensionContract(s.AddPensionContract())->FundName = ContractName;
         OpenDeductions(*d);
         Social();
-        QCOMPARE(List("lvChildEducation")->selectedItems().size(), 1); // the first amount selected
+        QCOMPARE(SelectedRow(List("lvChildEducation")), 0); // the first amount selected
         Click("chbGrantSocial");
         QVERIFY(!form->Saved());
         QVERIFY(!W("meCharity")->isEnabled() && !W("fbAddPens")->isEnabled());

@@ -1,12 +1,18 @@
 #include "controls/FlashButton.h"
-#include "desktop/ScreenHost.h"
 #include "records/Declaration.h"
 #include "reference/IncomeDictionary.h"
 #include "screens/ListEditor.h"
+#include "screens/MyFrame.h"
+#include "screens/ScreenHost.h"
 
+#include "support/GuiTestSupport.h"
+#include "support/ListViews.h"
+
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,6 +26,10 @@ public:
     void NotifyModified() override {
         if (!loading) ++notices;
     }
+    void BeginChange() override { ++depth; }
+    void EndChange(const QString& text) override {
+        if (--depth == 0 && !text.isEmpty()) steps << text;
+    }
     void OpenSectionButtons(const OpenSectionSet&) override {}
     TfmInputInspectionNumber* InspectionPicker() override { return nullptr; }
     TfmGrazhd* CountryPicker() override { return nullptr; }
@@ -30,22 +40,25 @@ public:
     DeclarationField declaration = std::make_unique<mTDeclaration>();
     bool loading = false;
     int notices = 0;
+    int depth = 0;
+    QStringList steps; // the names of the undoable steps made
 };
 
 struct Payment {
     QString name;
-    QString note; // edited in the detail area
+    QString note;  // edited in the detail area
+    int lines = 0; // lines it holds: deleting it asks first
 };
 
 // A list screen as the section screens build one: a list with two columns, four buttons, a detail
 // field; its "dialogs" answer from the test's script.
-class PaymentScreen : public QWidget {
+class PaymentScreen : public TThinkingFrame {
 public:
     explicit PaymentScreen(CountingHost& host, QList<Payment> initial)
-        : host_(host), payments(std::move(initial)) {
+        : TThinkingFrame(nullptr, host), host_(host), payments(std::move(initial)) {
         auto* layout = new QVBoxLayout(this);
-        list = new QTreeWidget(this);
-        list->setHeaderLabels({QStringLiteral("Платёж"), QStringLiteral("Примечание")});
+        list = new QTreeView(this);
+        list->setObjectName(QStringLiteral("lvPayments"));
         layout->addWidget(list);
         for (TFlashButton** b : {&add, &edit, &remove, &repeat}) {
             *b = new TFlashButton(this);
@@ -59,6 +72,7 @@ public:
         editor = std::make_unique<TListEditor>(
             host, list, ListButtons{add, edit, remove, repeat},
             ListRecords{
+                .Headings = {QStringLiteral("Платёж"), QStringLiteral("Примечание")},
                 .Count = [this] { return int(payments.size()); },
                 .RowTexts =
                     [this](int row) {
@@ -95,9 +109,17 @@ public:
                         detail->clear();
                         detail->setEnabled(false);
                     },
+                .AfterDelete = {},
+                .Noun = QStringLiteral("платежа"),
+                .Name = [this](int row) { return payments[row].name; },
+                .LineCount = [this](int row) { return payments[row].lines; },
             });
         editor->Rebuild();
     }
+
+    void Store() override { editor->StoreCurrent(); }
+    quint16 Check() override { return 0; }
+    void ShowPosition(quint16) override {}
 
     QStringList Names() const {
         QStringList names;
@@ -105,15 +127,9 @@ public:
             names << p.name;
         return names;
     }
-    QStringList RowNames() const {
-        QStringList names;
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            names << list->topLevelItem(i)->text(0);
-        return names;
-    }
+    QStringList RowNames() const { return FirstColumn(list); }
     void ClickRow(int row) {
-        QTreeWidgetItem* item = list->topLevelItem(row);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowRect(list, row).center());
     }
     // Types as a user does, key by key (Cyrillic letters included).
     void TypeDetail(const QString& text) {
@@ -129,13 +145,13 @@ public:
     QList<Payment> payments;
     QString nextName; // what the add and edit dialogs answer; empty: cancelled
     QList<int> stored;
-    QTreeWidget* list;
+    QTreeView* list;
     TFlashButton *add, *edit, *remove, *repeat;
     QLineEdit* detail;
     std::unique_ptr<TListEditor> editor;
 };
 
-const QList<Payment> ThreePayments = {{"Январь", "первый"}, {"Февраль", "второй"}, {"Март", "третий"}};
+const QList<Payment> ThreePayments = {{"Январь", "первый"}, {"Февраль", "второй"}, {"Март", "третий", 2}};
 
 } // namespace
 
@@ -144,21 +160,27 @@ class TestListEditor : public QObject {
     Q_OBJECT
 
     CountingHost host;
+    ScriptedPrompts prompts;
     std::unique_ptr<PaymentScreen> screen;
 
 private Q_SLOTS:
     void init() {
         host.notices = 0;
+        host.steps.clear();
         screen = std::make_unique<PaymentScreen>(host, ThreePayments);
         screen->resize(400, 400);
         screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
     }
-    void cleanup() { screen.reset(); }
+    void cleanup() {
+        screen.reset();
+        prompts.messages.clear();
+        prompts.answers.clear();
+    }
 
     void builtWithoutACurrentRow() {
         QCOMPARE(screen->RowNames(), (QStringList{"Январь", "Февраль", "Март"}));
-        QCOMPARE(screen->list->topLevelItem(1)->text(1), QStringLiteral("второй"));
+        QCOMPARE(RowText(screen->list, 1, 1), QStringLiteral("второй"));
         QCOMPARE(screen->editor->CurrentRow(), -1);
         QVERIFY(!screen->detail->isEnabled());
         QCOMPARE(host.notices, 0);
@@ -193,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(screen->Names(), (QStringList{"Январь", "Февраль", "Март", "Апрель"}));
         QCOMPARE(screen->RowNames(), screen->Names());
         QCOMPARE(screen->editor->CurrentRow(), 3);
-        QVERIFY(screen->list->topLevelItem(3)->isSelected());
+        QCOMPARE(SelectedRow(screen->list), 3);
         QCOMPARE(screen->payments[0].note, QStringLiteral("до добавления"));
         QCOMPARE(host.notices, 1);
     }
@@ -210,7 +232,7 @@ private Q_SLOTS:
         const auto edit = [&] {
             if (way == 0) QTest::mouseClick(screen->edit, Qt::LeftButton);
             if (way == 1) {
-                const QPoint at = screen->list->visualItemRect(screen->list->topLevelItem(1)).center();
+                const QPoint at = RowRect(screen->list, 1).center();
                 QTest::mouseDClick(screen->list->viewport(), Qt::LeftButton, {}, at);
             }
             if (way == 2) QTest::keyClick(screen->list, Qt::Key_Return);
@@ -239,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(screen->Names(), (QStringList{"Январь", "Март"}));
         QCOMPARE(screen->RowNames(), screen->Names());
         QCOMPARE(screen->editor->CurrentRow(), -1);
-        QVERIFY(screen->list->selectedItems().isEmpty());
+        QVERIFY(SelectedRow(screen->list) < 0);
         QVERIFY(!screen->detail->isEnabled());
         QCOMPARE(host.notices, 1);
         QTest::mouseClick(screen->remove, Qt::LeftButton); // nothing current: nothing deleted
@@ -254,9 +276,10 @@ private Q_SLOTS:
 
         QTest::mouseClick(screen->remove, Qt::LeftButton);
         screen->ClickRow(0);
+        prompts.answers.enqueue(QMessageBox::Yes); // "Март" holds lines
         QTest::mouseClick(screen->remove, Qt::LeftButton);
         QVERIFY(screen->payments.isEmpty());
-        QCOMPARE(screen->list->topLevelItemCount(), 0);
+        QCOMPARE(RowCount(screen->list), 0);
     }
 
     void repeatAppendsACopy() {
@@ -291,9 +314,98 @@ private Q_SLOTS:
         screen->TypeDetail(QStringLiteral("брошено"));
         screen->editor.reset();
         screen->list->clearSelection();
-        screen->list->clear();
+        screen->list->setModel(nullptr);
         QVERIFY(screen->stored.isEmpty());
         QCOMPARE(screen->payments[2].note, QStringLiteral("третий"));
+    }
+    // Each accepted change is one step named after the record; a cancelled dialog makes none.
+    void stepsNameTheRecord() {
+        screen->nextName.clear();
+        QTest::mouseClick(screen->add, Qt::LeftButton);
+        screen->nextName = QStringLiteral("Апрель");
+        QTest::mouseClick(screen->add, Qt::LeftButton);
+        screen->nextName = QStringLiteral("Апрель, уточнён");
+        QTest::mouseClick(screen->edit, Qt::LeftButton);
+        QTest::mouseClick(screen->repeat, Qt::LeftButton);
+        QTest::mouseClick(screen->remove, Qt::LeftButton);
+        QCOMPARE(host.steps,
+                 (QStringList{"добавление платежа «Апрель»", "изменение платежа «Апрель, уточнён»",
+                              "повтор платежа «Апрель, уточнён»", "удаление платежа «Апрель, уточнён»"}));
+        QCOMPARE(host.depth, 0);
+    }
+
+    // A record with lines goes only when the user agrees; the question names it and its lines.
+    void deletingARecordWithLinesAsks_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("question");
+        const QString march = QStringLiteral("Удалить источник «Март» вместе со всеми его строками (2)?");
+        QTest::newRow("lines, no") << 2 << int(QMessageBox::No) << QStringList{"Январь", "Февраль", "Март"}
+                                   << march;
+        QTest::newRow("lines, yes") << 2 << int(QMessageBox::Yes) << QStringList{"Январь", "Февраль"}
+                                    << march;
+        QTest::newRow("no lines, no question")
+            << 0 << int(QMessageBox::No) << QStringList{"Февраль", "Март"} << QString();
+    }
+    void deletingARecordWithLinesAsks() {
+        QFETCH(int, row);
+        QFETCH(int, answer);
+        QFETCH(QStringList, left);
+        QFETCH(QString, question);
+        screen->ClickRow(row);
+        prompts.answers.enqueue(QMessageBox::StandardButton(answer));
+        QTest::mouseClick(screen->remove, Qt::LeftButton);
+        QCOMPARE(screen->Names(), left);
+        QCOMPARE(prompts.Texts(), question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(host.steps.size(), left.size() == 3 ? 0 : 1);
+    }
+
+    // Without a mouse: Tab reaches the buttons after the list, Insert adds, F2 edits, Delete deletes,
+    // and a focused button is pressed with Space.
+    void keyboardAlone() {
+        screen->list->setFocus();
+        QTest::keyClick(screen->list, Qt::Key_Down);
+        QTest::keyClick(screen->list, Qt::Key_Up);
+        QCOMPARE(screen->editor->CurrentRow(), 0);
+        screen->nextName = QStringLiteral("Апрель");
+        QTest::keyClick(screen->list, Qt::Key_Insert);
+        QCOMPARE(screen->Names().last(), QStringLiteral("Апрель"));
+        QCOMPARE(screen->editor->CurrentRow(), 3);
+        screen->nextName = QStringLiteral("Апрель, уточнён");
+        QTest::keyClick(screen->list, Qt::Key_F2);
+        QCOMPARE(screen->Names().last(), QStringLiteral("Апрель, уточнён"));
+        QTest::keyClick(screen->list, Qt::Key_Delete);
+        QCOMPARE(screen->Names(), (QStringList{"Январь", "Февраль", "Март"}));
+
+        QWidget* chain[] = {screen->list, screen->add, screen->edit, screen->remove, screen->repeat};
+        screen->list->setFocus();
+        for (size_t i = 1; i < std::size(chain); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), chain[i]);
+        }
+        screen->nextName = QStringLiteral("Май");
+        screen->add->setFocus();
+        QTest::keyClick(screen->add, Qt::Key_Space);
+        QCOMPARE(screen->Names().last(), QStringLiteral("Май"));
+    }
+
+    // The list's context menu offers the buttons' actions; Shift+F10 opens it from the keyboard.
+    void contextMenuOffersTheActions() {
+        screen->ClickRow(1);
+        screen->list->setFocus();
+        QTest::keyClick(screen->list, Qt::Key_F10, Qt::ShiftModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList items;
+        for (const QAction* a : menu->actions())
+            items << a->text() + (a->isEnabled() ? QString() : QStringLiteral(" (недоступно)"));
+        QCOMPARE(items, (QStringList{"Добавить", "Редактировать", "Повторить", "Удалить"}));
+        // Down, Down, Enter: "Повторить".
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QTRY_COMPARE(screen->Names(), (QStringList{"Январь", "Февраль", "Март", "Февраль"}));
     }
 };
 

@@ -28,18 +28,18 @@ using namespace EntryDialogs;
 ModalScript::Action ListCodes(QStringList& codes) {
     return [&codes](QDialog* d) {
         auto* list = d->findChild<QTreeWidget*>();
-        for (int i = 0; list && i < list->topLevelItemCount(); ++i)
-            codes << list->topLevelItem(i)->text(0);
+        for (int i = 0; list && i < RowCount(list); ++i)
+            codes << RowText(list, i, 0);
         d->reject();
     };
 }
 
-QStringList RowTexts(QTreeWidget* list) {
+QStringList RowTexts(QAbstractItemView* list) {
     QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    for (int i = 0; i < RowCount(list); ++i) {
         QStringList cells;
-        for (int c = 0; c < list->columnCount(); ++c)
-            cells << list->topLevelItem(i)->text(c);
+        for (int c = 0; c < list->model()->columnCount(); ++c)
+            cells << RowText(list, i, c);
         rows << cells.join(QLatin1Char('|'));
     }
     return rows;
@@ -56,8 +56,8 @@ class TestRussianIncomeScreens : public QObject, ScreenTest {
 
     TfrRussianIncome* Screen() const { return qobject_cast<TfrRussianIncome*>(form->CurrentFrame()); }
     mTDeclaration& Decl() const { return **form->DeclarationRef(); }
-    QTreeWidget* Sources() const { return W<QTreeWidget>("lvSources"); }
-    QTreeWidget* Lines() const { return W<QTreeWidget>("lvIncomes"); }
+    QTreeView* Sources() const { return W<QTreeView>("lvSources"); }
+    QTreeView* Lines() const { return W<QTreeView>("lvIncomes"); }
 
     void OpenFile(const QString& path) {
         form.reset(); // the old window lets go of its file first
@@ -78,15 +78,13 @@ class TestRussianIncomeScreens : public QObject, ScreenTest {
         d->ReturnKind = kind;
         return d;
     }
-    QString Selected(QTreeWidget* list) const {
-        const auto s = list->selectedItems();
-        return s.isEmpty() ? QString() : s.first()->text(0);
+    QString Selected(QAbstractItemView* list) const {
+        const int row = SelectedRow(list);
+        return row < 0 ? QString() : RowText(list, row);
     }
 
 private slots:
-    void initTestCase() {
-        PrepareProgram();
-    }
+    void initTestCase() { PrepareProgram(); }
     void init() { StartTest(); }
     void cleanup() { EndTest(); }
 
@@ -134,7 +132,7 @@ private slots:
         });
         Click("fbAddIncome");
         QCOMPARE(proposal, QStringList{QStringLiteral("4000")});
-        QCOMPARE(Lines()->topLevelItemCount(), 13);
+        QCOMPARE(RowCount(Lines()), 13);
         QCOMPARE(RowTexts(Lines()).first(), QStringLiteral("1|2000|50000|Нет|-"));
         QCOMPARE(RowTexts(Lines()).at(11), QStringLiteral("12|2000|50000|Нет|-"));
         QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("12|2760|10000|503|4000"));
@@ -256,7 +254,7 @@ private slots:
         Click("fbAddIncome");
         for (int i = 0; i < 11; ++i)
             Click("fbRepeatIncome");
-        QCOMPARE(Lines()->topLevelItemCount(), 12);
+        QCOMPARE(RowCount(Lines()), 12);
         QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("2400000"));
         Type("meTaxableIncome", QStringLiteral("2400000"));
         Type("meTaxComputed", QStringLiteral("312000"));
@@ -384,9 +382,9 @@ private slots:
         d->IncomeSources13.At(0)->SourceName = QStringLiteral("Первый");
         d->IncomeSources13.At(1)->SourceName = QStringLiteral("Второй");
         OpenIncome(*d);
-        Sources()->setCurrentItem(Sources()->topLevelItem(1));
+        ChooseRow(Sources(), 1);
         RetypeIn(form.get(), QStringLiteral("meTaxWithheld"), QStringLiteral("1001"));
-        Sources()->setCurrentItem(Sources()->topLevelItem(0));
+        ChooseRow(Sources(), 0);
         ModalScript modals;
         modals.Then(ModalScript::Shot(QStringLiteral("income-13-check"),
                                       ModalScript::Click(QStringLiteral("bnFix"))));
@@ -421,17 +419,19 @@ private slots:
         OpenIncome(*d);
         QCOMPARE(Text("meTaxWithheld"), QStringLiteral("130"));
         Type("meTaxWithheld", QStringLiteral("9")); // 1309, never stored: its source goes
+        prompts->answers.enqueue(QMessageBox::Yes); // the source has a line: the user is asked
         Click("fbDeleteSource");
+        QCOMPARE(prompts->Texts().last(),
+                 QStringLiteral("Удалить источник вместе со всеми его строками (1)?"));
         QVERIFY(!form->Saved());
-        QCOMPARE(Sources()->topLevelItemCount(), 2);
-        QVERIFY(Sources()->selectedItems().isEmpty());
+        QCOMPARE(RowCount(Sources()), 2);
+        QVERIFY(SelectedRow(Sources()) < 0);
         QVERIFY(!W("meTaxWithheld")->isEnabled() && Text("meTaxWithheld").isEmpty());
         form->Action(QStringLiteral("acSave"))->trigger(); // stores the screen
         QCOMPARE(Decl().IncomeSources13.At(0)->TaxWithheld, Rub(260));
         QCOMPARE(Decl().IncomeSources13.At(1)->TaxWithheld, Rub(390));
 
-        QTest::mouseClick(Sources()->viewport(), Qt::LeftButton, {},
-                          Sources()->visualItemRect(Sources()->topLevelItem(0)).center());
+        QTest::mouseClick(Sources()->viewport(), Qt::LeftButton, {}, RowRect(Sources(), 0).center());
         QCOMPARE(Text("meTaxWithheld"), QStringLiteral("260"));
         ModalScript modals;
         modals.Then(
@@ -441,23 +441,82 @@ private slots:
         Click("fbRepeatIncome");
         QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("4|2010|500,5|Нет|-"));
         QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("3001"));
-        Lines()->setCurrentItem(Lines()->topLevelItem(0));
+        ChooseRow(Lines(), 0);
         Click("fbDeleteIncome");
         QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("1001"));
-        QVERIFY(Lines()->selectedItems().isEmpty());
+        QVERIFY(SelectedRow(Lines()) < 0);
         Click("fbDeleteIncome"); // nothing current: nothing deleted
-        QCOMPARE(Lines()->topLevelItemCount(), 2);
+        QCOMPARE(RowCount(Lines()), 2);
         QCOMPARE(Decl().IncomeSources13.At(0)->IncomeTotal, Rub(1001));
 
+        prompts->answers.enqueue(QMessageBox::No); // "Нет" keeps it
         Click("fbDeleteSource");
-        Sources()->setCurrentItem(Sources()->topLevelItem(0));
+        QCOMPARE(RowCount(Sources()), 2);
+        prompts->answers.enqueue(QMessageBox::Yes);
         Click("fbDeleteSource");
-        QCOMPARE(Sources()->topLevelItemCount(), 0);
+        ChooseRow(Sources(), 0);
+        prompts->answers.enqueue(QMessageBox::Yes);
+        Click("fbDeleteSource");
+        QCOMPARE(RowCount(Sources()), 0);
         QVERIFY(!W("fbAddIncome")->isEnabled() && !W("meTaxableIncome")->isEnabled());
         Click("fbEditSource");
         QCOMPARE(modals.seen.size(), 1); // only the line dialog was ever shown
         form->Action(QStringLiteral("acSave"))->trigger();
         QCOMPARE(Decl().IncomeSources13.Count(), 0);
+    }
+
+    // An employer with two month lines entered, corrected and cut down with the keyboard alone: the
+    // list takes the first Tab stop, Insert adds, F2 edits, Delete deletes, and Tab leads to the lines.
+    void sourceWithLinesByKeysAlone() {
+        OpenIncome(*ValidDeclaration().Take());
+        QCOMPARE(RowCount(Sources()), 0);
+        QWidget* first = Screen()->ShownSubScreen();
+        QVERIFY(first);
+        ModalScript modals;
+        modals.Then(Payer(QStringLiteral("ООО \"Василёк\""), OrgInn))
+            .Then(Line(QStringLiteral("2000"), QStringLiteral("30000"), QStringLiteral("1")))
+            .Then(Line(QStringLiteral("2000"), QStringLiteral("31000"), QStringLiteral("2")))
+            .Then(Line(QStringLiteral("2000"), QStringLiteral("32000"), QStringLiteral("2")));
+        Sources()->setFocus();
+        QTest::keyClick(Sources(), Qt::Key_Insert);
+        QCOMPARE(RowTexts(Sources()), QStringList{"ООО \"Василёк\""});
+        QApplication::setActiveWindow(form.get()); // as the window manager does when the dialog goes
+        QCOMPARE(QApplication::focusWidget(), Sources());
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Lines());
+        QTest::keyClick(Lines(), Qt::Key_Insert);
+        QTest::keyClick(Lines(), Qt::Key_Insert);
+        QCOMPARE(RowCount(Lines()), 2);
+        QApplication::setActiveWindow(form.get());
+        QTest::keyClick(Lines(), Qt::Key_Home);
+        QTest::keyClick(Lines(), Qt::Key_Down);
+        QTest::keyClick(Lines(), Qt::Key_F2);
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("62000"));
+        QApplication::setActiveWindow(form.get());
+        QTest::keyClick(Lines(), Qt::Key_Home);
+        QTest::keyClick(Lines(), Qt::Key_Delete);
+        QCOMPARE(RowCount(Lines()), 1);
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("32000"));
+        QVERIFY(modals.Done());
+        QCOMPARE(prompts->messages.size(), 0); // a single line goes without a question
+
+        // The source with its line asks, naming both; "Нет" keeps it.
+        QTest::keyClick(Lines(), Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), Sources());
+        QTest::keyClick(Sources(), Qt::Key_Home);
+        prompts->answers.enqueue(QMessageBox::No);
+        QTest::keyClick(Sources(), Qt::Key_Delete);
+        QCOMPARE(prompts->Texts().last(),
+                 QStringLiteral("Удалить источник «ООО \"Василёк\"» вместе со всеми его строками (1)?"));
+        QCOMPARE(RowCount(Sources()), 1);
+        form->Action(QStringLiteral("acSave"))->trigger();
+        const mTThirteenPercent& source = *Decl().IncomeSources13.At(0);
+        QCOMPARE(source.LineCount(), 1);
+        QCOMPARE(source.IncomeTotal, Rub(32000));
     }
 
     // An accepted dialog that changes a record marks the declaration modified, even when it only ticks
@@ -589,8 +648,8 @@ private slots:
         }
         OpenIncome(*d);
         Click(qPrintable(subScreen));
-        auto* rows = W<QTreeWidget>(qPrintable(list));
-        rows->setCurrentItem(rows->topLevelItem(0));
+        auto* rows = W<QTreeView>(qPrintable(list));
+        ChooseRow(rows, 0);
         const QStringList before = RowTexts(rows);
 
         QStringList walked;
@@ -645,13 +704,15 @@ private slots:
         QStringList walked;
         QWidget* w = Sources();
         w->setFocus();
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 13; ++i) {
             walked << w->objectName();
             QTest::keyClick(w, Qt::Key_Tab);
             w = form->focusWidget();
         }
-        QCOMPARE(walked, (QStringList{"lvSources", "lvIncomes", "meTaxableIncome", "meTaxComputed",
-                                      "meTaxWithheld", "meFixedAdvancePayments"}));
+        QCOMPARE(walked, (QStringList{"lvSources", "fbAddSource", "fbDeleteSource", "fbEditSource",
+                                      "lvIncomes", "fbAddIncome", "fbDeleteIncome", "fbEditIncome",
+                                      "fbRepeatIncome", "meTaxableIncome", "meTaxComputed", "meTaxWithheld",
+                                      "meFixedAdvancePayments"}));
     }
 
     // The income line dialog of a resident: proposals, limits, month and the line check.

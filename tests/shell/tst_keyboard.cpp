@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
+#include <QTreeView>
 
 namespace {
 
@@ -108,7 +110,7 @@ private slots:
     // Every menu and item has an Alt accelerator of its own within its menu; F10 opens the menu bar.
     void menusHaveAccelerators() {
         const QList<QAction*> menus = form->menuBar()->actions();
-        QCOMPARE(menus.size(), 4);
+        QCOMPARE(menus.size(), 5);
         QStringList menuKeys;
         for (QAction* menu : menus) {
             menuKeys << QKeySequence::mnemonic(menu->text()).toString();
@@ -120,7 +122,7 @@ private slots:
                 itemKeys << key;
             }
         }
-        QCOMPARE(QSet<QString>(menuKeys.begin(), menuKeys.end()).size(), 4);
+        QCOMPARE(QSet<QString>(menuKeys.begin(), menuKeys.end()).size(), 5);
         QVERIFY(!menuKeys.contains(QString()));
 
         QTest::keyClick(form.get(), Qt::Key_F10);
@@ -172,6 +174,44 @@ private slots:
         form->Action(QStringLiteral("acNew"))->trigger();
         QVERIFY(IsInputField(Focused()));
         QCOMPARE(Focused(), FirstInputField(form->CurrentFrame()));
+    }
+
+    // Every record list of every screen is reached by Tab, hands Tab on to its buttons and adds a record
+    // with Insert, as its first button does.
+    void everyListAnswersTheKeyboard() {
+        auto d = ValidDeclaration::Clean();
+        d->IncomeKinds = 1 | 2 | 4 | 8;
+        d->SocialDeduction.GrantSocial = 1;
+        form->ShowDeclaration(std::move(d));
+        QSet<QString> lists;
+        for (int i = 0; i < SectionCount; ++i) {
+            TFlashButton* button = form->SectionButton(Section(i));
+            if (!button->isEnabled()) continue;
+            ClickOn(button);
+            const bool hasSubScreens = form->CurrentFrame()->ShownSubScreenKind() >= 0;
+            for (int kind = 0; kind < (hasSubScreens ? 8 : 1); ++kind) {
+                if (hasSubScreens) form->CurrentFrame()->OpenSubScreen(kind);
+                for (QTreeView* list : form->CurrentFrame()->findChildren<QTreeView*>()) {
+                    if (!list->isVisible() || !list->isEnabled()) continue;
+                    lists.insert(list->objectName());
+                    QVERIFY2(list->focusPolicy() & Qt::TabFocus, qPrintable(list->objectName()));
+                    QApplication::setActiveWindow(form.get()); // as after the last dialog closed
+                    list->setFocus();
+                    QTest::keyClick(list, Qt::Key_Tab);
+                    QVERIFY2(qobject_cast<TFlashButton*>(Focused()),
+                             qPrintable(list->objectName() + QStringLiteral(" → ") +
+                                        (Focused() ? Focused()->objectName() : QStringLiteral("none"))));
+                    ModalScript script;
+                    script.Then(ModalScript::Close());
+                    list->setFocus();
+                    QTest::keyClick(list, Qt::Key_Insert);
+                    QTRY_VERIFY2(script.Done(), qPrintable(list->objectName()));
+                }
+            }
+        }
+        for (const char* name : {"lvSources", "lvSourseIncomeInfo", "lvBusinessIncome", "lvPayments",
+                                 "lvChildEducation", "lvPensions"})
+            QVERIFY2(lists.contains(QLatin1String(name)), name);
     }
 
     // F1 opens the page of the screen or dialog at hand; Escape closes the help window.

@@ -283,8 +283,8 @@ private slots:
                 if (!a->isSeparator()) texts << a->text();
             return texts;
         }();
-        QCOMPARE(toolbarTexts, (QStringList{"Создать", "Открыть", "Сохранить", "Просмотр", "Печать",
-                                            "Файл xml", "Проверить", "Расчёт"}));
+        QCOMPARE(toolbarTexts, (QStringList{"Создать", "Открыть", "Сохранить", "Отменить", "Повторить",
+                                            "Просмотр", "Печать", "Файл xml", "Проверить", "Расчёт"}));
     }
 
     void sectionButtons() {
@@ -387,7 +387,8 @@ private slots:
         QTest::addColumn<bool>("written");
         QTest::newRow("cancel keeps everything") << int(QMessageBox::Cancel) << QString() << false << false;
         QTest::newRow("no discards") << int(QMessageBox::No) << QString() << true << false;
-        QTest::newRow("yes, save dialog cancelled") << int(QMessageBox::Yes) << QString() << true << false;
+        // Cancelling the save dialog cancels "Создать" too: the work is kept.
+        QTest::newRow("yes, save dialog cancelled") << int(QMessageBox::Yes) << QString() << false << false;
         QTest::newRow("yes, saved under a name")
             << int(QMessageBox::Yes) << QStringLiteral("asked.kv0") << true << true;
     }
@@ -429,13 +430,14 @@ private slots:
         const QString path = SavedDeclaration(QStringLiteral("open.kv0"), QStringLiteral("5005"));
         TFormMain window({}, &services);
         window.NotifyModified();
-        // No to the question, then the file dialog cancelled: an empty new declaration.
+        // No to the question, then the file dialog cancelled: the work shown stays, still unsaved.
         prompts->answers.enqueue(QMessageBox::No);
         window.Declaration().InspectionCode = QStringLiteral("9999");
         window.Action(QStringLiteral("acOpen"))->trigger();
-        QCOMPARE(window.windowTitle(), Untitled);
-        QVERIFY(window.Declaration().InspectionCode.isEmpty());
-        QCOMPARE(window.Declaration().IncomeKinds, quint8(IncomeRussia));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Без имени[*] - Durovid 2010"));
+        QCOMPARE(window.Declaration().InspectionCode, QStringLiteral("9999"));
+        QVERIFY(!window.Saved());
+        prompts->answers.enqueue(QMessageBox::No);
 
         prompts->openNames.enqueue(path);
         window.Action(QStringLiteral("acOpen"))->trigger();
@@ -451,8 +453,11 @@ private slots:
         prompts->openNames.enqueue(bad);
         window.Action(QStringLiteral("acOpen"))->trigger();
         QCOMPARE(prompts->messages.last().text, StorageText::DamagedFile);
-        QCOMPARE(window.windowTitle(), Untitled);
-        QVERIFY(window.DocumentFileName().isEmpty());
+        // The declaration open before stays, with its file and its lock.
+        QCOMPARE(window.windowTitle(), QStringLiteral("open.kv0 - Durovid 2010"));
+        QCOMPARE(window.DocumentFileName(), path);
+        QCOMPARE(window.Declaration().InspectionCode, QStringLiteral("5005"));
+        QVERIFY(window.DocumentLock().IsHeld());
     }
 
     void saveRenamesOlderExtension() {
@@ -495,6 +500,7 @@ private slots:
 
     void saveErrorKeepsUnsaved() {
         TFormMain window({}, &services);
+        window.Declaration().InspectionCode = QStringLiteral("1234");
         window.NotifyModified();
         prompts->saveNames.enqueue(files.filePath(QStringLiteral("no-such-folder/x.kv0")));
         window.Action(QStringLiteral("acSave"))->trigger();

@@ -7,6 +7,7 @@
 #include "support/DeclarationFiles.h"
 
 #include <QAction>
+#include <QSpinBox>
 #include <cstdio>
 
 namespace {
@@ -224,9 +225,56 @@ private slots:
         QCOMPARE(Copies(), QStringList());
         window.NotifyModified();
         QTRY_COMPARE(Copies().size(), 1);
+        // The open dialog cancelled: nothing was given up, and the copy stays.
         prompts->answers.enqueue(QMessageBox::No);
         window.Action(QStringLiteral("acOpen"))->trigger();
+        QCOMPARE(Copies().size(), 1);
+        prompts->answers.enqueue(QMessageBox::No);
+        prompts->openNames.enqueue(file);
+        window.Action(QStringLiteral("acOpen"))->trigger();
         QCOMPARE(Copies(), QStringList());
+    }
+
+    // Every way of backing out of a command that would give the work up keeps the work, the open
+    // file's lock and the recovery copy.
+    void cancelKeepsTheWork_data() {
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("new, cancel") << true << "acNew" << int(QMessageBox::Cancel);
+        QTest::newRow("new, yes, save dialog cancelled") << false << "acNew" << int(QMessageBox::Yes);
+        QTest::newRow("open, cancel") << true << "acOpen" << int(QMessageBox::Cancel);
+        QTest::newRow("open, no, open dialog cancelled") << true << "acOpen" << int(QMessageBox::No);
+        QTest::newRow("open, yes, save dialog cancelled") << false << "acOpen" << int(QMessageBox::Yes);
+        QTest::newRow("close, cancel") << true << "close" << int(QMessageBox::Cancel);
+        QTest::newRow("close, yes, save dialog cancelled") << false << "close" << int(QMessageBox::Yes);
+    }
+    void cancelKeepsTheWork() {
+        QFETCH(bool, named);
+        QFETCH(QString, command);
+        QFETCH(int, answer);
+        const QString file = named ? SavedDeclaration(QStringLiteral("held.kv0")) : QString();
+        TFormMain window(named ? QStringList{file} : QStringList{}, &services);
+        window.Autosave().SetTiming({20, 200});
+        // Typed on the screen, as the user's work is.
+        QVERIFY(ShowActive(&window));
+        auto* correction = window.findChild<QSpinBox*>(QStringLiteral("meCorrectionNumber"));
+        correction->setFocus();
+        QTest::keyClick(correction, Qt::Key_Up);
+        QTest::keyClick(correction, Qt::Key_Up);
+        QTRY_COMPARE(Copies().size(), 1);
+
+        prompts->answers.enqueue(QMessageBox::StandardButton(answer));
+        if (command == QLatin1String("close"))
+            QVERIFY(!window.close());
+        else
+            window.Action(command)->trigger();
+
+        QCOMPARE(correction->value(), 2);
+        QVERIFY(!window.Saved());
+        QCOMPARE(window.DocumentFileName(), file);
+        QCOMPARE(Copies().size(), 1);
+        if (named) QVERIFY(Busy(file));
     }
 
     void typingWithoutPauseIsCoveredOncePerInterval() {

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPointer>
 
 namespace EntryDialogs {
 
@@ -43,6 +44,43 @@ inline void PickWith(QWidget* dialog, const QString& button, const ModalScript::
     ModalScript inner;
     inner.Then(action);
     Press(dialog, button);
+}
+
+// Answers a dialog by typing into its fields ("name=text") and then pressing a key or a button.
+ModalScript::Action Fill(const QList<QPair<QString, QString>>& fields, const QString& finish) {
+    return [fields, finish](QDialog* d) {
+        for (const auto& [name, text] : fields) {
+            auto* edit = d->findChild<QLineEdit*>(name);
+            if (!edit) continue;
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            TypeText(edit, text);
+        }
+        // Pressed from the event loop, not from this answer: a check dialog the press opens gets its own
+        // answer only once this one has returned.
+        QPointer<QDialog> dialog(d);
+        QTimer::singleShot(0, d, [dialog, finish] {
+            if (!dialog) return;
+            QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog.data();
+            if (finish == QLatin1String("Enter"))
+                QTest::keyClick(focus, Qt::Key_Return);
+            else if (finish == QLatin1String("Escape"))
+                QTest::keyClick(focus, Qt::Key_Escape);
+            else
+                ModalScript::Click(finish)(dialog);
+        });
+    };
+}
+
+// Answers the foreign source dialog: types the name and the country and presses "Да" (which may ask
+// for the country).
+inline ModalScript::Action ForeignSource(const QString& name, const QString& country) {
+    return [name, country](QDialog* d) {
+        TypeText(d->findChild<QLineEdit*>(QStringLiteral("meSourseName")), name);
+        TypeText(d->findChild<QLineEdit*>(QStringLiteral("meGos")), country);
+        ModalScript::Later(ModalScript::Click(QStringLiteral("bnYes")))(d);
+    };
 }
 
 // Answers a payer dialog: the payer, then "Да".

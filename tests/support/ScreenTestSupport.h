@@ -4,6 +4,7 @@
 // files, and scripted answers to the modal dialogs a screen opens (check dialogs, pickers).
 
 #include "support/GuiTestSupport.h"
+#include "support/ListViews.h"
 
 #include "controls/FlashButton.h"
 #include "records/Declaration.h"
@@ -197,7 +198,10 @@ struct MainWindowProbe {
     }
     // Types over what the field shows, as a user who selects it first.
     void Retype(const char* name, const QString& text) const {
-        W<QLineEdit>(name)->clear();
+        auto* field = W<QLineEdit>(name);
+        field->setFocus();
+        field->selectAll();
+        if (text.isEmpty() || !field->hasSelectedText()) QTest::keyClick(field, Qt::Key_Delete);
         Type(name, text);
     }
     QString Text(const char* name) const { return W<QLineEdit>(name)->text(); }

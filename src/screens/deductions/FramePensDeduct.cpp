@@ -18,6 +18,11 @@ TfrFramePensDeduct::TfrFramePensDeduct(QWidget* owner, ScreenHost& host)
     setObjectName(QStringLiteral("frFramePensDeduct"));
 
     ListRecords education;
+    education.Headings = {QStringLiteral("Суммы")};
+    education.Noun = QStringLiteral("расхода на обучение ребёнка");
+    education.Name = [this](int row) {
+        return Declaration().SocialDeduction.ChildEducationAmount(row).ToText(TMaskedEdit::DecimalSeparator);
+    };
     education.Count = [this] { return Declaration().SocialDeduction.ChildEducationCount(); };
     education.RowTexts = [this](int row) {
         return QStringList{
@@ -44,6 +49,10 @@ TfrFramePensDeduct::TfrFramePensDeduct(QWidget* owner, ScreenHost& host)
         std::move(education));
 
     ListRecords contracts;
+    contracts.Headings = {
+        QStringLiteral("Договоры добровольного пенс. страхования и негосударственного пенс. обеспечения")};
+    contracts.Noun = QStringLiteral("договора");
+    contracts.Name = [this](int row) { return Declaration().SocialDeduction.PensionContract(row)->FundName; };
     contracts.Count = [this] { return Declaration().SocialDeduction.PensionContractCount(); };
     contracts.RowTexts = [this](int row) {
         return QStringList{Declaration().SocialDeduction.PensionContract(row)->FundName};

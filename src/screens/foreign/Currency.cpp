@@ -59,6 +59,9 @@ TfrCurrency::TfrCurrency(QWidget* owner, ScreenHost& host)
     filling_ = true;
 
     ListRecords records;
+    records.Headings = {QStringLiteral("Источники выплат")};
+    records.Noun = QStringLiteral("источника");
+    records.Name = [this](int row) { return Record(row).SourceName; };
     records.Count = [this] { return Declaration().CurrencyIncomes.Count(); };
     records.RowTexts = [this](int row) { return QStringList{Record(row).SourceName}; };
     records.Add = [this] { return AddRecord(); };
@@ -67,11 +70,12 @@ TfrCurrency::TfrCurrency(QWidget* owner, ScreenHost& host)
     records.ShowDetail = [this](int row) { ShowRecord(row); };
     records.StoreDetail = [this](int row) { StoreRecord(row); };
     records.ClearDetail = [this] { ClearFields(); };
-    // Deleting goes through the screen, which then shows a neighbour or closes the fields.
-    editor_ = std::make_unique<TListEditor>(
-        Host(), ui->lvSourseIncomeInfo,
-        ListButtons{.Add = ui->fbAddSourseIncome, .Edit = ui->fbEditSourseIncome}, std::move(records));
-    connect(ui->fbDeleteSourseIncome, &TFlashButton::Click, this, [this] { DeleteRecord(); });
+    records.AfterDelete = [this](int row) { ShowNeighbour(row); };
+    editor_ = std::make_unique<TListEditor>(Host(), ui->lvSourseIncomeInfo,
+                                            ListButtons{.Add = ui->fbAddSourseIncome,
+                                                        .Edit = ui->fbEditSourseIncome,
+                                                        .Delete = ui->fbDeleteSourseIncome},
+                                            std::move(records));
 
     ui->dtIncomeGetDate->SetRange(FirstDay, QDate(2010, 12, 31));
     ui->dtSubtractDate->SetRange(FirstDay, QDate(2013, 12, 31));
@@ -149,12 +153,8 @@ bool TfrCurrency::EditRecord(int row) {
     return true;
 }
 
-void TfrCurrency::DeleteRecord() {
-    const int row = editor_->CurrentRow();
-    const int before = Declaration().CurrencyIncomes.Count();
-    editor_->DeleteCurrent();
+void TfrCurrency::ShowNeighbour(int row) {
     const int count = Declaration().CurrencyIncomes.Count();
-    if (count == before) return;
     if (count == 0) {
         LoadingScope loading(Host());
         QScopedValueRollback filling(filling_, true);

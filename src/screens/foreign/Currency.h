@@ -41,7 +41,8 @@ private:
     mTCurrencyIncome& Record(int row) const;
     std::optional<int> AddRecord();
     bool EditRecord(int row);
-    void DeleteRecord();
+    // After a deletion: the record before the deleted one is shown, or the fields close with the last.
+    void ShowNeighbour(int row);
     void ShowRecord(int row);
     void StoreRecord(int row);
     void ClearFields();

@@ -1,9 +1,9 @@
 #include "screens/foreign/InputCurrencySourseIncome.h"
 
 #include "checks/CheckResult.h"
-#include "desktop/ScreenHost.h"
 #include "dialogs/CheckError.h"
 #include "pickers/CountryPicker.h"
+#include "screens/ScreenHost.h"
 
 #include "ui_InputCurrencySourseIncome.h"
 

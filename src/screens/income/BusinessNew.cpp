@@ -51,6 +51,9 @@ TfrBusinessNew::TfrBusinessNew(QWidget* owner, ScreenHost& host)
     LoadingScope loading(Host());
 
     ListRecords records;
+    records.Headings = {QStringLiteral("Виды деятельности")};
+    records.Noun = QStringLiteral("вида деятельности");
+    records.Name = [this](int row) { return Caption(row); };
     records.Count = [this] { return Declaration().BusinessIncomes.Count(); };
     records.RowTexts = [this](int row) { return QStringList{Caption(row)}; };
     records.Add = [this] { return AddActivity(); };
@@ -59,11 +62,12 @@ TfrBusinessNew::TfrBusinessNew(QWidget* owner, ScreenHost& host)
     records.ShowDetail = [this](int row) { ShowActivity(row); };
     records.StoreDetail = [this](int row) { StoreActivity(row); };
     records.ClearDetail = [this] { ClearActivity(); };
-    // Deleting goes through the screen, which then shows a neighbour or closes the activity's fields.
-    editor_ = std::make_unique<TListEditor>(
-        Host(), ui->lvBusinessIncome,
-        ListButtons{.Add = ui->fbAddBusinessIncome, .Edit = ui->fbEditBusinessIncome}, std::move(records));
-    connect(ui->fbDeleteBusinessIncome, &TFlashButton::Click, this, [this] { DeleteActivity(); });
+    records.AfterDelete = [this](int row) { ShowNeighbour(row); };
+    editor_ = std::make_unique<TListEditor>(Host(), ui->lvBusinessIncome,
+                                            ListButtons{.Add = ui->fbAddBusinessIncome,
+                                                        .Edit = ui->fbEditBusinessIncome,
+                                                        .Delete = ui->fbDeleteBusinessIncome},
+                                            std::move(records));
 
     connect(ui->meIncome, &TMaskedEdit::Changed, this, [this] { IncomeChanged(); });
     connect(ui->chbDocumentedExpenses, &QCheckBox::clicked, this, [this] { DocumentedClicked(); });
@@ -133,12 +137,8 @@ bool TfrBusinessNew::EditActivity(int row) {
     return true;
 }
 
-void TfrBusinessNew::DeleteActivity() {
-    const int row = editor_->CurrentRow();
-    const int before = Declaration().BusinessIncomes.Count();
-    editor_->DeleteCurrent();
+void TfrBusinessNew::ShowNeighbour(int row) {
     const int count = Declaration().BusinessIncomes.Count();
-    if (count == before) return;
     if (count == 0) {
         EnableActivityControls(false);
         return;

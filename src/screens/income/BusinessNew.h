@@ -36,7 +36,8 @@ private:
     QString Caption(int row) const;
     std::optional<int> AddActivity();
     bool EditActivity(int row);
-    void DeleteActivity();
+    // After a deletion: the activity before the deleted one is shown, or its fields close with the last.
+    void ShowNeighbour(int row);
     void ShowActivity(int row);
     void StoreActivity(int row);
     void ClearActivity();

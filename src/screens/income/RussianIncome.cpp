@@ -71,8 +71,7 @@ void TfrRussianIncome::ReplaceSubScreen(int kind) {
         break;
     }
     container->layout()->addWidget(next);
-    delete sub_;
-    sub_ = next;
+    ReplaceChild(sub_, next);
     kind_ = kind;
     next->show();
     // A 4-NDFL return shows a sub-screen only when the whole-declaration check leads to one.
@@ -118,6 +117,12 @@ void TfrRussianIncome::ShowSubScreen(int subScreen, quint16 position) {
         ReplaceSubScreen(subScreen);
     }
     sub_->ShowPosition(position);
+}
+
+void TfrRussianIncome::OpenSubScreen(int kind) {
+    if (sub_ && kind == kind_) return;
+    LoadingScope loading(Host());
+    ReplaceSubScreen(kind);
 }
 
 void TfrRussianIncome::AfterSectionOpened() {

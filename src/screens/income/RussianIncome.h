@@ -30,6 +30,9 @@ public:
     // The sub-screen shown (nullptr for a 4-NDFL return) and its kind (-1 when none).
     TThinkingFrame* CurrentSubScreen() const { return sub_; }
     int CurrentSubScreenKind() const { return kind_; }
+    TThinkingFrame* ShownSubScreen() const override { return sub_; }
+    int ShownSubScreenKind() const override { return kind_; }
+    void OpenSubScreen(int kind) override;
 
 private:
     void SubScreenButtonPressed(int kind);

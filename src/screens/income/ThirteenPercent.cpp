@@ -3,6 +3,7 @@
 #include "checks/CheckResult.h"
 #include "checks/SectionRules.h"
 #include "controls/FlashButton.h"
+#include "explain/ExplainText.h"
 #include "records/Declaration.h"
 #include "screens/ListEditor.h"
 #include "screens/ScreenCheck.h"
@@ -30,6 +31,12 @@ QString TotalText(Money amount) {
     return amount.IsZero() ? QString() : AmountFieldText(amount);
 }
 
+// How the undo menu names an income line: its month and income code.
+QString LineName(const mTSourseIncome& line) {
+    const QString code = QStringLiteral("код %1").arg(line.IncomeCode);
+    return line.Month >= 1 && line.Month <= 12 ? MonthName(line.Month) + QStringLiteral(", ") + code : code;
+}
+
 bool SameLine(const mTSourseIncome& a, const mTSourseIncome& b) {
     return a.IncomeCode == b.IncomeCode && a.IncomeCodeName == b.IncomeCodeName &&
            a.IncomeAmount == b.IncomeAmount && a.DeductionCode == b.DeductionCode &&
@@ -49,6 +56,10 @@ TfrThirteenPercent::TfrThirteenPercent(QWidget* owner, ScreenHost& host, SourceL
     ui->lvIncomes->header()->setSectionResizeMode(QHeaderView::Stretch);
 
     ListRecords sources;
+    sources.Headings = {QStringLiteral("Источники выплат")};
+    sources.Noun = QStringLiteral("источника");
+    sources.Name = [this](int row) { return Sources().At(row)->SourceName; };
+    sources.LineCount = [this](int row) { return Sources().At(row)->LineCount(); };
     sources.Count = [this] { return Sources().Count(); };
     sources.RowTexts = [this](int row) { return QStringList{Sources().At(row)->SourceName}; };
     sources.Add = [this] { return AddSource(); };
@@ -62,6 +73,11 @@ TfrThirteenPercent::TfrThirteenPercent(QWidget* owner, ScreenHost& host, SourceL
         std::move(sources));
 
     ListRecords lines;
+    lines.Headings = {QStringLiteral("Месяц дохода"), QStringLiteral("Код дохода"),
+                      QStringLiteral("Сумма дохода"), QStringLiteral("Код вычета"),
+                      QStringLiteral("Сумма вычета")};
+    lines.Noun = QStringLiteral("строки дохода");
+    lines.Name = [this](int row) { return LineName(*CurrentSource()->Line(row)); };
     lines.Count = [this] { return CurrentSource() ? CurrentSource()->LineCount() : 0; };
     lines.RowTexts = [this](int row) { return LineTexts(row); };
     lines.Add = [this] { return AddLine(); };

@@ -21,6 +21,9 @@ TfrThirtyFivePercent::TfrThirtyFivePercent(QWidget* owner, ScreenHost& host)
     ui->setupUi(this);
     setObjectName(QStringLiteral("frThirtyFivePercent"));
     ListRecords sources;
+    sources.Headings = {QStringLiteral("Источники выплат")};
+    sources.Noun = QStringLiteral("источника");
+    sources.Name = [this](int row) { return Declaration().IncomeSources35.At(row)->SourceName; };
     sources.Count = [this] { return Declaration().IncomeSources35.Count(); };
     sources.RowTexts = [this](int row) {
         return QStringList{Declaration().IncomeSources35.At(row)->SourceName};

@@ -25,6 +25,9 @@ TfrThirtyPercent::TfrThirtyPercent(QWidget* owner, ScreenHost& host)
         w->setVisible(false);
 
     ListRecords sources;
+    sources.Headings = {QStringLiteral("Источники выплат")};
+    sources.Noun = QStringLiteral("источника");
+    sources.Name = [this](int row) { return Declaration().IncomeSources30.At(row)->SourceName; };
     sources.Count = [this] { return Declaration().IncomeSources30.Count(); };
     sources.RowTexts = [this](int row) {
         return QStringList{Declaration().IncomeSources30.At(row)->SourceName};

@@ -14,6 +14,13 @@ TfrNalog::TfrNalog(QWidget* owner, ScreenHost& host)
     ui->setupUi(this);
     setObjectName(QStringLiteral("frNalog"));
     ListRecords records;
+    records.Headings = {QStringLiteral("Сумма"), QStringLiteral("КБК"), QStringLiteral("Примечание")};
+    records.Noun = QStringLiteral("платежа");
+    records.Name = [this](int row) {
+        const mTNalog& p = *Declaration().TaxPayments.At(row);
+        return p.PaymentAmount.ToText(TMaskedEdit::DecimalSeparator) +
+               (p.PaymentKBK.isEmpty() ? QString() : QStringLiteral(", КБК ") + p.PaymentKBK);
+    };
     records.Count = [this] { return Declaration().TaxPayments.Count(); };
     records.RowTexts = [this](int row) {
         const mTNalog& p = *Declaration().TaxPayments.At(row);

@@ -2,6 +2,7 @@
 
 #include "checks/Sections.h"
 
+#include <QString>
 #include <memory>
 
 class mTCurrencyRates;
@@ -27,8 +28,14 @@ public:
     // ignored. Screens set it through LoadingScope.
     virtual bool Loading() const = 0;
     virtual void SetLoading(bool loading) = 0;
-    // The user changed something: the declaration is marked modified unless loading is set.
+    // The user changed a field: the declaration is marked modified unless loading is set, and the field's
+    // value becomes an undoable step when the field is left.
     virtual void NotifyModified() = 0;
+    // Bracket a change the screen makes to the records itself (a record added in its dialog, deleted,
+    // repeated, a choice made): the change becomes one undoable step named text ("удаление источника
+    // «…»"), when it changed anything. Use ChangeScope rather than calling these.
+    virtual void BeginChange() = 0;
+    virtual void EndChange(const QString& text) = 0;
 
     // Enables or disables the section buttons as the set says (the conditions screen opens sections
     // as the user ticks the kinds of income).
@@ -60,4 +67,21 @@ public:
 private:
     ScreenHost& host_;
     bool previous_;
+};
+
+// One undoable step for the changes a screen makes within a scope; Name tells what the step is called
+// in the undo menu once the change is made. A scope left without a change (a dialog cancelled) leaves
+// no step.
+class ChangeScope {
+public:
+    explicit ChangeScope(ScreenHost& host) : host_(host) { host_.BeginChange(); }
+    ~ChangeScope() { host_.EndChange(text_); }
+    ChangeScope(const ChangeScope&) = delete;
+    ChangeScope& operator=(const ChangeScope&) = delete;
+
+    void Name(const QString& text) { text_ = text; }
+
+private:
+    ScreenHost& host_;
+    QString text_;
 };
