@@ -45,15 +45,17 @@ std::vector<CellGroup> Split(const QString& value, QChar separator, std::initial
     return groups;
 }
 
+// A value the return does not have: every cell struck through, or left blank for the tax office.
 std::vector<CellGroup> Empty(const FormField& field) {
+    const bool dashed = !field.Office;
     switch (field.Format) {
     case Fill::Kopecks:
     case Fill::Decimal:
-        return {Group({}, field.Cells, false), Group({}, field.Fraction, false)};
+        return {Group({}, field.Cells, dashed), Group({}, field.Fraction, dashed)};
     case Fill::Date:
-        return {Group({}, 2, false), Group({}, 2, false), Group({}, 4, false)};
+        return {Group({}, 2, dashed), Group({}, 2, dashed), Group({}, 4, dashed)};
     case Fill::Share:
-        return {Group({}, field.Cells, false), Group({}, field.Cells, false)};
+        return {Group({}, field.Cells, dashed), Group({}, field.Cells, dashed)};
     case Fill::Rule:
         return {};
     default:
@@ -61,8 +63,13 @@ std::vector<CellGroup> Empty(const FormField& field) {
     }
     std::vector<CellGroup> rows;
     for (int r = 0; r < std::max(1, field.Rows); ++r)
-        rows.push_back(Group({}, field.Cells, false));
+        rows.push_back(Group({}, field.Cells, dashed));
     return rows;
+}
+
+bool IsZero(const QString& value) {
+    bool number = false;
+    return value.toDouble(&number) == 0 && number;
 }
 
 // A text row after row; rows the text does not reach are struck through whole.
@@ -81,7 +88,8 @@ namespace CellFill {
 
 std::vector<CellGroup> Groups(const FormField& field, const QString& rawValue) {
     const QString value = rawValue.trimmed();
-    if (value.isEmpty() || field.Format == Fill::Rule) return Empty(field);
+    if (value.isEmpty() || field.Format == Fill::Rule || (field.ZeroIsNone && IsZero(value)))
+        return Empty(field);
     switch (field.Format) {
     case Fill::Kopecks:
     case Fill::Decimal:

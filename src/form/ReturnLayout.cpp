@@ -84,6 +84,13 @@ private:
         if (!*spec) return {context};
         return Path(spec).Elements(context, document_);
     }
+    // What a repeated block or line is printed for: its elements, or once with no values when there
+    // are none, since the approved page carries every line.
+    std::vector<pugi::xml_node> Instances(const char* spec, pugi::xml_node context) {
+        std::vector<pugi::xml_node> found = Elements(spec, context);
+        if (found.empty()) found.emplace_back();
+        return found;
+    }
 
     double LineHeight(TextRole role) const { return ReturnFonts::LineHeight(role); }
     const QStringList& Wrap(TextRole role, const QString& text, double width);
@@ -353,7 +360,12 @@ double Builder::Columns(const FormLine& line, pugi::xml_node context, double x0,
 }
 
 void Builder::Header(ReturnPage& page, const FormSheet& sheet) {
-    // The left of the header is the form's barcode area, left empty.
+    // The marks a scanner finds the page by: two at the top either side of the barcode area (left
+    // empty), two at the foot in the corners.
+    const double mark = PageMarks::Size;
+    page.Marks = {QRectF(G::Left, G::Top, mark, mark), QRectF(PageMarks::BarcodeRight, G::Top, mark, mark),
+                  QRectF(G::Left, PageMarks::FootTop, mark, mark),
+                  QRectF(G::Right - mark, PageMarks::FootTop, mark, mark)};
     static const FormField inn =
         FormFields::Code("", "", "/СвНП/*/СведФЛ1@ИННФЛ|/СвНП/НПФЛ@ИННФЛ", 12, "ИНН");
     static const FormField number = FormFields::CodeZ("", "", "", 3, "Стр.");
@@ -418,7 +430,7 @@ void Builder::LayBlock(const FormSheet& sheet, pugi::xml_node instance, const Fo
                        pugi::xml_node context) {
     std::vector<std::pair<const FormLine*, pugi::xml_node>> lines;
     for (const FormLine& line : block.Lines)
-        for (pugi::xml_node each : Elements(line.Repeat, context))
+        for (pugi::xml_node each : Instances(line.Repeat, context))
             lines.emplace_back(&line, each);
     std::vector<double> heights;
     double total = 0;
@@ -438,11 +450,9 @@ void Builder::LayBlock(const FormSheet& sheet, pugi::xml_node instance, const Fo
 void Builder::LaySheet(const FormSheet& sheet) {
     for (pugi::xml_node instance : Elements(sheet.Element, document_)) {
         StartPage(sheet, instance);
-        for (const FormBlock& block : sheet.Body) {
-            if (*block.When && Elements(block.When, instance).empty()) continue;
-            for (pugi::xml_node context : Elements(block.Repeat, instance))
+        for (const FormBlock& block : sheet.Body)
+            for (pugi::xml_node context : Instances(block.Repeat, instance))
                 LayBlock(sheet, instance, block, context);
-        }
     }
 }
 

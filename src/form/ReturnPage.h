@@ -2,6 +2,7 @@
 
 #include <QLineF>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -23,6 +24,13 @@ constexpr double CellHeight = 6;
 constexpr double RowGap = 1;       // between the rows of cells of one text
 constexpr double SeparatorGap = 2; // the point between roubles and kopecks, the parts of a date
 } // namespace PageGeometry
+
+// The black squares in the corners of every page of the approved blank.
+namespace PageMarks {
+constexpr double Size = 5;
+constexpr double BarcodeRight = 55; // the top mark right of the barcode area
+constexpr double FootTop = 287;     // under the confirmation line
+} // namespace PageMarks
 
 enum class TextRole {
     Caption, // captions of lines and notes
@@ -66,6 +74,7 @@ struct ReturnPage {
     QString Number; // "001"
     std::vector<PageText> Texts;
     std::vector<QLineF> Rules;
+    std::vector<QRectF> Marks; // filled black
     std::vector<PageField> Fields;
 
     // The fields of a line code (or key) on this page, in the order printed.

@@ -61,14 +61,10 @@ void PaintCells(QPainter& painter, const Fonts& fonts, const PageCells& group, d
     painter.setPen(Qt::black);
     const double x = left + (w - fonts.ValueAdvance()) / 2;
     const double baseline = top + (h + fonts.ValueCapHeight()) / 2;
-    for (int i = 0; i < cells.DashFrom; ++i)
-        if (cells.Chars[i] != u' ')
-            painter.drawText(QPointF(x + double(i) * w, baseline), QString(cells.Chars[i]));
-    if (cells.DashFrom < cells.Chars.size()) {
-        painter.setPen(Pen(0.3, mm));
-        const double y = top + h / 2;
-        painter.drawLine(QPointF(left + double(cells.DashFrom) * w + 0.8 * mm, y),
-                         QPointF(left + double(cells.Chars.size()) * w - 0.8 * mm, y));
+    // A struck-through cell carries a dash as a character, so the PDF's text reads it as the page does.
+    for (qsizetype i = 0; i < cells.Chars.size(); ++i) {
+        const QChar c = i < cells.DashFrom ? cells.Chars[i] : QChar(u'-');
+        if (c != u' ') painter.drawText(QPointF(x + double(i) * w, baseline), QString(c));
     }
 }
 
@@ -98,6 +94,8 @@ void PaintPage(QPainter& painter, const ReturnPage& page, double mm) {
     painter.setPen(Pen(0.2, mm));
     for (const QLineF& rule : page.Rules)
         painter.drawLine(QLineF(rule.p1() * mm, rule.p2() * mm));
+    for (const QRectF& mark : page.Marks)
+        painter.fillRect(QRectF(mark.topLeft() * mm, mark.size() * mm), Qt::black);
     painter.setPen(Qt::black);
     for (const PageText& text : page.Texts) {
         painter.setFont(fonts.Font(text.Role));

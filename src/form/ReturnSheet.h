@@ -29,7 +29,7 @@ enum class Fill {
 struct FormField {
     const char* Code = "";    // the line code printed before the cells ("010"), or none
     const char* Caption = ""; // the form's caption of the value
-    const char* Source = "";  // value path; empty for what the form leaves to be written by hand
+    const char* Source = "";  // value path; empty for a value the return never has
     Fill Format = Fill::Text;
     int Cells = 1;             // cells of one row (of the roubles for amounts)
     int Rows = 1;              // rows of cells of a text
@@ -37,6 +37,8 @@ struct FormField {
     bool Above = false;        // the caption stands above the cells rather than before them
     const char* Suffix = "";   // text after the cells ("%", "страницах")
     const char* Key = nullptr; // how tests and the page model name a field without a line code
+    bool ZeroIsNone = false;   // a zero says the line does not apply: struck through like no value
+    bool Office = false;       // filled in by the tax office: left blank when the return has no value
 };
 
 struct FormLine {
@@ -48,9 +50,10 @@ struct FormLine {
     const char* Repeat = "";                         // printed once for each element found at this path
 };
 
+// The approved page is printed whole: a block or line repeated for elements the return does not have
+// is printed once with no values, its cells struck through.
 struct FormBlock {
     const char* Repeat = ""; // printed once for each element found at this path; empty: once
-    const char* When = "";   // printed only when an element is found at this path
     std::vector<FormLine> Lines = {};
 };
 
@@ -115,6 +118,16 @@ constexpr FormField Mark(const char* code, const char* caption, const char* sour
 constexpr FormField Count(const char* caption, const char* source, int cells, const char* suffix,
                           const char* key = nullptr) {
     return {"", caption, source, Fill::Code, cells, 1, 0, false, suffix, key};
+}
+// Cells the tax office fills in on receiving the return.
+constexpr FormField ForOffice(FormField field) {
+    field.Office = true;
+    return field;
+}
+// An amount whose zero means the line does not apply.
+constexpr FormField UnlessZero(FormField field) {
+    field.ZeroIsNone = true;
+    return field;
 }
 
 // Lines of several parts in one list.

@@ -29,7 +29,7 @@ const FormSheet& SheetG1();
 const FormSheet& SheetG2();
 const FormSheet& SheetG3();
 
-// Deduction sheets Д to И (DeductionSheets.cpp).
+// Deduction sheets Д to И (DeductionSheets.cpp): З securities and futures, И new housing.
 const FormSheet& SheetD();
 const FormSheet& SheetE();
 const FormSheet& SheetZh1();

@@ -1,11 +1,16 @@
 #include "print/ReturnPreview.h"
 
+#include "desktop/UserPrompts.h"
 #include "form/ReturnPainter.h"
 #include "ui_ReturnPreview.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintPreviewWidget>
+#include <QSaveFile>
 
 namespace {
 
@@ -43,6 +48,8 @@ TfmReturnPreview::TfmReturnPreview(std::vector<ReturnPage> pages, QWidget* owner
     connect(ui_->bnFitPage, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitInView);
     connect(ui_->lwPages, &QListWidget::currentRowChanged, preview_,
             [this](int row) { preview_->setCurrentPage(row + 1); });
+    connect(ui_->bnPrint, &QPushButton::clicked, this, &TfmReturnPreview::Print);
+    connect(ui_->bnSavePdf, &QPushButton::clicked, this, &TfmReturnPreview::AskAndSavePdf);
     ui_->lbPages->setText(QStringLiteral("Страниц: %1").arg(pages_.size()));
     AddThumbnails();
     preview_->fitToWidth();
@@ -54,4 +61,39 @@ void TfmReturnPreview::AddThumbnails() {
     const QSize size = ui_->lwPages->iconSize();
     for (const ReturnPage& page : pages_)
         new QListWidgetItem(Thumbnail(page, size), page.Number + QLatin1Char(' ') + page.Sheet, ui_->lwPages);
+}
+
+void TfmReturnPreview::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    if (!UserPrompts::Current().PrintSetup(this, printer)) return;
+    QString error;
+    if (!ReturnPainter::Paint(printer, pages_, &error))
+        UserPrompts::Current().Message(this, QMessageBox::Warning, error);
+}
+
+void TfmReturnPreview::AskAndSavePdf() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить в PDF"), QString(),
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty()) SavePdf(path);
+}
+
+bool TfmReturnPreview::SavePdf(const QString& path) {
+    // Written beside the file and put in its place only when whole, so a failure leaves an older
+    // file as it was.
+    QSaveFile file(path);
+    QString error;
+    bool painted = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        QPdfWriter writer(&file);
+        writer.setCreator(ApplicationCaption);
+        painted = ReturnPainter::Paint(writer, pages_, &error);
+    }
+    if (painted && file.commit()) return true;
+    file.cancelWriting();
+    UserPrompts::Current().Message(
+        this, QMessageBox::Warning,
+        QStringLiteral("Не удалось сохранить файл \"%1\". %2")
+            .arg(QDir::toNativeSeparators(path), error.isEmpty() ? file.errorString() : error));
+    return false;
 }

@@ -13,7 +13,7 @@ class TfmReturnPreview;
 class QPrintPreviewWidget;
 
 // The return on screen as it will print: the pages at any zoom, with a column of page thumbnails
-// to go to a page.
+// to go to a page, printed or saved as a PDF from here.
 class TfmReturnPreview : public QDialog {
     Q_OBJECT
 
@@ -23,7 +23,13 @@ public:
 
     QPrintPreviewWidget* Preview() const { return preview_; }
 
+    // The pages into a PDF file, the same pages the preview shows; false, after a message, when the
+    // file cannot be written.
+    bool SavePdf(const QString& path);
+
 private:
+    void Print();
+    void AskAndSavePdf();
     void AddThumbnails();
 
     std::unique_ptr<Ui::TfmReturnPreview> ui_;

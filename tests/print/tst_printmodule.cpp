@@ -1,9 +1,9 @@
 #include "support/GuiTestSupport.h"
 
+#include "form/ReturnLayout.h"
 #include "print/FormPrinter.h"
 #include "print/PrintModule.h"
 #include "print/ReturnPreview.h"
-#include "form/ReturnLayout.h"
 #include "records/NewDeclaration.h"
 
 #include <QFile>
@@ -188,6 +188,29 @@ private slots:
 
         TFormPrinter printer;
         QVERIFY_THROWS_EXCEPTION(PrintComponentError, printer.PreviewData(QStringLiteral("ERROR"), &owner));
+    }
+
+    // "Сохранить в PDF" writes the pages the preview shows; a file that cannot be written is reported
+    // and an older one left as it was.
+    void previewSavesItsPagesAsPdf() {
+        ReturnLayout layout;
+        QVERIFY(layout.Lay(SampleXml));
+        TfmReturnPreview preview(layout.Pages(), &owner);
+        const QString pdf = env.ProgramFile(QStringLiteral("preview.pdf"));
+        QVERIFY(preview.SavePdf(pdf));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(bytes.count("/Type /Page\n"), qsizetype(layout.Pages().size()));
+        QVERIFY(prompts->messages.isEmpty());
+
+        const QString missing = env.ProgramFile(QStringLiteral("no-such-folder/preview.pdf"));
+        QVERIFY(!preview.SavePdf(missing));
+        QCOMPARE(prompts->messages.size(), 1);
+        QVERIFY2(prompts->messages[0].text.startsWith(QStringLiteral("Не удалось сохранить файл")),
+                 qPrintable(prompts->messages[0].text));
+        QVERIFY(!QFile::exists(missing));
     }
 
     void printsIntoPdf() {

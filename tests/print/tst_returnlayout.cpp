@@ -112,13 +112,32 @@ std::vector<ReturnPage> SheetAPages(int count, const QString& firstName = QStrin
     return sheetA;
 }
 
-QString Pdftotext(const QString& pdf, const QString& page) {
+// The text of a page as laid out; with `bare`, without any blank, as one character per cell comes
+// out with blanks between the cells.
+QString Pdftotext(const QString& pdf, const QString& page, bool bare = true) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-f"), page, QStringLiteral("-l"), page, pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), page,
+                                          QStringLiteral("-l"), page, pdf, QStringLiteral("-")});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString();
-    // One character per cell comes out with blanks between the cells.
-    return QString::fromUtf8(p.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\\s")));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    return bare ? QString(text).remove(QRegularExpression(QStringLiteral("\\s"))) : text;
+}
+
+void WritePdf(const std::vector<ReturnPage>& pages, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(Pdf(pages)) < 0)
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// "001,010-130" as the line codes 001, 010, 020, …, 130.
+QStringList LineCodes(const QString& spec) {
+    QStringList codes;
+    for (const QString& part : spec.split(u',', Qt::SkipEmptyParts)) {
+        const QStringList range = part.split(u'-');
+        for (int code = range.first().toInt(); code <= range.last().toInt(); code += 10)
+            codes << QString::number(code).rightJustified(3, u'0');
+    }
+    return codes;
 }
 
 } // namespace
@@ -138,6 +157,11 @@ private slots:
     void notAReturn();
     void pdfTextHasTheReturnsNumbers_data();
     void pdfTextHasTheReturnsNumbers();
+    void sheetsAsTheApprovedPages_data();
+    void sheetsAsTheApprovedPages();
+
+private:
+    QTemporaryDir pdfs_;
 };
 
 void TestReturnLayout::fillingRules_data() {
@@ -149,8 +173,18 @@ void TestReturnLayout::fillingRules_data() {
                              << "1234--------.50";
     QTest::newRow("whole kopecks") << Kopecks("", "", "") << "600000"
                                    << "600000------.00";
-    QTest::newRow("no value, no dashes") << Kopecks("", "", "") << ""
-                                         << "";
+    QTest::newRow("no value struck through") << Kopecks("", "", "") << ""
+                                             << "------------.--";
+    QTest::newRow("no date struck through") << Date("", "", "") << ""
+                                            << "--.--.----";
+    QTest::newRow("tax office's cells left blank") << ForOffice(Code("", "", "", 2)) << ""
+                                                   << "";
+    QTest::newRow("zero amount") << Roubles("", "", "") << "0"
+                                 << "0-----------";
+    QTest::newRow("zero of a line that does not apply") << UnlessZero(Roubles("", "", "")) << "0"
+                                                        << "------------";
+    QTest::newRow("non-zero of such a line") << UnlessZero(Roubles("", "", "")) << "17000"
+                                             << "17000-------";
     QTest::newRow("roubles") << Roubles("", "", "") << "78000"
                              << "78000-------";
     QTest::newRow("roubles wider than the cells") << Roubles("", "", "", false, 3) << "150000"
@@ -190,7 +224,7 @@ void TestReturnLayout::pagesOfTheExamples_data() {
     QTest::addColumn<QString>("pages");
     QTest::newRow("employee with a flat")
         << "flat"
-        << "001 Титульный лист|002 Титульный лист|003 Раздел 1|004 Раздел 6|005 Лист А|006 Лист З|007 Лист З";
+        << "001 Титульный лист|002 Титульный лист|003 Раздел 1|004 Раздел 6|005 Лист А|006 Лист И|007 Лист И";
     QTest::newRow("car sale") << "car"
                               << "001 Титульный лист|002 Титульный лист|003 Раздел 1|004 Раздел 6|005 Лист А|"
                                  "006 Лист Е";
@@ -206,7 +240,7 @@ void TestReturnLayout::pagesOfTheExamples_data() {
         << "001 Титульный лист|002 Титульный лист|003 Раздел 1|004 Раздел 3|005 Раздел 4|006 Раздел 6|"
            "007 Раздел 6|008 Раздел 6|009 Лист А|010 Лист А|011 Лист А|012 Лист Б|013 Лист Б|014 Лист В|"
            "015 Лист Г1|016 Лист Г1|017 Лист Г1|018 Лист Г2|019 Лист Г3|020 Лист Д|021 Лист Д|022 Лист Е|"
-           "023 Лист Ж1|024 Лист Ж2|025 Лист Ж3|026 Лист З|027 Лист З|028 Лист И";
+           "023 Лист Ж1|024 Лист Ж2|025 Лист Ж3|026 Лист З|027 Лист З|028 Лист И|029 Лист И";
 }
 
 void TestReturnLayout::pagesOfTheExamples() {
@@ -291,7 +325,7 @@ void TestReturnLayout::cellsOfChosenLines_data() {
     // The entrepreneur: persons as sources, business, standard deductions, securities.
     row("entrepreneur", "001", "ДокПредст", 0, "720");
     row("entrepreneur", "010", "010", 1, "771234567890");
-    row("entrepreneur", "010", "010", 2, "");
+    row("entrepreneur", "010", "010", 2, "------------");
     row("entrepreneur", "010", "040", 2, "СИДОРОВА АННА ПАВЛОВНА" + QString(18, u'-') + "\n" + struck40);
     row("entrepreneur", "012", "010", 0, "840");
     row("entrepreneur", "012", "050", 0, "29--.5012");
@@ -301,8 +335,8 @@ void TestReturnLayout::cellsOfChosenLines_data() {
     row("entrepreneur", "014", "150", 0, "2005");
     row("entrepreneur", "023", "130", 0, "1-");
     row("entrepreneur", "023", "210", 0, "44000-------");
-    row("entrepreneur", "023", "150", 0, "");
-    row("entrepreneur", "028", "340", 0, "130000------.75");
+    row("entrepreneur", "023", "150", 0, "------------");
+    row("entrepreneur", "027", "340", 0, "130000------.75");
 }
 
 void TestReturnLayout::cellsOfChosenLines() {
@@ -377,11 +411,7 @@ void TestReturnLayout::pdfTextHasTheReturnsNumbers() {
     const std::vector<ReturnPage> pages = Pages(xml);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("return.pdf"));
-    {
-        QFile file(pdf);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(Pdf(pages));
-    }
+    WritePdf(pages, pdf);
     // With DUROVID_SHOTS set the PDFs of the examples land there to be looked at.
     const QString shots = qEnvironmentVariable("DUROVID_SHOTS");
     if (!shots.isEmpty()) {
@@ -418,6 +448,116 @@ void TestReturnLayout::pdfTextHasTheReturnsNumbers() {
         ++checked;
     }
     QCOMPARE(checked, int(xml.count(QStringLiteral("<ПодлУплВозв "))));
+}
+
+void TestReturnLayout::sheetsAsTheApprovedPages_data() {
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("codes");
+    QTest::addColumn<QString>("unfilled"); // an absent value as its cells print it, blanks left out
+    auto row = [](const char* example, const char* sheet, const char* title, const char* codes,
+                  const char* unfilled) {
+        QTest::addRow("%s %s", example, sheet)
+            << QString::fromUtf8(example) << QString::fromUtf8(sheet) << QString::fromUtf8(title)
+            << QString::fromUtf8(codes) << QString::fromUtf8(unfilled);
+    };
+    row("entrepreneur", "Титульный лист",
+        "Налоговая декларация по налогу на доходы физических лиц (форма 3-НДФЛ)", "", "копийна---листах");
+    row("4-NDFL", "Титульный лист",
+        "Налоговая декларация о предполагаемом доходе физического лица (форма 4-НДФЛ)", "",
+        "Отчество----------------------------------");
+    row("entrepreneur", "Раздел 1",
+        "Раздел 1. Расчет налоговой базы и суммы налога по доходам, облагаемым по ставке 13%", "010-130", "");
+    row("non-resident", "Раздел 2",
+        "Раздел 2. Расчет налоговой базы и суммы налога по доходам, облагаемым по ставке 30%", "010-100", "");
+    row("entrepreneur", "Раздел 3",
+        "Раздел 3. Расчет налоговой базы и суммы налога по доходам, облагаемым по ставке 35%", "010-100", "");
+    row("entrepreneur", "Раздел 4",
+        "Раздел 4. Расчет налоговой базы и суммы налога по доходам, облагаемым по ставке 9%", "010-080", "");
+    row("non-resident", "Раздел 5",
+        "Раздел 5. Расчет налоговой базы и суммы налога по доходам, облагаемым по ставке 15%", "010-070", "");
+    row("flat", "Раздел 6",
+        "Раздел 6. Суммы налога, подлежащие уплате (доплате) в бюджет/возврату из бюджета", "010-050",
+        "040---------------");
+    row("entrepreneur", "Лист А",
+        "Лист А. Доходы от источников в Российской Федерации, облагаемые налогом по ставке", "001,010-130",
+        "");
+    row("entrepreneur", "Лист Б",
+        "Лист Б. Доходы от источников за пределами Российской Федерации, облагаемые налогом по ставке",
+        "001,010-170", "100------------.--");
+    row("entrepreneur", "Лист В",
+        "Лист В. Доходы, полученные от осуществления предпринимательской деятельности, адвокатской "
+        "деятельности и частной практики",
+        "010-160", "040------------.--");
+    row("entrepreneur", "Лист Г1", "Лист Г1. Расчет суммы доходов, не подлежащих налогообложению", "010-250",
+        "");
+    row("entrepreneur", "Лист Г2",
+        "Лист Г2. Расчет суммы доходов, не подлежащих налогообложению, в виде стоимости выигрышей и призов, "
+        "получаемых в проводимых конкурсах, играх и других мероприятиях в целях рекламы товаров (работ, "
+        "услуг)",
+        "010-060", "");
+    row("entrepreneur", "Лист Г3",
+        "Лист Г3. Расчет суммы налога, удержанной налоговыми агентами с доходов в виде материальной выгоды",
+        "010-070", "");
+    row("entrepreneur", "Лист Д",
+        "Лист Д. Расчет профессиональных налоговых вычетов, установленных пунктами 2 и 3 статьи 221 "
+        "Налогового кодекса Российской Федерации",
+        "001,010-110", "030------------.--");
+    row("car", "Лист Е", "Лист Е. Расчет имущественных налоговых вычетов по доходам от продажи имущества",
+        "010-190", "010------------.--");
+    row("entrepreneur", "Лист Ж1", "Лист Ж1. Расчет стандартных налоговых вычетов", "010-220",
+        "150------------");
+    row("entrepreneur", "Лист Ж2",
+        "Лист Ж2. Расчет социальных налоговых вычетов, установленных статьей 219 Налогового кодекса "
+        "Российской Федерации",
+        "010-120", "030------------.--");
+    row("non-resident", "Лист Ж3",
+        "Лист Ж3. Расчет социальных налоговых вычетов по договорам негосударственного пенсионного "
+        "обеспечения и добровольного пенсионного страхования",
+        "010-150", "110------------.--");
+    row("entrepreneur", "Лист З",
+        "Лист З. Расчет налоговой базы по операциям с ценными бумагами и операциям с финансовыми "
+        "инструментами "
+        "срочных сделок",
+        "010-360", "080------------.--");
+    row("flat", "Лист И",
+        "Лист И. Расчет имущественных налоговых вычетов по расходам на новое строительство либо приобретение "
+        "объектов недвижимого имущества",
+        "010-260", "110------------.--");
+}
+
+// A return printed with the taxpayer's ИНН left out: each sheet under its letter and title, with every
+// line code of its page, and the dash in every cell of a value it does not have.
+void TestReturnLayout::sheetsAsTheApprovedPages() {
+    QFETCH(QString, example);
+    QFETCH(QString, sheet);
+    QFETCH(QString, title);
+    QFETCH(QString, codes);
+    QFETCH(QString, unfilled);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QFAIL("pdftotext is missing: install poppler-utils (scripts/deps.sh)");
+    static std::map<QString, std::vector<ReturnPage>> laid;
+    const QString pdf = pdfs_.filePath(QStringLiteral("without-inn-") + example + QStringLiteral(".pdf"));
+    if (!laid.count(example)) {
+        static const QRegularExpression taxpayerInn(
+            QStringLiteral("(<(?:СведФЛ1|НПФЛ)(?=\\s)[^>]*?) ИННФЛ=\"\\d+\""));
+        QString xml = Example(example);
+        xml.replace(taxpayerInn, QStringLiteral("\\1"));
+        laid[example] = Pages(xml);
+        WritePdf(laid[example], pdf);
+    }
+    QString text;
+    for (const ReturnPage& page : laid[example])
+        if (page.Sheet == sheet) text += Pdftotext(pdf, QString::number(page.Number.toInt()), false);
+    QVERIFY2(!text.isEmpty(), "the sheet is not printed");
+    const QString bare = QString(text).remove(QRegularExpression(QStringLiteral("\\s")));
+    QVERIFY2(text.simplified().contains(title), qPrintable(text));
+    for (const QString& code : LineCodes(codes))
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(code))),
+                 qPrintable(code + QStringLiteral(" is not on ") + sheet));
+    QVERIFY2(bare.contains(QStringLiteral("ИНН------------")), "the absent ИНН is not struck through");
+    QVERIFY2(bare.contains(unfilled), qPrintable(unfilled + QStringLiteral(" is not in ") + bare));
 }
 
 QTEST_MAIN(TestReturnLayout)
