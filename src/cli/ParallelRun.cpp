@@ -72,4 +72,6 @@ void RunInParallel(const ParallelRun& run) {
     lock.unlock();
     for (std::thread& t : pool)
         t.join();
+    // The last items may have been delivered before their count was told.
+    if (run.Progress && reported != run.Count) run.Progress(run.Count);
 }

@@ -8,8 +8,11 @@
 #include "support/ValidDeclaration.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <pty.h>
+#include <unistd.h>
 
 namespace {
 
@@ -213,6 +216,32 @@ private Q_SLOTS:
         r = RunCli({"print", "--recursive", twins, "--pdf", dir.filePath("one.pdf")});
         QCOMPARE(r.exitCode, 2);
         QVERIFY(!QFile::exists(dir.filePath("one.pdf")));
+    }
+
+    // On a terminal, standard error shows how far the run has come, and the line goes when it ends.
+    void progressOnATerminal() {
+        const QString many = dir.filePath("thousand");
+        QDir().mkpath(many);
+        const QByteArray faulty = TestFiles::Read(QDir(returns).filePath("faulty.kv0"));
+        for (int i = 0; i < 1000; ++i)
+            TestFiles::Write(dir, QStringLiteral("thousand/%1.kv0").arg(i), faulty);
+        int terminal = -1, child = -1;
+        QVERIFY(openpty(&terminal, &child, nullptr, nullptr, nullptr) == 0);
+        QProcess p;
+        p.setChildProcessModifier([child] { dup2(child, STDERR_FILENO); });
+        p.start(QStringLiteral(DUROVID_CLI), {"check", many});
+        QVERIFY(p.waitForFinished(120000));
+        ::close(child);
+        QByteArray shown;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
+            shown.append(buffer, n);
+        ::close(terminal);
+        QCOMPARE(p.exitCode(), 1);
+        const QString text = QString::fromUtf8(shown);
+        QVERIFY2(text.contains(QStringLiteral("обработано 1\u00A0000 из 1\u00A0000")), qPrintable(text));
+        QVERIFY(text.trimmed().endsWith(Count(1000, 0, 1000, 0)));
+        QVERIFY(!p.readAllStandardOutput().contains("обработано"));
     }
 
     void badJobs_data() {
