@@ -82,13 +82,8 @@ bool ReturnBatch::Take(QStringList args, const QString& command) {
     return Find(args);
 }
 
-int ReturnBatch::Run(const std::function<int(qsizetype, const QString&)>& work,
-                     const std::function<void(qsizetype)>& after) const {
-    if (!many_) {
-        const int exit = work(0, files_[0]);
-        if (after) after(0);
-        return exit;
-    }
+int ReturnBatch::Run(const std::function<int(qsizetype, const QString&)>& work) const {
+    if (!many_) return work(0, files_[0]);
     std::vector<Outcome> outcomes(size_t(files_.size()));
     std::array<qsizetype, 3> counts{}; // by exit code
     bool headed = false;
@@ -108,7 +103,6 @@ int ReturnBatch::Run(const std::function<int(qsizetype, const QString&)>& work,
         const QByteArray messages = NamedLines(files_[i], outcome.Output.err);
         std::fwrite(messages.constData(), 1, size_t(messages.size()), stderr);
         ++counts[size_t(qBound(0, outcome.Exit, 2))];
-        if (after) after(i);
     };
     RunInParallel(run);
     progress.Clear();

@@ -25,11 +25,10 @@ public:
     bool Many() const { return many_; }
 
     // Works on file i with work, whose result is an exit code (ExitOk, ExitFaults, ExitError) and whose
-    // output goes through CliOut and CliError; after(i), when given, follows on the calling thread once
-    // file i's output is written, in the order of the files. Returns the exit code of the whole run:
-    // ExitError when some file could not be worked on, else ExitFaults when some return has faults.
-    int Run(const std::function<int(qsizetype i, const QString& file)>& work,
-            const std::function<void(qsizetype i)>& after = {}) const;
+    // output goes through CliOut and CliError; files may be worked on at the same time. Returns the exit
+    // code of the whole run: ExitError when some file could not be worked on, else ExitFaults when some
+    // return has faults.
+    int Run(const std::function<int(qsizetype i, const QString& file)>& work) const;
 
 private:
     bool recursive_ = false;
