@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/ReturnBatch.h"
 
 #include "checks/DeclarationCheck.h"
 #include "records/Declaration.h"
@@ -7,13 +8,9 @@ namespace {
 
 // Runs the whole-declaration check and lists the faults on standard output: the faults the check
 // shows before it stops, or with --all every fault of every section.
-int Check(const QStringList& args) {
-    QStringList files = args;
-    const bool all = files.removeAll(QStringLiteral("--all")) > 0;
-    if (files.size() != 1 || files[0].startsWith(QLatin1String("--")))
-        return CliUsage(QStringLiteral("check"));
+int CheckFile(const QString& file, bool all) {
     mTDeclaration declaration;
-    if (!CliLoadDeclaration(files[0], declaration)) return ExitError;
+    if (!CliLoadDeclaration(file, declaration)) return ExitError;
     bool clean = true;
     if (all) {
         for (const CheckFault& fault : EveryFault(declaration)) {
@@ -28,7 +25,16 @@ int Check(const QStringList& args) {
     return clean ? ExitOk : ExitFaults;
 }
 
-const CliCommandRegistrar registrar({QStringLiteral("check"), QStringLiteral("FILE [--all]"),
+int Check(const QStringList& args) {
+    QStringList files = args;
+    const bool all = files.removeAll(QStringLiteral("--all")) > 0;
+    ReturnBatch batch;
+    if (!batch.Take(files, QStringLiteral("check"))) return ExitError;
+    return batch.Run([all](qsizetype, const QString& file) { return CheckFile(file, all); });
+}
+
+const CliCommandRegistrar registrar({QStringLiteral("check"),
+                                     QStringLiteral("FILE… [--all] ") + ReturnBatch::Usage,
                                      QStringLiteral("проверяет декларацию и выводит найденные ошибки "
                                                     "(с --all — все ошибки всех разделов)"),
                                      Check});

@@ -12,7 +12,19 @@ std::vector<CliCommand>& CliCommands() {
     return commands;
 }
 
+namespace {
+thread_local CliCapture* capture = nullptr;
+}
+
+void CliCaptureOutput(CliCapture* to) {
+    capture = to;
+}
+
 void CliOut(const QByteArray& bytes) {
+    if (capture) {
+        capture->out += bytes;
+        return;
+    }
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
 }
@@ -26,6 +38,10 @@ void CliError(const QString& text) {
     QString message = text;
     message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QByteArray bytes = message.toUtf8() + '\n';
+    if (capture) {
+        capture->err += bytes;
+        return;
+    }
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 

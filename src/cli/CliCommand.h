@@ -34,6 +34,15 @@ enum CliExit { ExitOk = 0, ExitFaults = 1, ExitError = 2 };
 void CliOut(const QByteArray& bytes);
 void CliOut(const QString& text);
 void CliError(const QString& text);
+
+// The output of one file of a batch, gathered while the file is worked on, so that each file's
+// output comes out whole and in the order of the files.
+struct CliCapture {
+    QByteArray out;
+    QByteArray err;
+};
+// CliOut and CliError of the calling thread go into capture from now on (nullptr: straight out again).
+void CliCaptureOutput(CliCapture* capture);
 // Prints the usage of one command on stderr and returns ExitError.
 int CliUsage(const QString& command);
 

@@ -1,14 +1,14 @@
 #include "cli/CliCommand.h"
+#include "cli/ReturnBatch.h"
 
 #include "computation/SvodSum.h"
 #include "records/Declaration.h"
 
 namespace {
 
-int Compute(const QStringList& args) {
-    if (args.size() != 1) return CliUsage(QStringLiteral("compute"));
+int ComputeFile(const QString& file) {
     mTDeclaration declaration;
-    if (!CliLoadDeclaration(args[0], declaration)) return ExitError;
+    if (!CliLoadDeclaration(file, declaration)) return ExitError;
     kTSvodSum sum;
     bool computed = false;
     bool failed = false;
@@ -28,8 +28,14 @@ int Compute(const QStringList& args) {
     return failed ? ExitFaults : ExitOk;
 }
 
+int Compute(const QStringList& args) {
+    ReturnBatch batch;
+    if (!batch.Take(args, QStringLiteral("compute"))) return ExitError;
+    return batch.Run([](qsizetype, const QString& file) { return ComputeFile(file); });
+}
+
 const CliCommandRegistrar
-    registrar({QStringLiteral("compute"), QStringLiteral("FILE"),
+    registrar({QStringLiteral("compute"), QStringLiteral("FILE… ") + ReturnBatch::Usage,
                QStringLiteral("рассчитывает декларацию из файла и выводит результаты в виде JSON"), Compute});
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/ReturnBatch.h"
 
 #include "explain/ExplanationText.h"
 #include "explain/TaxExplanation.h"
@@ -7,18 +8,7 @@
 namespace {
 
 // The computation of a declaration file explained step by step, as text or as JSON.
-int Explain(const QStringList& args) {
-    QString file;
-    bool json = false;
-    for (const QString& arg : args) {
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (file.isEmpty() && !arg.startsWith(QLatin1String("--")))
-            file = arg;
-        else
-            return CliUsage(QStringLiteral("explain"));
-    }
-    if (file.isEmpty()) return CliUsage(QStringLiteral("explain"));
+int ExplainFile(const QString& file, bool json) {
     mTDeclaration declaration;
     if (!CliLoadDeclaration(file, declaration)) return ExitError;
     const Explanation explanation = ExplainDeclaration(declaration);
@@ -28,8 +18,16 @@ int Explain(const QStringList& args) {
     return explanation.Error.isEmpty() ? ExitOk : ExitFaults;
 }
 
+int Explain(const QStringList& args) {
+    QStringList files = args;
+    const bool json = files.removeAll(QStringLiteral("--json")) > 0;
+    ReturnBatch batch;
+    if (!batch.Take(files, QStringLiteral("explain"))) return ExitError;
+    return batch.Run([json](qsizetype, const QString& file) { return ExplainFile(file, json); });
+}
+
 const CliCommandRegistrar
-    registrar({QStringLiteral("explain"), QStringLiteral("FILE [--json]"),
+    registrar({QStringLiteral("explain"), QStringLiteral("FILE… [--json] ") + ReturnBatch::Usage,
                QStringLiteral("объясняет расчёт налога: из чего сложилась каждая сумма и какое "
                               "правило её ограничило (текстом или в виде JSON)"),
                Explain});

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/ReturnBatch.h"
 
 #include "export/XmlExport.h"
 #include "records/Declaration.h"
@@ -9,7 +10,7 @@
 namespace {
 
 struct ExportArguments {
-    QString file;
+    QStringList files;
     QString folder = QStringLiteral(".");
     bool toStdout = false;
     bool outGiven = false;
@@ -38,20 +39,18 @@ bool ParseArguments(const QStringList& args, ExportArguments& out) {
                 return false;
             }
             out.guid = guid;
-        } else if (!a.startsWith(QLatin1String("--")) && out.file.isEmpty()) {
-            out.file = a;
+        } else if (!a.startsWith(QLatin1String("--"))) {
+            out.files << a;
         } else {
             return false;
         }
     }
-    return !out.file.isEmpty() && !(out.toStdout && out.outGiven);
+    return !out.files.isEmpty() && !(out.toStdout && out.outGiven);
 }
 
-int Export(const QStringList& args) {
-    ExportArguments a;
-    if (!ParseArguments(args, a)) return CliUsage(QStringLiteral("export"));
+int ExportFile(const QString& file, const ExportArguments& a) {
     mTDeclaration declaration;
-    if (!CliLoadDeclaration(a.file, declaration)) return ExitError;
+    if (!CliLoadDeclaration(file, declaration)) return ExitError;
 
     XmlExport exporter;
     if (a.date) exporter.SetFixedDate(*a.date);
@@ -72,9 +71,30 @@ int Export(const QStringList& args) {
     return exporter.Warnings().isEmpty() ? ExitOk : ExitFaults;
 }
 
+int Export(const QStringList& args) {
+    ReturnBatch batch;
+    QStringList rest = args;
+    if (!batch.TakeOptions(rest)) return ExitError;
+    ExportArguments a;
+    if (!ParseArguments(rest, a)) return CliUsage(QStringLiteral("export"));
+    if (!batch.Find(a.files)) return ExitError;
+    if (batch.Many() && a.toStdout) {
+        CliError(QStringLiteral("С --stdout выгружается только одна декларация"));
+        return ExitError;
+    }
+    // Each return's file is named by its own new GUID, so that two returns of one taxpayer to one tax
+    // office never take the same name.
+    if (batch.Many() && a.guid) {
+        CliError(QStringLiteral("--guid задаётся только для одной декларации: у нескольких совпали бы имена "
+                                "файлов"));
+        return ExitError;
+    }
+    return batch.Run([&a](qsizetype, const QString& file) { return ExportFile(file, a); });
+}
+
 const CliCommandRegistrar registrar(
     {QStringLiteral("export"),
-     QStringLiteral("FILE [--out DIR | --stdout] [--date дд.мм.гггг] [--guid GUID]"),
+     QStringLiteral("FILE… [--out DIR | --stdout] [--date дд.мм.гггг] [--guid GUID] ") + ReturnBatch::Usage,
      QStringLiteral(
          "формирует файл xml для сдачи декларации в налоговый орган (или выводит его текст в кодировке "
          "windows-1251)"),

@@ -38,6 +38,21 @@ bool SplitLine(const QString& line, QStringList& fields) {
 
 } // namespace
 
+QString SemicolonCsv::Line(const QStringList& fields) {
+    QStringList quoted;
+    for (const QString& field : fields) {
+        if (!field.contains(QLatin1Char(';')) && !field.contains(QLatin1Char('"')) &&
+            !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'))) {
+            quoted << field;
+            continue;
+        }
+        QString inner = field;
+        quoted << QLatin1Char('"') + inner.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                      QLatin1Char('"');
+    }
+    return quoted.join(QLatin1Char(';'));
+}
+
 QString LineMessage(int line, const QString& what) {
     return QStringLiteral("строка %1: %2").arg(line).arg(what);
 }

@@ -19,6 +19,9 @@ public:
     // fields. On failure returns false with a message that names the line.
     bool Parse(const QByteArray& bytes, const QStringList& columns);
 
+    // One line of such a table (without its line break), each field quoted only when it must be.
+    static QString Line(const QStringList& fields);
+
     const QList<Row>& Rows() const { return rows_; }
     QString ErrorString() const { return error_; }
 

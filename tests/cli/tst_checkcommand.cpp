@@ -84,7 +84,7 @@ private Q_SLOTS:
         QVERIFY(!r.err.isEmpty());
         r = Cli({"check"});
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains("durovid-cli check FILE [--all]"));
+        QVERIFY(r.err.contains("durovid-cli check FILE… [--all]"));
     }
 };
 

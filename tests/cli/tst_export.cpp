@@ -82,7 +82,6 @@ private slots:
     void badArguments_data() {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("no file") << QStringList{QStringLiteral("--stdout")};
-        QTest::newRow("two files") << QStringList{QStringLiteral("a.kv0"), QStringLiteral("b.kv0")};
         QTest::newRow("folder and text") << QStringList{QStringLiteral("a.kv0"), QStringLiteral("--out"),
                                                         QStringLiteral("."), QStringLiteral("--stdout")};
         QTest::newRow("bad date") << QStringList{QStringLiteral("a.kv0"), QStringLiteral("--date"),

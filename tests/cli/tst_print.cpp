@@ -86,7 +86,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
         const QString file = dir.filePath(QStringLiteral("any.kv0"));
-        const QString usage = QStringLiteral("durovid-cli print FILE --pdf OUT.pdf");
+        const QString usage = QStringLiteral("durovid-cli print FILE… (--pdf OUT.pdf | --out DIR)");
         QTest::newRow("no PDF") << QStringList{"print", file} << usage;
         QTest::newRow("no file") << QStringList{"print", "--pdf", "x.pdf"} << usage;
         QTest::newRow("bad date") << QStringList{"print", file, "--pdf", "x.pdf", "--date", "2011-04-20"}
