@@ -82,7 +82,8 @@ bool SounImport::BuildDocument(QIODevice& table, const QString& tablePath, const
     }
     // The new file replaces the whole list: one without a single tax office would leave the picker empty.
     if (!root.child("Inspection"))
-        return Fail(QStringLiteral("В таблице %1 нет ни одной инспекции, справочник не изменён").arg(tablePath));
+        return Fail(
+            QStringLiteral("В таблице %1 нет ни одной инспекции, справочник не изменён").arg(tablePath));
     document = ReferenceXml::SerializeCp1251(xml);
     return true;
 }
@@ -96,6 +97,7 @@ bool SounImport::Import(const QString& tablePath, const QString& outputPath, con
     QByteArray document;
     if (!BuildDocument(table, tablePath, date, version, document)) return false;
     SaveFile output(outputPath);
+    output.SetOutputOf({tablePath});
     if (!output.Save(document))
         return Fail(QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.ErrorString()));
     return true;

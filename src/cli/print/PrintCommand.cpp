@@ -55,7 +55,8 @@ int Print(const QStringList& args) {
     XmlExport exporter;
     if (a.date) exporter.SetFixedDate(*a.date);
     const bool exported = exporter.Export(QString(), declaration, ExportToText);
-    for (const QString& warning : exporter.Warnings()) CliError(warning);
+    for (const QString& warning : exporter.Warnings())
+        CliError(warning);
     if (!exported) {
         CliError(exporter.ErrorString());
         return ExitError;
@@ -80,6 +81,7 @@ int Print(const QStringList& args) {
         }
     }
     SaveFile file(a.pdf);
+    file.SetOutputOf({a.file});
     if (!file.Save(pdf.data())) {
         CliError(QStringLiteral("Не удалось записать файл %1: %2").arg(a.pdf, file.ErrorString()));
         return ExitError;
