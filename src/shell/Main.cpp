@@ -776,9 +776,9 @@ bool TFormMain::RestoreCopy(RecoveryCopy& copy) {
     }
     // The copy is the file's declaration with changes not saved yet: it holds the file as opening it
     // would, and "Сохранить" writes the file.
-    documentLock_.Release();
-    if (!copy.DocumentFileName().isEmpty()) documentLock_.Take(copy.DocumentFileName());
-    ShowDeclaration(std::move(restored), copy.DocumentFileName());
+    // Under the file's name only while that file is still the one the copy was made from.
+    const QString file = copy.HoldUnchangedDocument(documentLock_);
+    ShowDeclaration(std::move(restored), file);
     autosave_->Adopt(std::move(copy));
     NotifyModified();
     return true;
