@@ -44,25 +44,34 @@ struct RatesDocument::Currency {
     QString Code;
     pugi::xml_node Node;
     qint64 Quantity = 0; // 0: the file's Quantity is not a number
-    // Every entry, in no particular order (a rescale converts them all); looked up through the maps,
-    // so that merging many rates costs n log n, not n squared.
+    // Every entry, in no particular order (a rescale converts them all); found through Days, so that
+    // merging many rates costs n log n, not n squared.
     std::vector<Entry> Entries;
-    std::map<QDate, size_t> ExactDays;          // the first entry dated exactly with each day
-    std::map<QDate, pugi::xml_node> FirstOfDay; // the first entry in document order of each valid day
+    static constexpr size_t None = size_t(-1);
+    struct Day {
+        size_t Exact = None;  // the first entry dated exactly with the day, an index into Entries
+        pugi::xml_node First; // the first entry in document order dated with the day
+    };
+    std::map<QDate, Day> Days; // every valid day
     // The valid days never go back in document order (as in every file we write): the first later
     // entry in document order is then the first of the next later day.
     bool Ordered = true;
 
+    // An entry read from the file, in document order.
     void Add(const CurrencyRateEntry& read, pugi::xml_node node) {
-        if (read.DayExact) ExactDays.emplace(read.Day, Entries.size());
-        if (read.Day.isValid()) FirstOfDay.emplace(read.Day, node);
+        if (read.Day.isValid()) {
+            Day& day = Days[read.Day];
+            if (!day.First) day.First = node;
+            if (read.DayExact && day.Exact == None) day.Exact = Entries.size();
+        }
         Entries.push_back({read, node});
     }
-    // The entry a new one dated day goes before: the first in document order dated later.
-    pugi::xml_node FirstLater(QDate day) const {
+    // The entry a new one dated day goes before: the first in document order dated later. at is
+    // Days.lower_bound(day).
+    pugi::xml_node FirstLater(QDate day, std::map<QDate, Day>::const_iterator at) const {
         if (Ordered) {
-            const auto later = FirstOfDay.upper_bound(day);
-            return later == FirstOfDay.end() ? pugi::xml_node() : later->second;
+            if (at != Days.end() && at->first == day) ++at;
+            return at == Days.end() ? pugi::xml_node() : at->second.First;
         }
         for (const pugi::xml_node& r : Node.children())
             if (r.type() == pugi::node_element) {
@@ -232,8 +241,11 @@ bool RatesDocument::Merge(const QString& code, const IncomingRate& rate, QString
     const qint64 raw = qint64(numerator / denominator);
     if (power > 0 && !Rescale(*currency, power, report)) return false;
 
-    if (const auto exact = currency->ExactDays.find(rate.Day); exact != currency->ExactDays.end()) {
-        Currency::Entry& e = currency->Entries[exact->second];
+    // One search of the days serves the entry of that date and the place of a new one.
+    const auto at = currency->Days.lower_bound(rate.Day);
+    const bool dayKnown = at != currency->Days.end() && at->first == rate.Day;
+    if (dayKnown && at->second.Exact != Currency::None) {
+        Currency::Entry& e = currency->Entries[at->second.Exact];
         if (e.Read.RateValid && e.Read.Rate.Raw() == raw) {
             ++unchanged_;
             return true;
@@ -246,7 +258,7 @@ bool RatesDocument::Merge(const QString& code, const IncomingRate& rate, QString
         ++replaced_;
         return true;
     }
-    const pugi::xml_node later = currency->FirstLater(rate.Day);
+    const pugi::xml_node later = currency->FirstLater(rate.Day, at);
     pugi::xml_node node =
         later ? currency->Node.insert_child_before("Rate", later) : currency->Node.append_child("Rate");
     Set(node, "Date", DayText(rate.Day));
@@ -256,7 +268,11 @@ bool RatesDocument::Merge(const QString& code, const IncomingRate& rate, QString
     read.DayExact = true;
     read.Rate = Money::FromRaw(raw);
     read.RateValid = true;
-    currency->Add(read, node);
+    if (dayKnown)
+        at->second.Exact = currency->Entries.size();
+    else
+        currency->Days.emplace_hint(at, rate.Day, Currency::Day{currency->Entries.size(), node});
+    currency->Entries.push_back({read, node});
     ++added_;
     return true;
 }
