@@ -80,14 +80,6 @@ QByteArray Encoded(const QString& text, Encoding encoding) {
     return text.toUtf8();
 }
 
-// The table must not take the place of a declaration it sums up.
-bool IsOneOf(const QString& file, const QStringList& files) {
-    const QString target = QFileInfo(file).absoluteFilePath();
-    for (const QString& f : files)
-        if (QFileInfo(f).absoluteFilePath() == target) return true;
-    return false;
-}
-
 int Summary(const QStringList& args) {
     ReturnBatch batch;
     QStringList rest = args;
@@ -95,10 +87,6 @@ int Summary(const QStringList& args) {
     SummaryArguments a;
     if (!ParseArguments(rest, a)) return CliUsage(QStringLiteral("summary"));
     if (!batch.Find(a.files)) return ExitError;
-    if (!a.csv.isEmpty() && IsOneOf(a.csv, batch.Files())) {
-        CliError(QStringLiteral("Файл %1 — одна из деклараций, таблица не может его заменить").arg(a.csv));
-        return ExitError;
-    }
 
     std::vector<std::optional<ReturnSummary>> rows(size_t(batch.Files().size()));
     const int exit = batch.Run([&rows](qsizetype i, const QString& file) {
@@ -131,6 +119,8 @@ int Summary(const QStringList& args) {
         return exit;
     }
     SaveFile file(a.csv);
+    // The table never takes the place of a declaration it sums up.
+    file.SetOutputOf(batch.Files());
     if (!file.Save(table)) {
         CliError(QStringLiteral("Не удалось записать файл %1: %2").arg(a.csv, file.ErrorString()));
         return ExitError;

@@ -129,7 +129,7 @@ bool XmlExport::Export(const QString& folder, const mTDeclaration& declaration, 
     }
     const QString fileName = FileName(identifier);
     SaveFile file(QDir(folder).filePath(fileName));
-    file.SetRefuseSymbolicLink(true);
+    file.SetOutputOf({});
     if (!file.Save(bytes))
         return Fail(
             QStringLiteral("Не удалось записать файл %1: %2").arg(file.FileName(), file.ErrorString()));

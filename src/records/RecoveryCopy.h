@@ -3,6 +3,7 @@
 #include "storage/FileLock.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 #include <QString>
 #include <future>
 #include <vector>
@@ -14,10 +15,14 @@ class mTDeclaration;
 // user's own file, its lock and its state are never touched.
 //
 // A copy is three files named by an id: "<id>.kv0", the declaration in its own container format;
-// "<id>.json", which file it belongs to and when it was written; "<id>.lock", locked for as long as a
+// "<id>.json", which file it belongs to, that file's identity (size, modification time, SHA-256) and
+// when the copy was written; "<id>.lock", locked for as long as a
 // program owns the copy. The system lets the lock go however the program ends, so a copy whose lock
 // nobody holds was left by a program that did not close normally. A program that finds one takes its
 // lock first, so two programs never take the same copy.
+//
+// The copies hold a person's tax data: the folder is the owner's alone (0700, its files 0600), and
+// nothing in it is followed through a symbolic link.
 class RecoveryCopy {
 public:
     // This program's own copy in folder; nothing is written before Write.
@@ -55,6 +60,11 @@ public:
     QString DeclarationPath() const;
     // The file the copy belongs to (absolute), empty for a declaration without a name.
     const QString& DocumentFileName() const { return documentFileName_; }
+    // Locks the file the copy belongs to into lock and returns its name, when that file is still the
+    // one the copy was made from (same size, modification time and contents). Otherwise (changed,
+    // gone, held elsewhere, or no identity recorded) lock is left empty and the name is empty: the
+    // copy must then be restored as a declaration without a name, never saved over that file.
+    QString HoldUnchangedDocument(FileLock& lock) const;
     const QDateTime& Written() const { return written_; }
     const QString& ErrorString() const { return errorString_; }
 
@@ -69,6 +79,7 @@ private:
     QString folder_;
     QString id_;
     QString documentFileName_;
+    QJsonObject documentIdentity_; // as the description recorded it
     QDateTime written_;
     mutable QString errorString_;
     FileLock lock_;

@@ -151,7 +151,9 @@ bool RateInput::ReadTable(const QByteArray& bytes) {
 bool RateInput::ReadXml(Format wanted, const QByteArray& bytes) {
     format_ = wanted;
     rates_.clear();
-    const QByteArray text = ReferenceXml::ToUtf8(bytes);
+    QByteArray text;
+    QString encodingError;
+    if (!ReferenceXml::ToUtf8(bytes, text, encodingError)) return Fail(1, encodingError);
     const LineIndex lines(text);
     pugi::xml_document document;
     const pugi::xml_parse_result parsed =

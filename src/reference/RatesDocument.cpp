@@ -5,6 +5,7 @@
 #include "storage/CodePage.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -43,11 +44,46 @@ struct RatesDocument::Currency {
     QString Code;
     pugi::xml_node Node;
     qint64 Quantity = 0; // 0: the file's Quantity is not a number
+    // Every entry, in no particular order (a rescale converts them all); found through Days, so that
+    // merging many rates costs n log n, not n squared.
     std::vector<Entry> Entries;
+    static constexpr size_t None = size_t(-1);
+    struct Day {
+        size_t Exact = None;  // the first entry dated exactly with the day, an index into Entries
+        pugi::xml_node First; // the first entry in document order dated with the day
+    };
+    std::map<QDate, Day> Days; // every valid day
+    // The valid days never go back in document order (as in every file we write): the first later
+    // entry in document order is then the first of the next later day.
+    bool Ordered = true;
+
+    // An entry read from the file, in document order.
+    void Add(const CurrencyRateEntry& read, pugi::xml_node node) {
+        if (read.Day.isValid()) {
+            Day& day = Days[read.Day];
+            if (!day.First) day.First = node;
+            if (read.DayExact && day.Exact == None) day.Exact = Entries.size();
+        }
+        Entries.push_back({read, node});
+    }
+    // The entry a new one dated day goes before: the first in document order dated later. at is
+    // Days.lower_bound(day).
+    pugi::xml_node FirstLater(QDate day, std::map<QDate, Day>::const_iterator at) const {
+        if (Ordered) {
+            if (at != Days.end() && at->first == day) ++at;
+            return at == Days.end() ? pugi::xml_node() : at->second.First;
+        }
+        for (const pugi::xml_node& r : Node.children())
+            if (r.type() == pugi::node_element) {
+                const QDate d = mTCurrencyRates::ReadEntry(r.attribute("Date").value(), "").Day;
+                if (d.isValid() && d > day) return r;
+            }
+        return {};
+    }
 };
 
 RatesDocument::RatesDocument() {
-    document_.append_child("CurrencyRates");
+    document_.append_child(RootName);
 }
 
 RatesDocument::~RatesDocument() = default;
@@ -60,7 +96,8 @@ bool RatesDocument::Fail(const QString& message) {
 bool RatesDocument::Load(const QByteArray& bytes) {
     currencies_.clear();
     added_ = replaced_ = unchanged_ = 0;
-    const QByteArray text = ReferenceXml::ToUtf8(bytes);
+    QByteArray text;
+    if (!ReferenceXml::ToUtf8(bytes, text, error_)) return false;
     const pugi::xml_parse_result parsed =
         document_.load_buffer(text.constData(), size_t(text.size()),
                               pugi::parse_default | pugi::parse_comments, pugi::encoding_utf8);
@@ -70,7 +107,25 @@ bool RatesDocument::Load(const QByteArray& bytes) {
                         .arg(QString::fromUtf8(parsed.description()))
                         .arg(line));
     }
-    if (!document_.document_element()) return Fail(QStringLiteral("в документе нет корневого элемента"));
+    const pugi::xml_node root = document_.document_element();
+    if (!root) return Fail(QStringLiteral("в документе нет корневого элемента"));
+    return HasRatesShape(root);
+}
+
+bool RatesDocument::HasRatesShape(const pugi::xml_node& root) {
+    // Written back whole, a file of another kind would be changed into a strange mixture of both, and
+    // elements nested deeper than a rate grow with every level of indentation the writer adds.
+    if (std::string_view(root.name()) != RootName)
+        return Fail(QStringLiteral("это не справочник курсов валют: корневой элемент <%1> вместо <%2>")
+                        .arg(QString::fromUtf8(root.name()).left(40), QLatin1String(RootName)));
+    for (pugi::xml_node currency = root.first_child(); currency; currency = currency.next_sibling())
+        for (pugi::xml_node rate = currency.first_child(); rate; rate = rate.next_sibling())
+            for (pugi::xml_node inner = rate.first_child(); inner; inner = inner.next_sibling())
+                if (inner.type() == pugi::node_element)
+                    return Fail(QStringLiteral("элемент <%1> вложен в запись курса <%2>: в справочнике "
+                                               "курсов так глубоко элементов нет")
+                                    .arg(QString::fromUtf8(inner.name()).left(40),
+                                         QString::fromUtf8(rate.name()).left(40)));
     return true;
 }
 
@@ -84,11 +139,17 @@ RatesDocument::Currency* RatesDocument::Find(const QString& code) {
         bool ok = false;
         const qint64 quantity = Value(node, "Quantity").trimmed().toLongLong(&ok);
         currency->Quantity = ok && quantity > 0 ? quantity : 0;
-        for (const pugi::xml_node& r : node.children())
-            if (r.type() == pugi::node_element)
-                currency->Entries.push_back(
-                    {mTCurrencyRates::ReadEntry(r.attribute("Date").value(), r.attribute("Rate").value()),
-                     r});
+        QDate last;
+        for (const pugi::xml_node& r : node.children()) {
+            if (r.type() != pugi::node_element) continue;
+            const CurrencyRateEntry read =
+                mTCurrencyRates::ReadEntry(r.attribute("Date").value(), r.attribute("Rate").value());
+            if (read.Day.isValid()) {
+                if (last.isValid() && read.Day < last) currency->Ordered = false;
+                last = read.Day;
+            }
+            currency->Add(read, r);
+        }
         return currencies_.emplace(code, std::move(currency)).first->second.get();
     }
     return nullptr;
@@ -180,9 +241,11 @@ bool RatesDocument::Merge(const QString& code, const IncomingRate& rate, QString
     const qint64 raw = qint64(numerator / denominator);
     if (power > 0 && !Rescale(*currency, power, report)) return false;
 
-    auto& entries = currency->Entries;
-    for (Currency::Entry& e : entries) {
-        if (!e.Read.DayExact || e.Read.Day != rate.Day) continue;
+    // One search of the days serves the entry of that date and the place of a new one.
+    const auto at = currency->Days.lower_bound(rate.Day);
+    const bool dayKnown = at != currency->Days.end() && at->first == rate.Day;
+    if (dayKnown && at->second.Exact != Currency::None) {
+        Currency::Entry& e = currency->Entries[at->second.Exact];
         if (e.Read.RateValid && e.Read.Rate.Raw() == raw) {
             ++unchanged_;
             return true;
@@ -195,11 +258,9 @@ bool RatesDocument::Merge(const QString& code, const IncomingRate& rate, QString
         ++replaced_;
         return true;
     }
-    const auto later = std::find_if(entries.begin(), entries.end(), [&](const Currency::Entry& e) {
-        return e.Read.Day.isValid() && e.Read.Day > rate.Day;
-    });
-    pugi::xml_node node = later == entries.end() ? currency->Node.append_child("Rate")
-                                                 : currency->Node.insert_child_before("Rate", later->Node);
+    const pugi::xml_node later = currency->FirstLater(rate.Day, at);
+    pugi::xml_node node =
+        later ? currency->Node.insert_child_before("Rate", later) : currency->Node.append_child("Rate");
     Set(node, "Date", DayText(rate.Day));
     Set(node, "Rate", RateText(raw));
     CurrencyRateEntry read;
@@ -207,7 +268,11 @@ bool RatesDocument::Merge(const QString& code, const IncomingRate& rate, QString
     read.DayExact = true;
     read.Rate = Money::FromRaw(raw);
     read.RateValid = true;
-    entries.insert(later, {read, node});
+    if (dayKnown)
+        at->second.Exact = currency->Entries.size();
+    else
+        currency->Days.emplace_hint(at, rate.Day, Currency::Day{currency->Entries.size(), node});
+    currency->Entries.push_back({read, node});
     ++added_;
     return true;
 }

@@ -17,7 +17,9 @@ public:
     RatesDocument();
     ~RatesDocument();
 
-    // Opens a rates file's text; false with ErrorString() when it is not well-formed XML.
+    // Opens a rates file's text; false with ErrorString() when it is not well-formed XML in an encoding
+    // the converters know, or not shaped as a rates file: root CurrencyRates, currencies, their rates,
+    // and nothing nested inside a rate.
     bool Load(const QByteArray& bytes);
 
     // Merges one rate into the currency of this code:
@@ -48,12 +50,15 @@ public:
     // A rate of 1/10000 roubles as the file writes it: four decimals after a point.
     static QString RateText(qint64 raw);
 
+    static constexpr const char* RootName = "CurrencyRates";
+
 private:
     struct Currency;
     Currency* Find(const QString& code);
     Currency* Append(const QString& code, const IncomingRate& rate);
     bool Rescale(Currency& currency, int power, QStringList& report);
     bool Fail(const QString& message);
+    bool HasRatesShape(const pugi::xml_node& root);
 
     pugi::xml_document document_;
     std::map<QString, std::unique_ptr<Currency>> currencies_; // read on first use

@@ -4,8 +4,11 @@
 #include "reference/RatesDocument.h"
 #include "reference/ReferenceXml.h"
 #include "reference/SemicolonCsv.h"
+#include "storage/FileLock.h"
+#include "storage/RegularFile.h"
 #include "storage/SaveFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <vector>
@@ -21,12 +24,49 @@ bool RatesImport::Fail(const QString& message) {
     return false;
 }
 
+namespace {
+
+// Long enough for the imports queued before this one, each of which takes a few seconds at most.
+constexpr int kLockWaitMs = 60000;
+
+// The start of a file that another holder may keep locked: a file that does not even begin as XML (a
+// declaration open in the desktop program) is refused at once rather than waited for.
+bool BeginsAsXml(const QString& fileName) {
+    QFile file;
+    QString reason;
+    if (!RegularFile::Open(file, fileName, QIODevice::ReadOnly, reason)) return true; // told when locked
+    QByteArray start = file.read(64);
+    if (start.startsWith("\xEF\xBB\xBF")) start.remove(0, 3);
+    start = start.trimmed();
+    return start.isEmpty() || start.startsWith('<');
+}
+
+} // namespace
+
 bool RatesImport::Run(const QStringList& inputs, const QString& target, const QString& base) {
     report_.clear();
     error_.clear();
+    const QString notWritten = QStringLiteral("Не удалось записать файл %1: %2");
+    if (QFileInfo(target).isSymLink()) return Fail(notWritten.arg(target, SaveFile::SymbolicLinkReason()));
+    if (!BeginsAsXml(target)) return Fail(QStringLiteral("Файл %1 — не справочник курсов валют").arg(target));
+    // Held from the read to the write, so that imports into one file at the same time each land whole;
+    // an import that finds the file held waits its turn.
+    FileLock lock;
+    if (!lock.Wait(target, kLockWaitMs))
+        return Fail(QStringLiteral("Не удалось заблокировать файл %1: он занят другой программой или "
+                                   "недоступен")
+                        .arg(target));
+    // A file still empty was made for the lock just now: it goes again if nothing is written into it.
+    const bool justMade = QFileInfo(target).size() == 0;
+    if (MergeAndWrite(inputs, target, justMade ? base : target, lock)) return true;
+    if (justMade && QFileInfo(target).size() == 0) QFile::remove(target);
+    return false;
+}
+
+bool RatesImport::MergeAndWrite(const QStringList& inputs, const QString& target, const QString& existing,
+                                FileLock& lock) {
     RatesDocument document;
     QByteArray original;
-    const QString existing = QFileInfo::exists(target) ? target : base;
     if (!existing.isEmpty() && QFileInfo::exists(existing)) {
         if (!ReferenceXml::ReadFile(existing, original, error_)) return Fail(error_);
         if (!document.Load(original))
@@ -76,9 +116,10 @@ bool RatesImport::Run(const QStringList& inputs, const QString& target, const QS
     }
 
     const QByteArray bytes = document.Serialize();
-    if (bytes != original) {
+    if (bytes != original || existing != target) {
         SaveFile file(target);
-        if (!file.Save(bytes))
+        file.SetOutputOf(inputs);
+        if (!file.Save(bytes, &lock))
             return Fail(QStringLiteral("Не удалось записать файл %1: %2").arg(target, file.ErrorString()));
     }
     report_ << QStringLiteral("Добавлено курсов: %1, заменено: %2, без изменений: %3.")

@@ -3,11 +3,14 @@
 #include <QString>
 #include <QStringList>
 
+class FileLock;
+
 // Importing rates into a rates file, for "durovid-cli import-rates" and the currency picker's
 // "Загрузить курсы…": every input is read first (the Bank of Russia's daily rates, its history of one
 // currency, our rates table; see RateInput), then merged in the order given (see RatesDocument::Merge),
-// so a later value for the same currency and date replaces an earlier one. The rates file is replaced
-// in one step only when everything went well: on any failure the previous file stays as it was.
+// so a later value for the same currency and date replaces an earlier one. The rates file is locked
+// from its read to its write (an import that finds it locked waits) and replaced in one step only when
+// everything went well: on any failure the previous file stays as it was.
 class RatesImport {
 public:
     // The currency of history files, which name theirs only by the bank's Id: a three-digit code. A file
@@ -26,6 +29,9 @@ public:
 
 private:
     bool Fail(const QString& message);
+    // Merges the inputs into the rates of existing (none when empty) and writes target under lock.
+    bool MergeAndWrite(const QStringList& inputs, const QString& target, const QString& existing,
+                       FileLock& lock);
 
     QString currency_;
     bool onlyForUnknownIds_ = false;

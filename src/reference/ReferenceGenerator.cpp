@@ -78,6 +78,7 @@ bool ReferenceGenerator::WriteAll(const QString& sourcesDir, const QString& outD
     }
     for (qsizetype i = 0; i < built.size(); ++i) {
         SaveFile file(QDir(outDir).filePath(Files()[i]));
+        file.SetOutputOf({});
         if (!file.Save(built[i]))
             return Fail(
                 QStringLiteral("Не удалось записать файл %1: %2").arg(file.FileName(), file.ErrorString()));

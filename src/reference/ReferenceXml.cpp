@@ -4,8 +4,10 @@
 #include "storage/RegularFile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstring>
 #include <new>
 #include <string>
@@ -14,22 +16,82 @@ namespace ReferenceXml {
 
 namespace {
 
-bool IsUtf8(const QByteArray& bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF")) return true;
-    if (bytes.startsWith("<?xml")) {
-        const qsizetype end = bytes.indexOf("?>");
-        if (end < 0 || end > 256) return false;
-        const QByteArray declaration = bytes.left(end).toLower();
-        const qsizetype encoding = declaration.indexOf("encoding");
-        if (encoding >= 0) {
-            const QByteArray value =
-                declaration.mid(encoding + 8).replace(' ', "").replace('\'', "").replace('"', "");
-            return value.startsWith("=utf-8") || value.startsWith("=utf8");
-        }
+// The encoding an XML declaration at the start of the text names, lower-cased; empty when none.
+QByteArray DeclaredEncoding(const QByteArray& bytes) {
+    if (!bytes.startsWith("<?xml")) return {};
+    const qsizetype end = bytes.indexOf("?>");
+    if (end < 0 || end > 256) return {};
+    const QByteArray declaration = bytes.left(end);
+    qsizetype at = declaration.indexOf("encoding");
+    if (at < 0) return {};
+    at += 8;
+    const auto skipBlanks = [&] {
+        while (at < declaration.size() && std::isspace(static_cast<unsigned char>(declaration[at])))
+            ++at;
+    };
+    skipBlanks();
+    if (at >= declaration.size() || declaration[at] != '=') return {};
+    ++at;
+    skipBlanks();
+    if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\'')) return {};
+    const qsizetype close = declaration.indexOf(declaration[at], at + 1);
+    if (close < 0) return {};
+    return declaration.mid(at + 1, close - at - 1).trimmed().toLower();
+}
+
+bool IsAscii(const QByteArray& bytes) {
+    return std::all_of(bytes.cbegin(), bytes.cend(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+enum class TextEncoding { Utf8, Cp1251, Other };
+
+// The encoding of an XML file's text: UTF-8 after a byte-order mark, else the one its declaration
+// names; a file that names none was written by hand or by another tool, and Russian text in
+// windows-1251 is never valid UTF-8 (its letters are runs of bytes above 0xC0), so text that is
+// valid UTF-8 is UTF-8. False with a message for an encoding no converter knows, and for UTF-8
+// text that calls itself windows-1251 (read as declared, every letter would turn into two).
+bool Classify(const QByteArray& bytes, TextEncoding& encoding, QByteArray& name, QString& error) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        encoding = TextEncoding::Utf8;
+        return true;
     }
-    // No encoding named: a file written by hand or by another tool. Russian text in windows-1251 is
-    // never valid UTF-8 (its letters are runs of bytes above 0xC0), so text that is valid UTF-8 is UTF-8.
-    return bytes.isValidUtf8();
+    name = DeclaredEncoding(bytes);
+    if (name.isEmpty()) {
+        encoding = bytes.isValidUtf8() ? TextEncoding::Utf8 : TextEncoding::Cp1251;
+        return true;
+    }
+    if (name == "utf-8" || name == "utf8") {
+        encoding = TextEncoding::Utf8;
+        return true;
+    }
+    if (name == "windows-1251" || name == "cp1251" || name == "x-cp1251") {
+        encoding = TextEncoding::Cp1251;
+        if (IsAscii(bytes) || !bytes.isValidUtf8()) return true;
+        error = QStringLiteral("текст файла записан в кодировке UTF-8, а в его заголовке указана %1")
+                    .arg(QString::fromLatin1(name));
+        return false;
+    }
+    if (!QStringDecoder(name.constData()).isValid()) {
+        error = QStringLiteral("неизвестная кодировка «%1»").arg(QString::fromLatin1(name).left(40));
+        return false;
+    }
+    encoding = TextEncoding::Other;
+    return true;
+}
+
+// Text in an encoding the converters know, as UTF-8; false with a message when it holds bytes the
+// encoding does not have.
+bool OtherToUtf8(const QByteArray& name, const QByteArray& bytes, QByteArray& utf8, QString& error) {
+    QStringDecoder decoder(name.constData());
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        error = QStringLiteral("в тексте есть байты, которых нет в кодировке «%1»")
+                    .arg(QString::fromLatin1(name));
+        return false;
+    }
+    utf8 = text.toUtf8();
+    return true;
 }
 
 // windows-1251 straight to UTF-8 through a byte table built once from the code page module: the
@@ -98,9 +160,15 @@ bool Document::Parse(QByteArray bytes, QString& error) {
     // Markup is ASCII, so the parser can read windows-1251 bytes as they are and the values are
     // decoded one by one. Only a character reference (&#...;) would put UTF-8 among those bytes;
     // a file that holds one is converted whole first.
-    const bool utf8 = IsUtf8(bytes);
-    rawCp1251_ = !utf8 && !HasCharacterReference(bytes);
-    buffer_ = utf8 || rawCp1251_ ? std::move(bytes) : Cp1251ToUtf8(bytes);
+    TextEncoding encoding{};
+    QByteArray name;
+    if (!Classify(bytes, encoding, name, error)) return false;
+    rawCp1251_ = encoding == TextEncoding::Cp1251 && !HasCharacterReference(bytes);
+    if (encoding == TextEncoding::Other) {
+        if (!OtherToUtf8(name, bytes, buffer_, error)) return false;
+    } else {
+        buffer_ = encoding == TextEncoding::Utf8 || rawCp1251_ ? std::move(bytes) : Cp1251ToUtf8(bytes);
+    }
     // In place: a copy of a file of several hundred kilobytes would cost the start-up its time.
     const pugi::xml_parse_result result = document_.load_buffer_inplace(
         buffer_.data(), size_t(buffer_.size()), kParseOptions, pugi::encoding_utf8);
@@ -149,9 +217,16 @@ QString Document::Text(const pugi::xml_node& node) const {
     return Decode(text.data(), text.size()).trimmed();
 }
 
-QByteArray ToUtf8(const QByteArray& bytes) {
-    if (!IsUtf8(bytes)) return Cp1251ToUtf8(bytes);
-    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+bool ToUtf8(const QByteArray& bytes, QByteArray& utf8, QString& error) {
+    TextEncoding encoding{};
+    QByteArray name;
+    if (!Classify(bytes, encoding, name, error)) return false;
+    if (encoding == TextEncoding::Other) return OtherToUtf8(name, bytes, utf8, error);
+    if (encoding == TextEncoding::Cp1251)
+        utf8 = Cp1251ToUtf8(bytes);
+    else
+        utf8 = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    return true;
 }
 
 QByteArray SerializeCp1251(const pugi::xml_document& document) {

@@ -57,8 +57,9 @@ bool SounImport::BuildDocument(QIODevice& table, const QString& tablePath, const
 
     const QByteArray header = table.read(HeaderLength);
     if (header.size() < HeaderLength) return Fail(readError);
-    quint32 count = qFromLittleEndian<quint32>(header.constData() + 4);
+    const quint32 count = qFromLittleEndian<quint32>(header.constData() + 4);
     const quint16 headerLength = qFromLittleEndian<quint16>(header.constData() + 8);
+    const quint16 recordLength = qFromLittleEndian<quint16>(header.constData() + 10);
     // A header that points past the end of the table is damage, not an empty directory: replacing
     // the old file with an empty one would lose every tax office.
     if (!table.isSequential() && headerLength > table.size()) return Fail(readError);
@@ -67,9 +68,21 @@ bool SounImport::BuildDocument(QIODevice& table, const QString& tablePath, const
                                    "описанию полей")
                         .arg(tablePath)
                         .arg(headerLength));
+    if (recordLength != RecordLength)
+        return Fail(QStringLiteral("Таблица %1 повреждена: длина записи в заголовке %2 байт вместо %3")
+                        .arg(tablePath)
+                        .arg(recordLength)
+                        .arg(RecordLength));
     if (!table.seek(headerLength)) return Fail(readError);
 
-    for (; count > 0 && !table.atEnd(); --count) {
+    // The count, the records and the end of the file must agree: a damaged count taken at its word
+    // would replace the whole list with part of it.
+    const QString countDisagrees =
+        QStringLiteral("Таблица %1 повреждена: число записей в заголовке (%2) не соответствует размеру файла")
+            .arg(tablePath)
+            .arg(count);
+    quint32 left = count;
+    for (; left > 0 && !table.atEnd(); --left) {
         const QByteArray record = table.read(RecordLength);
         if (record.size() < RecordLength) return Fail(readError);
         const QString code = Field(record, 1, 4);
@@ -80,9 +93,14 @@ bool SounImport::BuildDocument(QIODevice& table, const QString& tablePath, const
         inspection.append_attribute("Code").set_value(code.toUtf8().constData());
         inspection.text().set(Field(record, 161, 250).toUtf8().constData());
     }
+    if (left > 0) return Fail(countDisagrees);
+    // Nothing follows the counted records but the end-of-file mark dBASE may write.
+    const QByteArray rest = table.read(2);
+    if (!rest.isEmpty() && rest != QByteArrayLiteral("\x1a")) return Fail(countDisagrees);
     // The new file replaces the whole list: one without a single tax office would leave the picker empty.
     if (!root.child("Inspection"))
-        return Fail(QStringLiteral("В таблице %1 нет ни одной инспекции, справочник не изменён").arg(tablePath));
+        return Fail(
+            QStringLiteral("В таблице %1 нет ни одной инспекции, справочник не изменён").arg(tablePath));
     document = ReferenceXml::SerializeCp1251(xml);
     return true;
 }
@@ -96,6 +114,7 @@ bool SounImport::Import(const QString& tablePath, const QString& outputPath, con
     QByteArray document;
     if (!BuildDocument(table, tablePath, date, version, document)) return false;
     SaveFile output(outputPath);
+    output.SetOutputOf({tablePath});
     if (!output.Save(document))
         return Fail(QStringLiteral("Не удалось записать файл %1: %2").arg(outputPath, output.ErrorString()));
     return true;

@@ -14,7 +14,9 @@ public:
 
     // Builds the windows-1251 document from the table: root Inspections with Version and Date, one
     // Inspection per tax-office record in table order. tablePath only names the table in messages.
-    // False ("Error read file:" + tablePath) on a short record or a damaged header.
+    // False ("Error read file:" + tablePath) on a short record or a damaged header; false with its own
+    // message when the header's record length is not RecordLength or its record count does not fit
+    // what the table holds.
     bool BuildDocument(QIODevice& table, const QString& tablePath, const QString& date,
                        const QString& version, QByteArray& document);
 

@@ -920,10 +920,10 @@ bool TFormMain::RestoreCopy(RecoveryCopy& copy) {
     }
     // The copy is the file's declaration with changes not saved yet: it holds the file as opening it
     // would, and "Сохранить" writes the file.
-    documentLock_.Release();
-    if (!copy.DocumentFileName().isEmpty()) documentLock_.Take(copy.DocumentFileName());
-    // Restored, the declaration differs from its file: it stays modified although there is nothing to undo.
-    ShowDeclaration(std::move(restored), copy.DocumentFileName(), true);
+    // Under the file's name only while that file is still the one the copy was made from. Restored, the
+    // declaration differs from its file: it stays modified although there is nothing to undo.
+    const QString file = copy.HoldUnchangedDocument(documentLock_);
+    ShowDeclaration(std::move(restored), file, true);
     autosave_->Adopt(std::move(copy));
     autosave_->Changed();
     return true;

@@ -1,6 +1,9 @@
 #include "storage/FileLock.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QThread>
+#include <algorithm>
 #include <utility>
 
 #if defined(Q_OS_WIN)
@@ -70,34 +73,55 @@ bool FileLock::Adopt(int handle, const QString& fileName) {
 }
 
 bool FileLock::Take(const QString& fileName, bool create) {
+    return Attempt(fileName, create) == Outcome::Taken;
+}
+
+FileLock::Outcome FileLock::Attempt(const QString& fileName, bool create) {
 #if defined(Q_OS_WIN)
     const int flags = (create ? _O_RDWR | _O_CREAT : _O_RDONLY) | _O_BINARY | _O_NOINHERIT;
     const int handle =
         ::_wopen(reinterpret_cast<const wchar_t*>(fileName.utf16()), flags, _S_IREAD | _S_IWRITE);
-    if (handle < 0) return false;
+    if (handle < 0) return Outcome::Failed;
     if (!TryLock(handle)) {
         ::_close(handle);
-        return false;
+        return Outcome::Busy;
     }
 #else
     const QByteArray path = QFile::encodeName(fileName);
     const int handle = ::open(
         path.constData(), (create ? O_RDWR | O_CREAT : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
-    if (handle < 0) return false;
+    if (handle < 0) return Outcome::Failed;
     struct stat opened {
     }, named{};
+    Outcome outcome = Outcome::Taken;
     // A holder that removes its file lets the lock go afterwards; whoever opened the file just before
     // would then lock a file that is no longer there, so the name must still lead to the locked file.
-    const bool taken = ::fstat(handle, &opened) == 0 && S_ISREG(opened.st_mode) && TryLock(handle) &&
-                       ::stat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
-                       named.st_ino == opened.st_ino;
-    if (!taken) {
+    if (::fstat(handle, &opened) != 0 || !S_ISREG(opened.st_mode))
+        outcome = Outcome::Failed;
+    else if (!TryLock(handle))
+        outcome = Outcome::Busy;
+    else if (::stat(path.constData(), &named) != 0 || named.st_dev != opened.st_dev ||
+             named.st_ino != opened.st_ino)
+        outcome = Outcome::Moved;
+    if (outcome != Outcome::Taken) {
         ::close(handle);
-        return false;
+        return outcome;
     }
 #endif
     Release();
     handle_ = handle;
     fileName_ = fileName;
+    return Outcome::Taken;
+}
+
+bool FileLock::Wait(const QString& fileName, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    int pause = 5;
+    for (Outcome outcome; (outcome = Attempt(fileName, true)) != Outcome::Taken;) {
+        // Only a held or replaced file is worth the wait; one that cannot be opened will not change.
+        if (outcome == Outcome::Failed || deadline.hasExpired()) return false;
+        QThread::msleep(ulong(std::min<qint64>(pause, deadline.remainingTime())));
+        pause = std::min(pause * 2, 100);
+    }
     return true;
 }

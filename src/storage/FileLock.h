@@ -26,12 +26,19 @@ public:
     // the time it is locked (its holder removed it). Whatever this lock held before is let go on success.
     bool Take(const QString& fileName, bool create = false);
 
+    // Take with create, waiting up to timeoutMs while another holder has the file (a writer that
+    // replaces it leaves the new file to be locked). False at once when the file cannot be opened.
+    bool Wait(const QString& fileName, int timeoutMs);
+
     // Locks the open file behind the handle, without waiting; false when another holder has it.
     static bool TryLock(int handle);
     // Keeps the lock of a file that is open and locked through handle, also after that handle is closed.
     bool Adopt(int handle, const QString& fileName);
 
 private:
+    enum class Outcome { Taken, Busy, Moved, Failed };
+    Outcome Attempt(const QString& fileName, bool create);
+
     int handle_ = -1;
     QString fileName_;
 };

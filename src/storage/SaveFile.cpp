@@ -10,7 +10,16 @@
 #include <cerrno>
 #include <utility>
 
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 SaveFile::SaveFile(QString fileName) : fileName_(std::move(fileName)) {}
+
+void SaveFile::SetOutputOf(QStringList inputs) {
+    output_ = true;
+    inputs_ = std::move(inputs);
+}
 
 bool SaveFile::Fail(const QString& reason) {
     errorString_ = reason.isEmpty() ? QStringLiteral("неизвестная ошибка") : reason;
@@ -24,18 +33,62 @@ QString WriteFailure(const QSaveFile& file, int errorNumber) {
     return errorNumber ? SystemErrorText(errorNumber, file.errorString()) : file.errorString();
 }
 
+// The same file under two names (a link, "./", another path through the folders).
+bool SameFile(const QString& a, const QString& b) {
+#if defined(Q_OS_UNIX)
+    struct stat sa {
+    }, sb{};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+#else
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca.compare(QFileInfo(b).canonicalFilePath(), Qt::CaseInsensitive) == 0;
+#endif
+}
+
 } // namespace
+
+QString SaveFile::SymbolicLinkReason() {
+    return QStringLiteral("на месте файла находится символическая ссылка");
+}
+
+QString SaveFile::InputReason() {
+    return QStringLiteral("это исходный файл, результат не может быть записан на его место");
+}
+
+QString SaveFile::HeldReason() {
+    return QStringLiteral("файл занят: его держит открытым другая программа");
+}
+
+bool SaveFile::MayReplace(const FileLock* keep, FileLock& old) {
+    const QFileInfo target(fileName_);
+    if (output_ && target.isSymLink()) return Fail(SymbolicLinkReason());
+    if (target.exists() && !target.isFile()) return Fail(RegularFile::NotRegularReason());
+    if (!output_ || !target.exists()) return true;
+    for (const QString& input : inputs_)
+        if (SameFile(input, fileName_)) return Fail(InputReason());
+    // Locked while the new file is written, so that no program opens the old one in between.
+    const bool ours = keep && keep->IsHeld() && keep->FileName() == fileName_;
+    if (!ours && !old.Take(fileName_)) return Fail(HeldReason());
+    return true;
+}
 
 bool SaveFile::Save(const QByteArray& contents, FileLock* keep) {
     errorString_.clear();
-    const QFileInfo target(fileName_);
-    if (refuseSymbolicLink_ && target.isSymLink())
-        return Fail(QStringLiteral("на месте файла находится символическая ссылка"));
-    if (target.exists() && !target.isFile()) return Fail(RegularFile::NotRegularReason());
+    FileLock old;
+    if (!MayReplace(keep, old)) return false;
 
     QSaveFile file(fileName_);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) return Fail(WriteFailure(file, errno));
+#if defined(Q_OS_UNIX)
+    if (ownerOnly_ && ::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0) {
+        const int errorNumber = errno;
+        file.cancelWriting();
+        return Fail(SystemErrorText(errorNumber));
+    }
+#endif
     qint64 written = 0;
     while (written < contents.size()) {
         errno = 0;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class FileLock;
 
@@ -13,9 +14,13 @@ class SaveFile {
 public:
     explicit SaveFile(QString fileName);
 
-    // A file named by the program inside a folder the user chose (the export) must not follow a
-    // symbolic link planted under that name and overwrite something outside the folder.
-    void SetRefuseSymbolicLink(bool refuse) { refuseSymbolicLink_ = refuse; }
+    // A file the program makes from other files (a PDF, the export, a reference file, a recovery copy)
+    // is never written through a symbolic link under its name, never over one of the inputs it was
+    // made from, and never over a file another holder keeps locked (a declaration open in a program).
+    // The held file stays locked by this save until the new one has taken its name.
+    void SetOutputOf(QStringList inputs);
+    // The new file can be read and written by its owner only (it holds a person's tax data).
+    void SetOwnerOnly(bool ownerOnly) { ownerOnly_ = ownerOnly; }
 
     // Writes the contents; false with ErrorString() set when the file could not be replaced.
     // With keep, the new file is locked before it takes the name and keep holds it afterwards
@@ -23,13 +28,20 @@ public:
     bool Save(const QByteArray& contents, FileLock* keep = nullptr);
 
     const QString& FileName() const { return fileName_; }
+    // The reasons SetOutputOf gives for a refused file.
+    static QString SymbolicLinkReason();
+    static QString InputReason();
+    static QString HeldReason();
     // Why the last Save failed, in the words of the operating system.
     const QString& ErrorString() const { return errorString_; }
 
 private:
     bool Fail(const QString& reason);
+    bool MayReplace(const FileLock* keep, FileLock& old);
 
     QString fileName_;
     QString errorString_;
-    bool refuseSymbolicLink_ = false;
+    bool output_ = false;
+    bool ownerOnly_ = false;
+    QStringList inputs_;
 };

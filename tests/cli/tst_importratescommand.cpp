@@ -2,7 +2,10 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 // durovid-cli import-rates and generate-reference, as a user runs them.
 class TestImportRatesCommand : public QObject {
@@ -62,6 +65,30 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(TestFiles::Read(into), QByteArray("<CurrencyRates/>"));
+    }
+
+    // Imports into one file at the same time each land whole: none is lost, none reports a success it
+    // did not have.
+    void concurrentImportsAllLand() {
+        const QString into = dir.filePath("shared.xml");
+        std::vector<std::unique_ptr<QProcess>> runs;
+        for (int i = 0; i < 20; ++i) {
+            const QString table =
+                Write(QStringLiteral("c%1.csv").arg(i), QStringLiteral("code;letter;quantity;name;date;rate\n"
+                                                                       "%1;X%2;1;Валюта %2;01.01.2010;1.5\n")
+                                                            .arg(901 + i)
+                                                            .arg(i)
+                                                            .toUtf8());
+            runs.push_back(std::make_unique<QProcess>());
+            runs.back()->start(QStringLiteral(DUROVID_CLI), {"import-rates", table, "--into", into});
+        }
+        for (const auto& run : runs) {
+            QVERIFY(run->waitForFinished(120000));
+            QCOMPARE(run->exitCode(), 0);
+        }
+        const QByteArray file = TestFiles::Read(into);
+        for (int i = 0; i < 20; ++i)
+            QVERIFY2(file.contains(QStringLiteral("Code=\"%1\"").arg(901 + i).toLatin1()), file.constData());
     }
 
     void generatesTheDeliveredFiles() {

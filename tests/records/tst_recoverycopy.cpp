@@ -4,9 +4,11 @@
 #include "storage/StorageErrors.h"
 #include "support/FullDisk.h"
 #include "support/Samples.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -141,6 +143,96 @@ private slots:
         mTDeclaration loaded;
         copy.Load(loaded);
         QCOMPARE(loaded.InspectionCode, QStringLiteral("1111"));
+    }
+
+    // Restored, a copy may stand for its file only while that file is the one it was made from; a
+    // description naming another file, or a file changed since, leaves the file alone.
+    void holdsItsFileOnlyWhileUnchanged_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("unchanged") << "" << true;
+        QTest::newRow("saved again since") << "resave" << false;
+        QTest::newRow("same size and time, other bytes") << "bytes" << false;
+        QTest::newRow("description names another file") << "forge" << false;
+        QTest::newRow("removed since") << "remove" << false;
+    }
+    void holdsItsFileOnlyWhileUnchanged() {
+        QFETCH(QString, change);
+        QFETCH(bool, held);
+        const QString file = dir.filePath(QStringLiteral("mine.kv0"));
+        const QString other = dir.filePath(QStringLiteral("other.kv0"));
+        for (const QString& path : {file, other}) {
+            auto d = CreateNewDeclaration();
+            d->InspectionCode = QStringLiteral("7701");
+            d->SaveToFile(path);
+        }
+        const QString copyPath = LeaveCopy(file, QStringLiteral("2222"));
+        QFile description(QString(copyPath).replace(QStringLiteral(".kv0"), QStringLiteral(".json")));
+        if (change == QLatin1String("resave")) {
+            auto d = CreateNewDeclaration();
+            d->InspectionCode = QStringLiteral("7702");
+            d->SaveToFile(file);
+        } else if (change == QLatin1String("bytes")) {
+            QFile f(file);
+            const QDateTime modified = QFileInfo(file).lastModified();
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            f.seek(f.size() - 4);
+            f.write("zzzz");
+            f.setFileTime(modified, QFileDevice::FileModificationTime);
+        } else if (change == QLatin1String("forge")) {
+            QVERIFY(description.open(QIODevice::ReadOnly));
+            const QByteArray text = description.readAll().replace(file.toUtf8(), other.toUtf8());
+            description.close();
+            QVERIFY(description.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            description.write(text);
+            description.close();
+        } else if (change == QLatin1String("remove")) {
+            QFile::remove(file);
+        }
+        const QByteArray before = TestFiles::Read(file), otherBefore = TestFiles::Read(other);
+
+        std::vector<RecoveryCopy> taken = RecoveryCopy::TakeLeftOver(Folder());
+        QCOMPARE(taken.size(), size_t(1));
+        FileLock lock;
+        const QString name = taken[0].HoldUnchangedDocument(lock);
+        QCOMPARE(name, held ? file : QString());
+        QCOMPARE(lock.IsHeld(), held);
+        QCOMPARE(TestFiles::Read(file), before);
+        QCOMPARE(TestFiles::Read(other), otherBefore);
+    }
+
+    // The copies hold a person's tax data: the folder and its files are the owner's alone, and a link
+    // planted in it is never followed.
+    void theFolderIsTheOwnersAlone() {
+        LeaveCopy(QString(), QStringLiteral("1111"));
+        // The hex digits of the user's permissions, the group's and the others'.
+        QCOMPARE(QFileInfo(Folder()).permissions() & 0x0777, QFileDevice::Permissions(0x0700));
+        for (const QString& name : Files())
+            QCOMPARE(QFileInfo(QDir(Folder()).filePath(name)).permissions() & 0x0777,
+                     QFileDevice::Permissions(0x0600));
+
+        // A link in place of the folder of damaged copies goes itself; what it pointed to stays.
+        QTemporaryDir outside;
+        const QString victim = TestFiles::Write(outside, QStringLiteral("foreign.kv0"), "someone's file");
+        QVERIFY(
+            QFile::link(outside.path(), QDir(Folder()).filePath(QLatin1String(RecoveryCopy::DamagedFolder))));
+        TestFiles::Write(dir, QStringLiteral("recovery/foreign.kv0"), QByteArray(200, 'x'));
+        for (RecoveryCopy& copy : RecoveryCopy::TakeLeftOver(Folder()))
+            if (copy.DeclarationPath().endsWith(QLatin1String("foreign.kv0"))) copy.KeepAside();
+        QCOMPARE(TestFiles::Read(victim), QByteArray("someone's file"));
+        QVERIFY(!QFileInfo(QDir(Folder()).filePath(QLatin1String(RecoveryCopy::DamagedFolder))).isSymLink());
+        QCOMPARE(Files(QLatin1String(RecoveryCopy::DamagedFolder)),
+                 QStringList{QStringLiteral("foreign.kv0")});
+
+        // A link in place of the folder itself is neither written into nor searched.
+        const QString linked = dir.filePath(QStringLiteral("linked"));
+        QVERIFY(QFile::link(outside.path(), linked));
+        RecoveryCopy copy(linked);
+        auto d = CreateNewDeclaration();
+        QVERIFY(!copy.Write(*d, QString()));
+        QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{QStringLiteral("foreign.kv0")});
+        TestFiles::Write(outside, QStringLiteral("planted.kv0"), QByteArray(200, 'x'));
+        QVERIFY(RecoveryCopy::TakeLeftOver(linked).empty());
     }
 
     void fileLockTake() {

@@ -5,6 +5,7 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,17 +32,23 @@ struct Valute {
     const char* value;
 };
 
-// The bank's daily rates: windows-1251, decimal comma.
-QByteArray Daily(const char* date, std::initializer_list<Valute> valutes) {
-    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+// The bank's daily rates, decimal comma; the text as it stands, declared in encoding.
+QString DailyText(const char* date, std::initializer_list<Valute> valutes,
+                  const char* encoding = "windows-1251") {
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"%2\"?>\n"
                                   "<ValCurs Date=\"%1\" name=\"Foreign Currency Market\">\n")
-                       .arg(QLatin1String(date));
+                       .arg(QLatin1String(date), QLatin1String(encoding));
     for (const Valute& v : valutes)
         text += QStringLiteral("<Valute ID=\"R0%1\">\n<NumCode>%1</NumCode>\n<CharCode>XXX</CharCode>\n"
                                "<Nominal>%2</Nominal>\n<Name>%3</Name>\n<Value>%4</Value>\n</Valute>\n")
                     .arg(QLatin1String(v.code), QLatin1String(v.nominal), QString::fromUtf8(v.name),
                          QLatin1String(v.value));
-    return CodePage::ToCp1251(text + QStringLiteral("</ValCurs>\n"));
+    return text + QStringLiteral("</ValCurs>\n");
+}
+
+// The bank's daily rates as it sends them: windows-1251.
+QByteArray Daily(const char* date, std::initializer_list<Valute> valutes) {
+    return CodePage::ToCp1251(DailyText(date, valutes));
 }
 
 // The bank's history of one currency.
@@ -209,12 +216,28 @@ private Q_SLOTS:
         QTest::newRow("broken XML") << QByteArray("<ValCurs Date=\"12.01.2010\">\n<Valute>\n</ValCurs>") << ""
                                     << "строка 3: ошибка XML"
                                     << "840" << usd;
-        QTest::newRow("another XML file") << QByteArray(kStart) << ""
+        QTest::newRow("another XML file") << CodePage::ToCp1251(QString::fromUtf8(kStart)) << ""
                                           << "строка 2: это не файл курсов Банка России"
                                           << "840" << usd;
         QTest::newRow("empty file") << QByteArray() << ""
                                     << "строка 1:"
                                     << "840" << usd;
+
+        // The encoding the file declares.
+        const std::initializer_list<Valute> euro{{"978", "1", "Евро", "42,4511"}};
+        QTest::newRow("encoding: KOI8-R as declared")
+            << QByteArray(QStringEncoder("KOI8-R").encode(DailyText("12.01.2010", euro, "KOI8-R"))) << ""
+            << "Добавлена валюта 978 «Евро», курс за 1 ед.|Добавлено курсов: 1, заменено: 0, без изменений: "
+               "0."
+            << "978" << QStringList{"x1 Евро", "12.01.2010=42.4511"};
+        QTest::newRow("encoding: one no converter knows")
+            << CodePage::ToCp1251(DailyText("12.01.2010", euro, "x-unknown-42")) << ""
+            << "строка 1: неизвестная кодировка «x-unknown-42»"
+            << "978" << QStringList{};
+        QTest::newRow("encoding: UTF-8 text declared windows-1251")
+            << DailyText("12.01.2010", euro).toUtf8() << ""
+            << "строка 1: текст файла записан в кодировке UTF-8, а в его заголовке указана windows-1251"
+            << "978" << QStringList{};
         QTest::newRow("nothing imported from an empty daily file") << Daily("12.01.2010", {}) << ""
                                                                    << "строка 2: в файле нет ни одного курса"
                                                                    << "840" << usd;
@@ -281,6 +304,35 @@ private Q_SLOTS:
         QVERIFY(!import.Run({Write(Daily("13.01.2010", {{"840", "1", "Доллар США", "29,3774"}}))}, damaged));
         QVERIFY(import.ErrorString().startsWith("Файл " + damaged + " поврежден: ошибка XML"));
         QCOMPARE(Read(damaged), QByteArray("<CurrencyRates><Currency Code=\"840\">"));
+    }
+
+    // A rates file of another kind, or nested deeper than rates are, is refused before anything is
+    // written back.
+    void refusedRatesFiles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the tax offices")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Inspections Version=\"00\">"
+                          "<Inspection Code=\"7701\">x</Inspection></Inspections>")
+            << "это не справочник курсов валют: корневой элемент <Inspections> вместо <CurrencyRates>";
+        QTest::newRow("elements nested 20 000 deep")
+            << "<CurrencyRates>" + QByteArray("<a>").repeated(20000) + QByteArray("</a>").repeated(20000) +
+                   "</CurrencyRates>"
+            << "элемент <a> вложен в запись курса <a>";
+        QTest::newRow("an element inside a rate")
+            << QByteArray("<CurrencyRates><Currency Code=\"840\" Name=\"USD\" Quantity=\"1\">"
+                          "<Rate Date=\"31.12.2009\" Rate=\"30\"><Rate/></Rate></Currency></CurrencyRates>")
+            << "элемент <Rate> вложен в запись курса <Rate>";
+    }
+    void refusedRatesFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        const QString target = Write(file);
+        RatesImport import;
+        QVERIFY(!import.Run({Write(Daily("13.01.2010", {{"840", "1", "Доллар США", "29,3774"}}))}, target));
+        QVERIFY2(import.ErrorString().startsWith("Файл " + target + " поврежден: " + message),
+                 qPrintable(import.ErrorString()));
+        QCOMPARE(Read(target), file);
     }
 
     void values_data() {

@@ -7,6 +7,7 @@
 #include "support/DeclarationFiles.h"
 
 #include <QAction>
+#include <QMessageBox>
 #include <QSpinBox>
 #include <cstdio>
 
@@ -163,6 +164,41 @@ private slots:
         ModalScript again;
         window.OfferRecovery();
         QCOMPARE(again.seen.size(), 0);
+    }
+
+    // The offer says whose return the copy holds. A copy whose file changed since it was written comes
+    // back without a name: "Сохранить" asks where, and the changed file stays as it is.
+    void aChangedFileIsNeverOverwritten() {
+        const QString file = SavedDeclaration(QStringLiteral("theirs.kv0"));
+        QVERIFY(Crash(file));
+        auto changed = CreateNewDeclaration();
+        changed->InspectionCode = QStringLiteral("7702");
+        changed->SaveToFile(file);
+        const QByteArray before = FileBytes(file);
+
+        TFormMain window({}, &services);
+        QString offer;
+        {
+            ModalScript script;
+            script.Then([&, restore = ModalScript::Click(QStringLiteral("bnRestore"))](QDialog* dialog) {
+                offer = static_cast<QMessageBox*>(dialog)->text();
+                restore(dialog);
+            });
+            window.OfferRecovery();
+        }
+        QVERIFY2(offer.contains(QStringLiteral("(налогоплательщик Восстановленная, ИНН не указан)")),
+                 qPrintable(offer));
+        QCOMPARE(window.Declaration().Person.SurName, QStringLiteral("Восстановленная"));
+        QCOMPARE(window.DocumentFileName(), QString());
+        QVERIFY(!window.Saved());
+        QVERIFY(!Busy(file));
+
+        const QString elsewhere = files.filePath(QStringLiteral("elsewhere.kv0"));
+        prompts->saveNames.enqueue(elsewhere);
+        window.Action(QStringLiteral("acSave"))->trigger();
+        QVERIFY(window.Saved());
+        QCOMPARE(FileBytes(file), before);
+        QCOMPARE(Snapshot(elsewhere)->Person.SurName, QStringLiteral("Восстановленная"));
     }
 
     void twoProgramsNeverTakeTheSameCopy() {

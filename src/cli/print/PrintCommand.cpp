@@ -102,6 +102,7 @@ int PrintFile(const QString& file, const QString& pdfName, const PrintArguments&
         }
     }
     SaveFile out(pdfName);
+    out.SetOutputOf({file});
     if (!out.Save(pdf.data())) {
         CliError(QStringLiteral("Не удалось записать файл %1: %2").arg(pdfName, out.ErrorString()));
         return ExitError;
