@@ -6,6 +6,7 @@
 #include "screens/SectionScreens.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QSpinBox>
 
 namespace {
@@ -267,6 +268,12 @@ private slots:
         QCOMPARE(form->Declaration().IncomeSources13.Count(), 1);
         QCOMPARE(form->Action(QStringLiteral("acUndo"))->text(),
                  QStringLiteral("&Отменить: удаление источника «ООО \"Василёк\"»"));
+        if (QMenu* edit = form->findChild<QMenu*>(QStringLiteral("mnEdit"))) {
+            edit->popup(form->mapToGlobal(QPoint(60, 20)));
+            SaveShot(form.get(), QStringLiteral("undo-window"));
+            SaveShot(edit, QStringLiteral("undo-menu"));
+            edit->close();
+        }
         form->Action(QStringLiteral("acSave"))->trigger();
         QVERIFY(form->Saved());
 
