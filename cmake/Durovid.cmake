@@ -20,7 +20,7 @@ endfunction()
 
 # One test program per tst_*.cpp file; the test is named <folder>_<file>.
 function(durovid_add_tests folder)
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "LIBS;LABELS" ${ARGN})
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/tst_*.cpp)
   foreach(src IN LISTS tests)
     get_filename_component(base ${src} NAME_WE)
@@ -37,6 +37,7 @@ function(durovid_add_tests folder)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1"
-      TIMEOUT 300)
+      TIMEOUT 300
+      LABELS "${T_LABELS}")
   endforeach()
 endfunction()
