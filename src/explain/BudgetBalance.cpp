@@ -17,13 +17,21 @@ template <class Sheet> BudgetBalance::Rate RateOf(int percent, const char* name,
 
 } // namespace
 
+std::vector<BudgetBalance::Item> BudgetBalance::Items() const {
+    if (!Taxed || !Computed) return {};
+    const Item payment{QStringLiteral("К уплате в бюджет"), Payable, false};
+    const Item refund{QStringLiteral("К возврату из бюджета"), Refundable, true};
+    if (!Refundable.IsZero() && !Payable.IsZero()) return {payment, refund};
+    return {Refundable.IsZero() ? payment : refund};
+}
+
 QString BudgetBalance::Headline() const {
     if (!Taxed) return QStringLiteral("Налог по декларации 4-НДФЛ не рассчитывается");
     if (!Computed) return QStringLiteral("Налог не рассчитан: ошибка в расчётах");
-    const QString refund = QStringLiteral("К возврату из бюджета: ") + Amount(Refundable);
-    const QString payment = QStringLiteral("К уплате в бюджет: ") + Amount(Payable);
-    if (!Refundable.IsZero() && !Payable.IsZero()) return payment + QLatin1Char('\n') + refund;
-    return Refundable.IsZero() ? payment : refund;
+    QStringList lines;
+    for (const Item& item : Items())
+        lines << item.Caption + QStringLiteral(": ") + Amount(item.Amount);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QStringList BudgetBalance::Breakdown() const {

@@ -30,8 +30,15 @@ struct BudgetBalance {
     Money Payable;
     Money Refundable;
 
-    // "К возврату из бюджета: 78 000,00 руб."; with tax to pay at one rate and a refund at another,
-    // both; "К уплате в бюджет: 0,00 руб." when nothing is due.
+    // What to show: the payment or the refund with its amount; with tax to pay at one rate and a refund
+    // at another, both; the payment of 0,00 when nothing is due. None for a return that computes no tax.
+    struct Item {
+        QString Caption; // "К возврату из бюджета"
+        Money Amount;
+        bool Refund = false;
+    };
+    std::vector<Item> Items() const;
+    // The items on one line each, "К возврату из бюджета: 78 000,00 руб.", or why there are none.
     QString Headline() const;
     // One line per rate: "13 %: к возврату 78 000,00 руб."
     QStringList Breakdown() const;
