@@ -493,7 +493,8 @@ void TFormMain::CreateHistory() {
     connect(history_.get(), &TDeclarationHistory::ModifiedChanged, this, &TFormMain::ModifiedChanged);
     connect(history_.get(), &TDeclarationHistory::Changed, this, [this] {
         if (history_->Modified()) autosave_->Changed();
-        resultPanel_->Refresh(*declaration_);
+        // Typing in a field changes the records only when the field is left.
+        if (!history_->FieldPending()) resultPanel_->Refresh(*declaration_);
     });
     connect(history_.get(), &TDeclarationHistory::ActionsChanged, this, &TFormMain::UpdateUndoActions);
     connect(qApp, &QApplication::focusChanged, this, &TFormMain::FocusChanged);
