@@ -29,7 +29,8 @@ enum : quint16 {
     DocIssueDate = 7,
     DocIssuedBy = 8,
     BirthPlace = 9,
-    OKATO = 10
+    OKATO = 10,
+    BirthDate = 11
 };
 }
 
@@ -61,7 +62,9 @@ enum : quint16 {
     PriorDeclInterest = 9,
     OwnershipKind = 10,
     TaxpayerSign = 11,
-    RegionCode = 12
+    RegionCode = 12,
+    ActDate = 13,
+    LandRegDate = 14
 };
 }
 

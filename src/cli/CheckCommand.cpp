@@ -2,12 +2,14 @@
 #include "cli/ReturnBatch.h"
 
 #include "checks/DeclarationCheck.h"
+#include "checks/DeclarationWarnings.h"
 #include "records/Declaration.h"
 
 namespace {
 
 // Runs the whole-declaration check and lists the faults on standard output: the faults the check
-// shows before it stops, or with --all every fault of every section.
+// shows before it stops, or with --all every fault of every section; then the warnings, which do not
+// change the exit code.
 int CheckFile(const QString& file, bool all) {
     mTDeclaration declaration;
     if (!CliLoadDeclaration(file, declaration)) return ExitError;
@@ -22,6 +24,10 @@ int CheckFile(const QString& file, bool all) {
             CliCheckDeclaration(declaration, [](const QString& fault) { CliOut(fault + QLatin1Char('\n')); });
     }
     if (clean) CliOut(QStringLiteral("Ошибок не найдено\n"));
+    const QList<CheckFault> warnings = DeclarationWarnings(declaration);
+    if (!warnings.isEmpty()) CliOut(WarningsHeading + QLatin1Char('\n'));
+    for (const CheckFault& warning : warnings)
+        CliOut(CliFaultLine(warning) + QLatin1Char('\n'));
     return clean ? ExitOk : ExitFaults;
 }
 

@@ -73,6 +73,17 @@ QTreeView* TfmTaxExplanation::Tree() const {
     return ui->tvSteps;
 }
 
+bool TfmTaxExplanation::ShowLine(const ResultRef& line) {
+    const Explanation::StepId step = explanation_.Find(line);
+    if (step < 0) return false;
+    const QModelIndex index = model_->IndexOf(step);
+    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
+        ui->tvSteps->expand(above);
+    ui->tvSteps->setCurrentIndex(index);
+    ui->tvSteps->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    return true;
+}
+
 QString TfmTaxExplanation::Text() const {
     return ExplanationText(explanation_);
 }

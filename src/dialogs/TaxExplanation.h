@@ -25,6 +25,10 @@ public:
     // The value whose place the user asked to see; unset when the window was just closed.
     const RecordRef& ChosenRecord() const { return chosen_; }
 
+    // Makes the step that gives the result field the current row, opening the steps above it; false
+    // when no step gives it.
+    bool ShowLine(const ResultRef& line);
+
     QTreeView* Tree() const;
     TExplanationModel* Model() const { return model_; }
     // The explanation as the text that is copied and printed.

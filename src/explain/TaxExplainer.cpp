@@ -118,21 +118,27 @@ Explanation ExplainResults(const mTDeclaration& declaration, const kTSvodSum& su
     return explanation;
 }
 
-Explanation ExplainDeclaration(mTDeclaration& declaration) {
-    // Explaining must not change what the taxpayer entered: the computation lowers child-education
-    // amounts above their limit in the record, so they are put back afterwards.
+bool ComputeAsEntered(mTDeclaration& declaration, kTSvodSum& sum) {
+    // The computation lowers child-education amounts above their limit in the record, so they are put
+    // back afterwards.
     const std::vector<Money> childEducation = declaration.SocialDeduction.ChildEducation;
-    kTSvodSum sum;
-    // The computation logs which income lines make up each amount, so no sheet is run twice.
-    IncomeShareLogs logs;
-    logs.Attach(sum);
     bool computed = false;
     try {
         computed = sum.Compute(declaration);
     } catch (const std::exception&) {
     }
-    IncomeShareLogs::Detach(sum);
     declaration.SocialDeduction.ChildEducation = childEducation;
+    return computed;
+}
+
+Explanation ExplainDeclaration(mTDeclaration& declaration) {
+    // Explaining must not change what the taxpayer entered.
+    kTSvodSum sum;
+    // The computation logs which income lines make up each amount, so no sheet is run twice.
+    IncomeShareLogs logs;
+    logs.Attach(sum);
+    const bool computed = ComputeAsEntered(declaration, sum);
+    IncomeShareLogs::Detach(sum);
     Explanation explanation;
     TaxExplainer(declaration, sum, explanation, &logs).Build();
     explanation.Computed = computed;

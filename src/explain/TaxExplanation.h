@@ -13,5 +13,9 @@ class mTDeclaration;
 // message in Error.
 Explanation ExplainDeclaration(mTDeclaration& declaration);
 
+// Computes the declaration into sum and leaves the declaration as it was entered (the computation's
+// lowering of child-education amounts above their limit is undone); false when the computation failed.
+bool ComputeAsEntered(mTDeclaration& declaration, kTSvodSum& sum);
+
 // Explains results computed before from the same declaration, its amounts as entered.
 Explanation ExplainResults(const mTDeclaration& declaration, const kTSvodSum& sum);

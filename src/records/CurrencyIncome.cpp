@@ -1,5 +1,6 @@
 #include "records/CurrencyIncome.h"
 
+#include "records/StartingDates.h"
 #include "storage/AmountText.h"
 
 namespace {
@@ -12,7 +13,7 @@ Money RoublesAtRate(Money amount, qint32 units, Money rate) {
 } // namespace
 
 mTCurrencyIncome::mTCurrencyIncome() {
-    IncomeDate = DateValue::FromYmd(2010, 1, 1);
+    IncomeDate = StartingDate::ForeignIncome();
     TaxPaidDate = IncomeDate;
 }
 

@@ -1,5 +1,7 @@
 #include "records/PersonInformation.h"
 
+#include "records/StartingDates.h"
+
 namespace {
 
 enum class Layout { Current, Year2004, Old };
@@ -17,8 +19,8 @@ Layout LayoutOf(const QString& signature) {
 } // namespace
 
 mTPersonInformation::mTPersonInformation() {
-    DateValue::FromText(QStringLiteral("01.01.1990"), QLatin1Char('.'), DocIssueDate);
-    DateValue::FromText(QStringLiteral("01.01.1977"), QLatin1Char('.'), BirthDate);
+    DocIssueDate = StartingDate::DocumentIssue();
+    BirthDate = StartingDate::Birth();
 }
 
 template <class IO> void mTPersonInformation::Fields(IO& io) {

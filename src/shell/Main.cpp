@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "checks/DeclarationWarnings.h"
 #include "checks/FaultNavigation.h"
 #include "controls/FlashButton.h"
 #include "controls/ModificationNotice.h"
@@ -9,7 +10,9 @@
 #include "desktop/HelpWindow.h"
 #include "desktop/ProgramDir.h"
 #include "desktop/UserPrompts.h"
+#include "dialogs/AttachedDocuments.h"
 #include "dialogs/CheckAllError.h"
+#include "dialogs/CheckError.h"
 #include "dialogs/TaxExplanation.h"
 #include "editing/DeclarationHistory.h"
 #include "editing/FieldCaption.h"
@@ -29,7 +32,9 @@
 #include "shell/Autosave.h"
 #include "shell/CommandLine.h"
 #include "shell/ProgramSettings.h"
+#include "shell/RecentFilesMenu.h"
 #include "shell/RecoveryOffer.h"
+#include "shell/ResultPanel.h"
 #include "shell/SupportContacts.h"
 #include "storage/StorageErrors.h"
 
@@ -45,6 +50,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -143,6 +149,7 @@ TFormMain::TFormMain(const QStringList& arguments, CoreServices* services, QWidg
     ShowConditionsScreen();
     OpenSectionButtons(OpenSections(*declaration_));
     history_->Start();
+    resultPanel_->Refresh(*declaration_);
 }
 
 TFormMain::~TFormMain() {
@@ -183,6 +190,12 @@ void TFormMain::BuildWindow() {
     layout->addWidget(scroll, 1);
 
     setCentralWidget(central);
+    // What the return gives, along the bottom of the window, whichever section is shown.
+    resultPanel_ = new TResultPanel(this);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addPermanentWidget(resultPanel_, 1);
+    connect(resultPanel_, &TResultPanel::LineChosen, this,
+            [this](const ResultRef& line) { Guarded([&] { ExplainTaxAt(line); }); });
     setMinimumSize(MainWindowMinWidth, MainWindowMinHeight);
     resize(MainWindowMinWidth, MainWindowMinHeight);
 }
@@ -219,6 +232,8 @@ void TFormMain::BuildMenuAndToolbar() {
     QAction* acExport = action("acExport", QStringLiteral("&Экспорт в xml"), &TFormMain::ExportXml);
     QAction* acCheck = action("acCheck", QStringLiteral("Про&верить"), &TFormMain::Check);
     QAction* acExplain = action("acExplain", QStringLiteral("Рас&чёт налога"), &TFormMain::ExplainTax);
+    QAction* acDocuments =
+        action("acDocuments", QStringLiteral("&Документы к декларации"), &TFormMain::ShowAttachedDocuments);
     // F1 itself opens the page of the screen or dialog at hand (ContextHelp); the menu item opens the
     // start page.
     QAction* acHelp = action("acHelp", QStringLiteral("&Справка"), &TFormMain::Help);
@@ -261,12 +276,13 @@ void TFormMain::BuildMenuAndToolbar() {
     file->addActions({acNew, acOpen, acSave, acSaveAs});
     file->addSeparator();
     file->addAction(acExit);
+    new TRecentFilesMenu(file, acExit, [this](const QString& name) { Guarded([&] { OpenRecent(name); }); });
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Правка"));
     edit->setObjectName(QStringLiteral("mnEdit"));
     edit->addActions({acUndo, acRedo});
     QMenu* declaration = menuBar()->addMenu(QStringLiteral("&Декларация"));
     declaration->setObjectName(QStringLiteral("mnDeclaration"));
-    declaration->addActions({acPreview, acPrint, acExport, acCheck, acExplain});
+    declaration->addActions({acPreview, acPrint, acExport, acCheck, acExplain, acDocuments});
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
     settings->setObjectName(QStringLiteral("mnSettings"));
     settings->addActions({acStdToolbar, acTextLabels});
@@ -365,6 +381,7 @@ std::unique_ptr<mTDeclaration> TFormMain::ReadDeclaration(const QString& fileNam
     auto declaration = std::make_unique<mTDeclaration>();
     try {
         declaration->LoadFromFile(fileName, &documentLock_);
+        ProgramSettings::AddRecentFile(fileName);
         return declaration;
     } catch (const std::exception& e) {
         // Besides the damaged or unreadable file, a missing stream is reported the same way, so the
@@ -476,6 +493,8 @@ void TFormMain::CreateHistory() {
     connect(history_.get(), &TDeclarationHistory::ModifiedChanged, this, &TFormMain::ModifiedChanged);
     connect(history_.get(), &TDeclarationHistory::Changed, this, [this] {
         if (history_->Modified()) autosave_->Changed();
+        // Typing in a field changes the records only when the field is left.
+        if (!history_->FieldPending()) resultPanel_->Refresh(*declaration_);
     });
     connect(history_.get(), &TDeclarationHistory::ActionsChanged, this, &TFormMain::UpdateUndoActions);
     connect(qApp, &QApplication::focusChanged, this, &TFormMain::FocusChanged);
@@ -595,6 +614,7 @@ void TFormMain::ShowDeclaration(std::unique_ptr<mTDeclaration> declaration, cons
     ShowConditionsScreen();
     OpenSectionButtons(OpenSections(*declaration_));
     history_->Start(unsaved);
+    resultPanel_->Refresh(*declaration_);
     UpdateTitle();
 }
 
@@ -663,6 +683,7 @@ bool TFormMain::AskToSave() {
 void TFormMain::SaveDeclaration() {
     StoreCurrentFrame();
     declaration_->SaveToFile(documentFileName_, &documentLock_);
+    ProgramSettings::AddRecentFile(documentFileName_);
     history_->MarkSaved();
     autosave_->Discard();
     UpdateTitle();
@@ -688,6 +709,18 @@ void TFormMain::Open() {
     const QString fileName = UserPrompts::Current().OpenFileName(this);
     // Cancelling the file dialog leaves the open declaration, its file and its recovery copy as they were.
     if (fileName.isEmpty()) return;
+    OpenDocument(fileName);
+}
+
+void TFormMain::OpenRecent(const QString& fileName) {
+    if (!AskToSave()) return;
+    if (!QFileInfo::exists(fileName)) {
+        ProgramSettings::RemoveRecentFile(fileName);
+        UserPrompts::Current().Message(this, QMessageBox::Warning,
+                                       QStringLiteral("Файл ") + QDir::toNativeSeparators(fileName) +
+                                           QStringLiteral(" не найден."));
+        return;
+    }
     OpenDocument(fileName);
 }
 
@@ -730,6 +763,7 @@ void TFormMain::Preview() {
 
 void TFormMain::Print() {
     if (CheckAndShow() != 0) return;
+    OfferAttachedDocuments();
     EnabledAgain enabled(this);
     RunPrintModule(PrintMode::Print);
 }
@@ -772,6 +806,10 @@ void TFormMain::ExportXml() {
 }
 
 void TFormMain::ExplainTax() {
+    ExplainTaxAt({});
+}
+
+void TFormMain::ExplainTaxAt(const ResultRef& line) {
     StoreCurrentFrame();
     Explanation explanation = ExplainDeclaration(*declaration_);
     if (!explanation.Error.isEmpty()) {
@@ -779,10 +817,30 @@ void TFormMain::ExplainTax() {
         return;
     }
     TfmTaxExplanation window(std::move(explanation), this);
+    if (line.IsSet()) window.ShowLine(line);
     if (window.exec() != QDialog::Accepted) return;
     // A value of a section the conditions keep closed is not shown.
     const std::optional<FaultDestination> destination = RecordDestinationOf(window.ChosenRecord());
     if (destination && SectionButton(destination->Screen)->isEnabled()) NavigateTo(*destination);
+}
+
+void TFormMain::ShowAttachedDocuments() {
+    StoreCurrentFrame();
+    TfmAttachedDocuments window(AttachedDocuments(*declaration_), this);
+    window.exec();
+}
+
+void TFormMain::OfferAttachedDocuments() {
+    const QList<AttachedDocument> documents = AttachedDocuments(*declaration_);
+    if (documents.isEmpty()) return;
+    const QMessageBox::StandardButton answer = UserPrompts::Current().Message(
+        this, QMessageBox::Question,
+        QStringLiteral("К декларации нужно приложить документы (%1). Показать их список?")
+            .arg(documents.size()),
+        QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) return;
+    TfmAttachedDocuments window(documents, this);
+    window.exec();
 }
 
 void TFormMain::Help() {
@@ -805,10 +863,25 @@ CheckResult TFormMain::CheckDeclaration() {
 int TFormMain::CheckAndShow() {
     StoreCurrentFrame();
     const CheckResult result = CheckDeclaration();
-    if (result.Clean()) return 0;
+    if (result.Clean()) return FixWarning() ? 1 : 0;
     if (result.Cancelled()) return 2;
     NavigateToFault(result);
     return 1;
+}
+
+bool TFormMain::FixWarning() {
+    const QList<CheckFault> warnings = DeclarationWarnings(*declaration_);
+    if (warnings.isEmpty()) return false;
+    CheckResult chosen;
+    if (answerer_) {
+        chosen = AnswerWarnings(warnings, *answerer_);
+    } else {
+        TfmCheckError dialog(this);
+        chosen = AnswerWarnings(warnings, dialog);
+    }
+    if (chosen.Clean()) return false;
+    NavigateToFault(chosen);
+    return true;
 }
 
 void TFormMain::NavigateToFault(const CheckResult& fault) {

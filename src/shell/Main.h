@@ -22,7 +22,9 @@ class QAction;
 class QToolBar;
 class QWidget;
 class TFlashButton;
+class TResultPanel;
 class TThinkingFrame;
+struct ResultRef;
 
 // The main window: the section buttons on the left, the current section's screen on the right,
 // the menu and the toolbar on top. It owns the one declaration and runs the document commands; the
@@ -55,6 +57,7 @@ public:
     QAction* Action(const QString& objectName) const;
     QToolBar* ToolBar() const { return toolBar_; }
     QWidget* Container() const { return container_; }
+    TResultPanel* ResultPanel() const { return resultPanel_; }
 
     // The declaration, its file (empty for a new one) and whether it is saved as it stands.
     mTDeclaration& Declaration() const { return *declaration_; }
@@ -104,6 +107,10 @@ public slots:
     void Print();
     void ExportXml();
     void ExplainTax();
+    // "Расчёт налога" opened at the step that gives the result field.
+    void ExplainTaxAt(const ResultRef& line);
+    // "Документы к декларации".
+    void ShowAttachedDocuments();
     void Help();
     void About();
     void SetStdToolbar(bool show);
@@ -144,6 +151,13 @@ private:
     // The user changed field (nullptr: something on the screen): a step begins or goes on.
     void FieldChanged(QWidget* field);
     bool AskToSave();
+    // A file of the recent-files list: opened as "Открыть" opens it.
+    void OpenRecent(const QString& fileName);
+    // Before printing: the documents to attach, when there are any, offered to be seen first.
+    void OfferAttachedDocuments();
+    // After a clean check: the warnings, one by one; true when the user chose to fix one (and was led
+    // there).
+    bool FixWarning();
     void SaveDeclaration();
     void UpdateTitle();
     // What follows the saved state: the title's mark of unsaved changes and the recovery copy.
@@ -180,6 +194,7 @@ private:
     std::array<TFlashButton*, SectionCount> sectionButtons_{};
     QToolBar* toolBar_ = nullptr;
     QWidget* container_ = nullptr;
+    TResultPanel* resultPanel_ = nullptr;
     ICheckAnswerer* answerer_ = nullptr;
     bool startFailed_ = false;
     bool released_ = false;

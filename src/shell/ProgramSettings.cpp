@@ -1,5 +1,7 @@
 #include "shell/ProgramSettings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -74,6 +76,26 @@ void SetPlacement(const StoredPlacement& p) {
            {QStringLiteral("wTop"), p.Top},
            {QStringLiteral("wWidth"), p.Width},
            {QStringLiteral("wHeight"), p.Height}});
+}
+
+QStringList RecentFiles() {
+    QStringList files = Read(QStringLiteral("RecentFiles")).toStringList();
+    files.removeAll(QString());
+    return files.mid(0, RecentFileCount);
+}
+
+void AddRecentFile(const QString& fileName) {
+    // One file is one entry however its name was spelt.
+    const QString path = QDir::cleanPath(QFileInfo(fileName).absoluteFilePath());
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    Write({{QStringLiteral("RecentFiles"), files.mid(0, RecentFileCount)}});
+}
+
+void RemoveRecentFile(const QString& fileName) {
+    QStringList files = RecentFiles();
+    if (files.removeAll(fileName) > 0) Write({{QStringLiteral("RecentFiles"), files}});
 }
 
 } // namespace ProgramSettings

@@ -1,6 +1,8 @@
 #include "checks/DeclarationCheck.h"
+#include "checks/DeclarationWarnings.h"
 #include "records/Declaration.h"
 #include "records/NewDeclaration.h"
+#include "records/StartingDates.h"
 #include "support/ValidDeclaration.h"
 
 #include <QTest>
@@ -672,6 +674,114 @@ private Q_SLOTS:
         shownProperty.Run(*property);
         QCOMPARE(shownProperty.faults.size(), 1);
         QCOMPARE(int(shownProperty.faults[0].Position), 6);
+    }
+    // Dates never touched and a tax paid abroad without its rate are warned about, with where to fix
+    // them; entered dates, and dates the return does not carry, are not.
+    void warnings_data() {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<QStringList>("expected"); // "section:position"
+        const TDateTime entered = DateValue::FromYmd(2010, 3, 15);
+        const auto foreign = [entered](mTDeclaration& d) {
+            mTCurrencyIncome* c = AddCurrencyIncome(d);
+            c->IncomeDate = c->TaxPaidDate = entered;
+            c->RateAtTax = Money::FromUnits(30);
+            c->RateUnitsAtTax = 1;
+            c->TaxCurrency = Money::FromUnits(10);
+            return c;
+        };
+        QTest::newRow("all entered") << Mutation([=](mTDeclaration& d) {
+            GrantProperty(d);
+            foreign(d);
+        }) << QStringList();
+        QTest::newRow("birth date") << Mutation([](mTDeclaration& d) {
+            d.Person.BirthDate = StartingDate::Birth();
+        }) << QStringList{"2:11"};
+        QTest::newRow("document date")
+            << Mutation([](mTDeclaration& d) { d.Person.DocIssueDate = StartingDate::DocumentIssue(); })
+            << QStringList{"2:7"};
+        QTest::newRow("no document, its date unused") << Mutation([](mTDeclaration& d) {
+            d.Person.DocTypeCode = 0;
+            d.Person.DocIssueDate = StartingDate::DocumentIssue();
+        }) << QStringList();
+        QTest::newRow("registration of a bought flat") << Mutation([](mTDeclaration& d) {
+            GrantProperty(d);
+            d.PropertyDeduction.FirstUseYear = DateValue::FromYmd(2010, 1, 1);
+            d.PropertyDeduction.DwellingRegDate = StartingDate::Registration();
+        }) << QStringList{"10:4"};
+        QTest::newRow("transfer act of a built flat, registration unused") << Mutation([](mTDeclaration& d) {
+            GrantProperty(d);
+            d.PropertyDeduction.ByInvestment = 1;
+            d.PropertyDeduction.FirstUseYear = DateValue::FromYmd(2010, 1, 1);
+            d.PropertyDeduction.DwellingRegDate = d.PropertyDeduction.ActDate = StartingDate::Registration();
+        }) << QStringList{"10:13"};
+        QTest::newRow("land with the house") << Mutation([](mTDeclaration& d) {
+            GrantProperty(d);
+            d.PropertyDeduction.ObjectKind = 5;
+            d.PropertyDeduction.LandRegDate = StartingDate::Registration();
+        }) << QStringList{"10:14"};
+        QTest::newRow("property not claimed") << Mutation([](mTDeclaration& d) {
+            d.PropertyDeduction.DwellingRegDate = StartingDate::Registration();
+        }) << QStringList();
+        QTest::newRow("foreign income date, second source") << Mutation([=](mTDeclaration& d) {
+            foreign(d);
+            foreign(d)->IncomeDate = StartingDate::ForeignIncome();
+        }) << QStringList{"7:2"};
+        QTest::newRow("date and rate of a tax paid abroad") << Mutation([=](mTDeclaration& d) {
+            mTCurrencyIncome* c = foreign(d);
+            c->TaxPaidDate = StartingDate::ForeignIncome();
+            c->RateAtTax = Money();
+        }) << QStringList{"7:1", "7:1"};
+        QTest::newRow("no tax paid abroad: its date and rate unused") << Mutation([=](mTDeclaration& d) {
+            mTCurrencyIncome* c = foreign(d);
+            c->TaxCurrency = Money();
+            c->TaxPaidDate = StartingDate::ForeignIncome();
+            c->RateUnitsAtTax = 0;
+        }) << QStringList();
+    }
+    void warnings() {
+        QFETCH(Mutation, mutate);
+        QFETCH(QStringList, expected);
+        auto d = ValidDeclaration::Clean();
+        mutate(*d);
+        QStringList found;
+        for (const CheckFault& w : DeclarationWarnings(*d)) {
+            found << QStringLiteral("%1:%2").arg(int(w.Section)).arg(w.Position);
+            QVERIFY(!w.Title.isEmpty());
+            QVERIFY2(w.Message.contains(QLatin1String("01.01.")) ||
+                         w.Message.contains(QStringLiteral("курс")),
+                     qPrintable(w.Message));
+        }
+        QCOMPARE(found, expected);
+        // Warnings are no faults: the check still passes.
+        Shown shown;
+        QVERIFY(shown.Run(*d).Clean());
+    }
+
+    // A new declaration carries no identity document yet: only its birth date is the program's.
+    void newDeclarationWarnsOfItsBirthDate() {
+        const QList<CheckFault> warnings = DeclarationWarnings(*CreateNewDeclaration());
+        QCOMPARE(warnings.size(), 1);
+        QCOMPARE(warnings[0].Message,
+                 QStringLiteral(
+                     "Дата рождения 01.01.1977 осталась той, что программа ставит сама. Проверьте её."));
+    }
+
+    // "Пропустить" goes on, "Исправить" leads to the warning, any other answer lets the rest go.
+    void answeringWarnings() {
+        const QList<CheckFault> warnings{
+            {CheckSection::Person, CheckTitle::Person, QStringLiteral("a"), 11},
+            {CheckSection::Currency, CheckTitle::Currency, QStringLiteral("b"), 2},
+            {CheckSection::Property, CheckTitle::Property, QStringLiteral("c"), 4}};
+        Shown fix;
+        fix.answers = {CheckAnswer::Skip, CheckAnswer::Fix};
+        QCOMPARE(AnswerWarnings(warnings, fix), (CheckResult{CheckSection::Currency, 2}));
+        QCOMPARE(fix.faults.size(), 2);
+        for (const CheckAnswer rest : {CheckAnswer::SkipAll, CheckAnswer::Cancel}) {
+            Shown skip;
+            skip.answers = {rest};
+            QVERIFY(AnswerWarnings(warnings, skip).Clean());
+            QCOMPARE(skip.faults.size(), 1);
+        }
     }
 };
 

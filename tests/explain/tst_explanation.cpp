@@ -4,6 +4,7 @@
 #include "computation/BudgetCodes.h"
 #include "computation/ReturnBuilder.h"
 #include "computation/WorkedExamples.h"
+#include "explain/BudgetBalance.h"
 #include "explain/ExplanationChecks.h"
 #include "export/GoldenReturns.h"
 #include "support/Samples.h"
@@ -258,6 +259,8 @@ private slots:
     void thresholdsAndAllocationAreNamed();
     void failedComputationIsReported();
     void textAlignsAmounts();
+    void budgetBalance_data();
+    void budgetBalance();
 };
 
 void TestExplanation::everyStepAddsUp_data() {
@@ -548,6 +551,59 @@ void TestExplanation::textAlignsAmounts() {
         return line.trimmed().startsWith(QStringLiteral("К возврату из бюджета")) &&
                line.endsWith(QLatin1String(" 78 000,00"));
     }));
+}
+
+void TestExplanation::budgetBalance_data() {
+    QTest::addColumn<Builder>("build");
+    QTest::addColumn<QString>("headline");
+    QTest::addColumn<QStringList>("breakdown");
+    QTest::newRow("refund") << FixtureNamed("employee with a flat")
+                            << QStringLiteral("К возврату из бюджета: 78 000,00 руб.")
+                            << QStringList{QStringLiteral("13 %: к возврату 78 000,00 руб.")};
+    // 240 000 at 30 % is 72 000, of which 31 200 was withheld; the dividends' tax was withheld whole.
+    QTest::newRow("payment at 30 %") << FixtureNamed("non-resident")
+                                     << QStringLiteral("К уплате в бюджет: 40 800,00 руб.")
+                                     << QStringList{QStringLiteral("30 %: к уплате 40 800,00 руб.")};
+    // A material benefit of 10 000 at 35 %, none of it withheld, beside the refund at 13 %.
+    QTest::newRow("payment and refund") << Builder([](mTDeclaration& d) {
+        EmployeeWithFlat(d);
+        AddSource35(d, kEmployer, 2610, "10000");
+    }) << QStringLiteral("К уплате в бюджет: 3 500,00 руб.\nК возврату из бюджета: 78 000,00 руб.")
+                                        << QStringList{QStringLiteral("13 %: к возврату 78 000,00 руб."),
+                                                       QStringLiteral("35 %: к уплате 3 500,00 руб.")};
+    QTest::newRow("nothing due") << FixtureNamed("nothing entered")
+                                 << QStringLiteral("К уплате в бюджет: 0,00 руб.") << QStringList();
+    QTest::newRow("4-NDFL") << FixtureNamed("estimated income")
+                            << QStringLiteral("Налог по декларации 4-НДФЛ не рассчитывается")
+                            << QStringList();
+}
+
+// The result in sight: what the return gives, by rate, and the line of the explanation that shows it.
+void TestExplanation::budgetBalance() {
+    QFETCH(Builder, build);
+    QFETCH(QString, headline);
+    QFETCH(QStringList, breakdown);
+    mTDeclaration declaration;
+    build(declaration);
+    const BudgetBalance balance = BalanceOf(declaration);
+    QCOMPARE(balance.Headline(), headline);
+    QCOMPARE(balance.Breakdown(), breakdown);
+    const Explanation explanation = ExplainDeclaration(declaration);
+    for (const bool refund : {false, true}) {
+        const Money total = refund ? balance.Refundable : balance.Payable;
+        const ResultRef line = balance.LineOf(refund);
+        QCOMPARE(line.IsSet(), !total.IsZero());
+        if (!line.IsSet()) continue;
+        // The line leads to the step of the first rate's amount.
+        const Explanation::StepId step = explanation.Find(line);
+        QVERIFY(step >= 0);
+        QCOMPARE(explanation.Step(step).Title,
+                 refund ? QStringLiteral("К возврату из бюджета") : QStringLiteral("К уплате в бюджет"));
+        const auto first = std::find_if(balance.Rates.begin(), balance.Rates.end(), [&](const auto& rate) {
+            return !(refund ? rate.Refundable : rate.Payable).IsZero();
+        });
+        QCOMPARE(explanation.Step(step).Amount, refund ? first->Refundable : first->Payable);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestExplanation)

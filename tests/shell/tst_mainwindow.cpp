@@ -4,11 +4,14 @@
 #include "controls/FlashButton.h"
 #include "controls/ModificationNotice.h"
 #include "desktop/HelpWindow.h"
+#include "dialogs/AttachedDocuments.h"
 #include "dialogs/CheckAllError.h"
 #include "records/NewDeclaration.h"
+#include "records/StartingDates.h"
 #include "screens/SectionScreens.h"
 #include "shell/Main.h"
 #include "storage/StorageErrors.h"
+#include "support/ScreenTestSupport.h"
 #include "support/ValidDeclaration.h"
 
 #include "pickers/CountryPicker.h"
@@ -20,7 +23,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -637,6 +643,35 @@ private slots:
             << Mutation([](mTDeclaration& d) { d.PropertyDeduction.GrantProperty = 1; })
             << "Имущественный налоговый вычет: Не введено наименование объекта" << int(Section::Deductions)
             << "S5:ShowSubScreen(1,1)";
+        // Warnings after a clean check lead to their field as faults do.
+        const QString untouched = QStringLiteral(" осталась той, что программа ставит сама. Проверьте её.");
+        QTest::newRow("warning: birth date untouched")
+            << Mutation([](mTDeclaration& d) { d.Person.BirthDate = StartingDate::Birth(); })
+            << "Сведения о декларанте: Дата рождения 01.01.1977" + untouched << int(Section::PersonData)
+            << "S1:ShowSubScreen(0,11)";
+        QTest::newRow("warning: registration date untouched")
+            << Mutation([](mTDeclaration& d) {
+                   mTConstructionDeduct& c = d.PropertyDeduction;
+                   c.GrantProperty = c.ObjectKind = c.OwnershipKind = c.TaxpayerSign = 1;
+                   c.ObjPostIndex = QStringLiteral("125009");
+                   c.ObjRegionCode = QStringLiteral("77");
+                   c.DwellingRegDate = c.FirstUseYear = StartingDate::Registration();
+                   c.ShareNumerator = c.ShareDenominator = 1;
+               })
+            << "Имущественный налоговый вычет: Дата регистрации права собственности на объект 01.01.2010" +
+                   untouched
+            << int(Section::Deductions) << "S5:ShowSubScreen(1,4)";
+        QTest::newRow("warning: foreign income date untouched") << Mutation([](mTDeclaration& d) {
+            d.SetIncomeKinds(d.IncomeKinds | IncomeForeign);
+            mTCurrencyIncome* c = d.CurrencyIncomes.At(d.CurrencyIncomes.Add());
+            c->CurrencyCode = QStringLiteral("840");
+            c->RateUnitsAtIncome = 1;
+            c->RateAtIncome = Money::FromUnits(30);
+            c->IncomeCode = 1010;
+            c->SetIncomeCurrency(Money::FromUnits(100));
+        }) << "Доходы в валюте: По данному источнику выплаты дата получения дохода 01.01.2010" + untouched
+                                                                << int(Section::CurrencyIncome)
+                                                                << "S3:ShowPosition(1)";
         // No screen shows private practice: "Исправить" leads nowhere.
         QTest::newRow("private practice") << Mutation([](mTDeclaration& d) {
             d.SetIncomeKinds(d.IncomeKinds | IncomePractice);
@@ -705,6 +740,105 @@ private slots:
         QCOMPARE(window.CurrentSectionButton(), window.SectionButton(Section(section)));
         QVERIFY(prompts->messages.isEmpty());
         QVERIFY(!window.Loading());
+    }
+
+    // A warning not to be fixed lets the command go on.
+    void warningsDoNotBlock() {
+        TFormMain window({}, &services);
+        auto declaration = ValidDeclaration::Clean();
+        declaration->Person.BirthDate = StartingDate::Birth();
+        window.ShowDeclaration(std::move(declaration));
+        for (const CheckAnswer answer : {CheckAnswer::Skip, CheckAnswer::SkipAll, CheckAnswer::Cancel}) {
+            ScriptedAnswerer answerer;
+            answerer.answers = {answer};
+            window.SetCheckAnswerer(&answerer);
+            prompts->messages.clear();
+            window.Action(QStringLiteral("acCheck"))->trigger();
+            QCOMPARE(answerer.asked.size(), 1);
+            QCOMPARE(prompts->Texts(), QStringList{QStringLiteral("Проверка декларации завершена успешно")});
+        }
+    }
+
+    // "Файл" lists the last eight files opened or saved, the latest first; one that is gone is said so
+    // and leaves the list.
+    void recentFiles() {
+        TFormMain window({}, &services);
+        QStringList paths;
+        for (int i = 1; i <= 9; ++i) {
+            paths.prepend(
+                SavedDeclaration(QStringLiteral("r%1.kv0").arg(i), QStringLiteral("%1").arg(7700 + i)));
+            prompts->openNames.enqueue(paths.first());
+            window.Action(QStringLiteral("acOpen"))->trigger();
+        }
+        auto* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnFile"));
+        emit file->aboutToShow();
+        QStringList shown;
+        for (int i = 1; i <= 9; ++i)
+            if (QAction* item = window.Action(QStringLiteral("acRecent%1").arg(i))) shown << item->text();
+        QCOMPARE(shown.size(), 8);
+        QCOMPARE(shown.first(), QStringLiteral("&1 r9.kv0"));
+        QCOMPARE(shown.last(), QStringLiteral("&8 r2.kv0"));
+        // The exit item stays last.
+        QCOMPARE(file->actions().last(), window.Action(QStringLiteral("acExit")));
+
+        window.Action(QStringLiteral("acRecent3"))->trigger();
+        QCOMPARE(window.DocumentFileName(), paths[2]);
+        QCOMPARE(window.Declaration().InspectionCode, QStringLiteral("7707"));
+        emit file->aboutToShow();
+        QCOMPARE(window.Action(QStringLiteral("acRecent1"))->text(), QStringLiteral("&1 r7.kv0"));
+
+        QVERIFY(QFile::remove(paths[1]));
+        emit file->aboutToShow();
+        window.Action(QStringLiteral("acRecent3"))->trigger();
+        QCOMPARE(prompts->messages.last().text, QStringLiteral("Файл ") + QDir::toNativeSeparators(paths[1]) +
+                                                    QStringLiteral(" не найден."));
+        QCOMPARE(window.DocumentFileName(), paths[2]);
+        emit file->aboutToShow();
+        QVERIFY(!window.Action(QStringLiteral("acRecent8")));
+    }
+
+    // "Документы к декларации" from the menu, and offered before printing.
+    void attachedDocuments() {
+        TFormMain window({}, &services);
+        auto declaration = ValidDeclaration::Clean();
+        declaration->SocialDeduction.GrantSocial = 1;
+        declaration->SocialDeduction.Treatment = Money::FromUnits(30000);
+        declaration->IncomeSources13.At(0)->SourceINN = QStringLiteral("7701000000");
+        declaration->IncomeSources13.At(0)->SourceName = QStringLiteral("ООО «Ромашка»");
+        window.ShowDeclaration(std::move(declaration));
+        QStringList rows;
+        ModalScript script;
+        script.Then([&](QDialog* dialog) {
+            auto* list = qobject_cast<TfmAttachedDocuments*>(dialog);
+            QVERIFY(list);
+            QCOMPARE(list->windowTitle(), QStringLiteral("Документы к декларации"));
+            for (int row = 0; row < list->Table()->rowCount(); ++row)
+                rows << list->Table()->item(row, 0)->text() + QStringLiteral(" | ") +
+                            list->Table()->item(row, 1)->text();
+            list->resize(820, 360);
+            SaveShot(list, QStringLiteral("attached-documents"));
+            dialog->accept();
+        });
+        window.Action(QStringLiteral("acDocuments"))->trigger();
+        QVERIFY(script.Done());
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows[0],
+                 QStringLiteral("Справка о доходах физического лица по форме 2-НДФЛ | ООО «Ромашка»"));
+        QCOMPARE(rows[3],
+                 QStringLiteral("Справка об оплате медицинских услуг для представления в налоговые органы | "
+                                "Социальный вычет на лечение"));
+
+        // Before printing, the list is offered; "Нет" goes on to print.
+        bool printed = false;
+        services.printComponent = [&] {
+            printed = true;
+            return std::unique_ptr<TPrintComponent>();
+        };
+        prompts->answers.enqueue(QMessageBox::No);
+        window.Action(QStringLiteral("acPrint"))->trigger();
+        QCOMPARE(prompts->messages.value(0).text,
+                 QStringLiteral("К декларации нужно приложить документы (5). Показать их список?"));
+        QVERIFY(printed);
     }
 
     void exportCommand() {

@@ -1,6 +1,7 @@
 // "Расчёт налога" in the desktop program: opened from the menu on worked examples, the tree, copying,
 // printing, and a double-click on a value leading to the screen where it was entered.
 
+#include "support/EntryDialogs.h"
 #include "support/ScreenTestSupport.h"
 #include "support/ValidDeclaration.h"
 
@@ -12,13 +13,16 @@
 #include "explain/ExplanationText.h"
 #include "explain/TaxExplanation.h"
 #include "screens/SectionScreens.h"
+#include "shell/ResultPanel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -253,6 +257,71 @@ private slots:
         QCOMPARE(prompts->messages.size(), 1);
         QCOMPARE(prompts->messages[0].icon, QMessageBox::Critical);
         QCOMPARE(prompts->messages[0].text, kTSvodSum::FailureMessage);
+    }
+    // The result under the section buttons follows every accepted change: a source added on its screen,
+    // the step undone and redone; a click on the amount opens "Расчёт налога" at the amount's line.
+    void resultPanelFollowsTheChanges() {
+        TFormMain& window = Window(ValidDeclaration().Take());
+        QVERIFY(ShowActive(&window));
+        QLabel* result = window.ResultPanel()->Label();
+        const auto shown = [&] { return QTextDocumentFragment::fromHtml(result->text()).toPlainText(); };
+        QCOMPARE(shown(), QStringLiteral("К уплате в бюджет: 0,00 руб."));
+
+        // A prize of 10 000 at 35 %, 4 000 of it exempt, nothing withheld: 35 % of 6 000 is due.
+        probe.Click("fbRussianIncome");
+        probe.Click("fb35Percent");
+        {
+            ModalScript modals;
+            modals.Then(EntryDialogs::Income35(QStringLiteral("ООО \"Реклама\""), QStringLiteral("2740"),
+                                               QStringLiteral("10000"), QStringLiteral("505"),
+                                               QStringLiteral("0")));
+            probe.Click("fbAddSource");
+            QVERIFY(modals.Done());
+        }
+        QCOMPARE(shown(), QStringLiteral("К уплате в бюджет: 2 100,00 руб."));
+        QCOMPARE(result->toolTip().split(QLatin1Char('\n')).value(1),
+                 QStringLiteral("35 %: к уплате 2 100,00 руб."));
+        SaveShot(&window, QStringLiteral("result-panel-pays"));
+
+        window.Action(QStringLiteral("acUndo"))->trigger();
+        QCOMPARE(shown(), QStringLiteral("К уплате в бюджет: 0,00 руб."));
+        window.Action(QStringLiteral("acRedo"))->trigger();
+        QCOMPARE(shown(), QStringLiteral("К уплате в бюджет: 2 100,00 руб."));
+
+        QString current;
+        ModalScript explanation;
+        explanation.Then([&](QDialog* dialog) {
+            if (auto* window = qobject_cast<TfmTaxExplanation*>(dialog)) {
+                const QModelIndex index = window->Tree()->currentIndex();
+                current = index.data().toString() + QLatin1Char(' ') +
+                          index.siblingAtColumn(TExplanationModel::AmountColumn).data().toString() +
+                          QStringLiteral(" / ") + index.parent().data().toString();
+                SaveShot(dialog, QStringLiteral("result-panel-explained"));
+            }
+            dialog->reject();
+        });
+        // The amount follows its caption.
+        QTest::mouseClick(
+            result, Qt::LeftButton, {},
+            QPoint(result->fontMetrics().horizontalAdvance(QStringLiteral("К уплате в бюджет: ")) + 15,
+                   result->height() / 2));
+        QVERIFY(explanation.Done());
+        QCOMPARE(current, QStringLiteral("К уплате в бюджет 2 100,00 / Налог по ставке 35 %"));
+    }
+
+    // A refund and, for a return that pays at one rate and gets a refund at another, both amounts.
+    void resultPanelShowsRefunds() {
+        auto declaration = Example(EmployeeWithFlat);
+        TFormMain& window = Window(std::move(declaration));
+        QLabel* result = window.ResultPanel()->Label();
+        QCOMPARE(QTextDocumentFragment::fromHtml(result->text()).toPlainText(),
+                 QStringLiteral("К возврату из бюджета: 78 000,00 руб."));
+        QVERIFY(result->toolTip().contains(QStringLiteral("13 %: к возврату 78 000,00 руб.")));
+        auto both = Example(EmployeeWithFlat);
+        AddSource35(*both, WorkedExample::kEmployer, 2610, "10000");
+        window.ShowDeclaration(std::move(both));
+        QCOMPARE(QTextDocumentFragment::fromHtml(result->text()).toPlainText(),
+                 QStringLiteral("К уплате в бюджет: 3 500,00 руб.    К возврату из бюджета: 78 000,00 руб."));
     }
 };
 

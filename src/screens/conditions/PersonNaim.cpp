@@ -5,6 +5,7 @@
 #include "pickers/CountryPicker.h"
 #include "pickers/DocType.h"
 #include "records/Declaration.h"
+#include "records/StartingDates.h"
 #include "reference/DocumentKinds.h"
 #include "screens/ScreenCheck.h"
 
@@ -131,6 +132,9 @@ void TfrPersonNaim::ShowPosition(quint16 position) {
     case PersonPosition::BirthPlace:
         field = ui->meBirthPlace;
         break;
+    case PersonPosition::BirthDate:
+        field = ui->dtBirthDate;
+        break;
     case PersonPosition::OKATO:
         field = ui->meOKATO;
         break;
@@ -150,7 +154,7 @@ void TfrPersonNaim::PickDocType() {
     if (picker.Name().isEmpty()) return;
     ui->meDocSerial->clear();
     OpenDocumentFields();
-    ui->dtDocIssueDate->SetValue(DateValue::FromYmd(1990, 1, 1));
+    ui->dtDocIssueDate->SetValue(StartingDate::DocumentIssue());
     ui->meDocIssuedBy->clear();
     ui->meDocSerial->SetEditType(PickedDocumentNumberFormat(docTypeCode_, ui->meDocSerial->EditType()));
 }

@@ -3,6 +3,7 @@
 #include "checks/ScreenPositions.h"
 #include "pickers/RegionName.h"
 #include "records/Declaration.h"
+#include "records/StartingDates.h"
 #include "screens/ScreenCheck.h"
 
 #include "ui_ConstructionDeduct.h"
@@ -95,7 +96,7 @@ void TfrConstructionDeduct::Fill() {
     // The defaults, kept while the deduction is not granted.
     for (TDatePicker* date : Dates()) {
         date->SetRange(EarliestDate, date == ui->dtApplicationDate ? PensionerLatestDate : LatestDate);
-        date->SetValue(DateValue::FromYmd(2010, 1, 1));
+        date->SetValue(StartingDate::Registration());
     }
     ui->swPages->setCurrentIndex(0);
     for (QComboBox* list : {ui->cbObjectKind, ui->cbOwnershipKind, ui->cbTaxpayerSign})
@@ -214,6 +215,12 @@ void TfrConstructionDeduct::ShowPosition(quint16 position) {
         break;
     case DwellingRegDate:
         target = ui->dtDwellingRegDate;
+        break;
+    case LandRegDate:
+        target = ui->dtLandRegDate;
+        break;
+    case ActDate:
+        target = ui->dtActDate;
         break;
     case FirstUseYear:
         target = ui->seFirstUseYear;
