@@ -233,6 +233,13 @@ QString CertificatePerson::FullName() const {
     return parts.join(QLatin1Char(' '));
 }
 
+QString CertificatePerson::Description() const {
+    QStringList parts{FullName().isEmpty() ? QStringLiteral("без имени") : FullName()};
+    if (!BirthDateText.isEmpty()) parts << QStringLiteral("дата рождения ") + BirthDateText;
+    parts << (Inn.isEmpty() ? QStringLiteral("без ИНН") : QStringLiteral("ИНН ") + Inn);
+    return parts.join(QStringLiteral(", "));
+}
+
 QString IncomeCertificate::Label() const {
     return Number.isEmpty() ? QStringLiteral("справка %1 в файле").arg(Position)
                             : QStringLiteral("справка № %1").arg(Number);
@@ -310,7 +317,8 @@ bool TIncomeCertificateFile::LoadFromBytes(QByteArray bytes) {
         }
         parsed_->Documents.push_back(document);
     }
-    if (parsed_->Documents.empty()) return Fail(QStringLiteral("В файле нет ни одной справки 2-НДФЛ (элемента «Документ»)."));
+    if (parsed_->Documents.empty())
+        return Fail(QStringLiteral("В файле нет ни одной справки 2-НДФЛ (элемента «Документ»)."));
     return true;
 }
 

@@ -13,7 +13,8 @@ QString NameKey(const QString& text) {
     return text.trimmed().toUpper().replace(QChar(0x0401), QChar(0x0415));
 }
 
-QString PersonKey(const QString& surname, const QString& name, const QString& patronymic, const QDate& birth) {
+QString PersonKey(const QString& surname, const QString& name, const QString& patronymic,
+                  const QDate& birth) {
     return NameKey(surname) + QLatin1Char('\n') + NameKey(name) + QLatin1Char('\n') + NameKey(patronymic) +
            QLatin1Char('\n') + birth.toString(Qt::ISODate);
 }

@@ -29,7 +29,8 @@ std::optional<ListLimits::List> ListOf(quint8 returnKind, int rate) {
 }
 
 QString NoListMessage(const QString& certificate, quint8 returnKind, int rate) {
-    const QString kind = returnKind == ReturnKind3NDFL ? QStringLiteral("резидента") : QStringLiteral("нерезидента");
+    const QString kind =
+        returnKind == ReturnKind3NDFL ? QStringLiteral("резидента") : QStringLiteral("нерезидента");
     return QStringLiteral("В файле справок %1 с доходом по ставке %2 %, а в декларации %3 такого дохода нет. "
                           "Проверьте вид декларации на экране «Условия».")
         .arg(certificate)
@@ -54,7 +55,8 @@ QString TaxText(Money amount) {
 }
 
 // Calls visit with the list of the declaration that list names.
-template <class Declaration, class Visit> void VisitList(Declaration& d, ListLimits::List list, Visit&& visit) {
+template <class Declaration, class Visit>
+void VisitList(Declaration& d, ListLimits::List list, Visit&& visit) {
     switch (list) {
     case ListLimits::List::IncomeSources13NR:
         visit(d.IncomeSources13NR);
@@ -142,20 +144,23 @@ bool TCertificateImport::Plan(TIncomeCertificateFile& file, const QList<int>& ce
         if (certificate.Year != CertificateYear)
             return Fail(QStringLiteral("В файле справок %1 за %2 год; загружаются только справки за %3 год.")
                             .arg(certificate.Label())
-                            .arg(certificate.Year == 0 ? QStringLiteral("неуказанный") : QString::number(certificate.Year))
+                            .arg(certificate.Year == 0 ? QStringLiteral("неуказанный")
+                                                       : QString::number(certificate.Year))
                             .arg(CertificateYear));
         for (const CertificateRateBlock& block : certificate.Rates)
             if (!PlanBlock(certificate, block, declaration)) return false;
     }
     // The lists must still hold what a file may hold once the sources are in.
-    for (const ListLimits::List list : {ListLimits::List::IncomeSources13, ListLimits::List::IncomeSources13NR,
-                                        ListLimits::List::IncomeSources30, ListLimits::List::IncomeSources35}) {
+    for (const ListLimits::List list :
+         {ListLimits::List::IncomeSources13, ListLimits::List::IncomeSources13NR,
+          ListLimits::List::IncomeSources30, ListLimits::List::IncomeSources35}) {
         int count = 0;
         VisitList(declaration, list, [&](const auto& records) { count = records.Count(); });
         for (const PlannedSource& s : sources_)
             if (s.List == list && !s.Duplicate)
                 count += list == ListLimits::List::IncomeSources35 ? int(s.SingleIncomes.size()) : 1;
-        if (count > ListLimits::MaxCount(list)) return Fail(ListLimits::FullMessage(list, declaration.ReturnKind));
+        if (count > ListLimits::MaxCount(list))
+            return Fail(ListLimits::FullMessage(list, declaration.ReturnKind));
     }
     return true;
 }
@@ -184,7 +189,8 @@ bool TCertificateImport::PlanBlock(const IncomeCertificate& certificate, const C
         if (block.Lines.size() > ListLimits::MaxCount(L::IncomeLines))
             return Fail(QStringLiteral("В файле справок %1 больше строк дохода, чем может быть у источника "
                                        "выплаты. %2")
-                            .arg(certificate.Label(), ListLimits::FullMessage(L::IncomeLines, declaration.ReturnKind)));
+                            .arg(certificate.Label(),
+                                 ListLimits::FullMessage(L::IncomeLines, declaration.ReturnKind)));
         // The non-resident specialist's lines carry neither the income's name nor a deduction percent, as
         // when they are typed.
         const bool named = s.List == L::IncomeSources13;
@@ -212,8 +218,9 @@ bool TCertificateImport::PlanBlock(const IncomeCertificate& certificate, const C
         }
     } else if (s.List == L::IncomeSources35) {
         for (const CertificateIncomeLine& line : block.Lines) {
-            auto same = std::find_if(s.SingleIncomes.begin(), s.SingleIncomes.end(),
-                                     [&](const PlannedSource::SingleIncome& i) { return i.IncomeCode == line.IncomeCode; });
+            auto same = std::find_if(
+                s.SingleIncomes.begin(), s.SingleIncomes.end(),
+                [&](const PlannedSource::SingleIncome& i) { return i.IncomeCode == line.IncomeCode; });
             if (same == s.SingleIncomes.end()) {
                 s.SingleIncomes.append({line.IncomeCode, {}, 0, {}});
                 same = s.SingleIncomes.end() - 1;
@@ -229,13 +236,15 @@ bool TCertificateImport::PlanBlock(const IncomeCertificate& certificate, const C
         if (sources_[i].List == s.List && sources_[i].Agent.Inn == s.Agent.Inn &&
             sources_[i].Agent.Kpp == s.Agent.Kpp)
             sources_.removeAt(i);
-    VisitList(declaration, s.List, [&](const auto& records) { s.Duplicate = CountMatches(records, s.Agent) > 0; });
+    VisitList(declaration, s.List,
+              [&](const auto& records) { s.Duplicate = CountMatches(records, s.Agent) > 0; });
     sources_.append(s);
     return true;
 }
 
 void TCertificateImport::Apply(mTDeclaration& declaration, bool applyStandard) const {
-    if (!(declaration.IncomeKinds & IncomeRussia)) declaration.SetIncomeKinds(declaration.IncomeKinds | IncomeRussia);
+    if (!(declaration.IncomeKinds & IncomeRussia))
+        declaration.SetIncomeKinds(declaration.IncomeKinds | IncomeRussia);
     using L = ListLimits::List;
     for (const PlannedSource& s : sources_) {
         switch (s.List) {
@@ -252,7 +261,8 @@ void TCertificateImport::Apply(mTDeclaration& declaration, bool applyStandard) c
             // A source the user marked keeps its mark.
             bool marked = s.StandardSource;
             for (const mTThirteenPercent* old : list)
-                if (old->SourceINN == s.Agent.Inn && old->SourceKPP == s.Agent.Kpp && old->StandardDeductionSource)
+                if (old->SourceINN == s.Agent.Inn && old->SourceKPP == s.Agent.Kpp &&
+                    old->StandardDeductionSource)
                     marked = true;
             record->StandardDeductionSource = marked ? 1 : 0;
             std::vector<std::unique_ptr<mTThirteenPercent>> records;

@@ -24,9 +24,9 @@ struct PlannedSource {
     ListLimits::List List = ListLimits::List::IncomeSources13;
     int Rate = 0;
     CertificateAgent Agent;
-    QString Certificate;      // the certificate's label, for messages
-    int CertificateLines = 0; // income lines of the certificate at this rate
-    QList<mTSourseIncome> Lines;       // the lists of sources with lines (13 %, a non-resident's 30 % and 13 %)
+    QString Certificate;         // the certificate's label, for messages
+    int CertificateLines = 0;    // income lines of the certificate at this rate
+    QList<mTSourseIncome> Lines; // the lists of sources with lines (13 %, a non-resident's 30 % and 13 %)
     QList<SingleIncome> SingleIncomes; // the 35 % list
     Money Income;
     Money TaxBase;

@@ -27,6 +27,8 @@ struct CertificatePerson {
     int Status = 0;        // 1 resident, 2 non-resident, 0 not given
 
     QString FullName() const;
+    // "Иванов Иван Иванович, дата рождения 14.05.1975, ИНН 695012345651", what is given of it.
+    QString Description() const;
 };
 
 // One income line: the month, the income code and amount, the deduction applied to that income.

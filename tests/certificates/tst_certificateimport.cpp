@@ -42,18 +42,20 @@ bool Import(const QString& path, mTDeclaration& d, bool applyStandard, QString& 
 }
 
 // A certificate of one line for the damaged cases; the placeholders are replaced by each case.
-QByteArray OneCertificate(const QString& prolog, const QString& year, const QString& recipient, const QString& line) {
-    return QStringLiteral("%1<Файл><Документ НомСпр=\"5\" ОтчетГод=\"%2\"><СвНА ОКАТО=\"45286555000\"><СвНАЮЛ "
-                          "НаимОрг=\"ООО «Альфа»\" ИННЮЛ=\"7701234567\" КПП=\"770101001\"/></СвНА>%3"
-                          "<СведДох Ставка=\"13\"><ДохВыч>%4</ДохВыч><СумИтНалПер СумДохОбщ=\"1000.00\" "
-                          "НалБаза=\"1000.00\" НалИсчисл=\"130\" НалУдерж=\"130\"/></СведДох></Документ></Файл>")
+QByteArray OneCertificate(const QString& prolog, const QString& year, const QString& recipient,
+                          const QString& line) {
+    return QStringLiteral(
+               "%1<Файл><Документ НомСпр=\"5\" ОтчетГод=\"%2\"><СвНА ОКАТО=\"45286555000\"><СвНАЮЛ "
+               "НаимОрг=\"ООО «Альфа»\" ИННЮЛ=\"7701234567\" КПП=\"770101001\"/></СвНА>%3"
+               "<СведДох Ставка=\"13\"><ДохВыч>%4</ДохВыч><СумИтНалПер СумДохОбщ=\"1000.00\" "
+               "НалБаза=\"1000.00\" НалИсчисл=\"130\" НалУдерж=\"130\"/></СведДох></Документ></Файл>")
         .arg(prolog, year, recipient, line)
         .toUtf8();
 }
 
 const QString Utf8Prolog = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-const QString Recipient =
-    QStringLiteral("<ПолучДох ИННФЛ=\"500100732259\" Статус=\"1\"><ФИО Фамилия=\"Петрова\" Имя=\"Анна\"/></ПолучДох>");
+const QString Recipient = QStringLiteral(
+    "<ПолучДох ИННФЛ=\"500100732259\" Статус=\"1\"><ФИО Фамилия=\"Петрова\" Имя=\"Анна\"/></ПолучДох>");
 const QString Line = QStringLiteral("<СвСумДох Месяц=\"01\" КодДоход=\"2000\" СумДоход=\"1000.00\"/>");
 
 } // namespace
@@ -104,16 +106,17 @@ private slots:
         TCertificateImport import;
         QVERIFY2(import.Plan(file, holders.People[0].Certificates, *d), qPrintable(import.ErrorString()));
         QCOMPARE(import.Sources().size(), 2);
-        QCOMPARE(import.Sources()[0].Summary(),
-                 QStringLiteral("ООО «Альфа» (ИНН 7701234567), ставка 13 %, 12 строк, доход 360 000,00, налог "
-                                "удержан 45 578"));
+        QCOMPARE(
+            import.Sources()[0].Summary(),
+            QStringLiteral("ООО «Альфа» (ИНН 7701234567), ставка 13 %, 12 строк, доход 360 000,00, налог "
+                           "удержан 45 578"));
         QCOMPARE(import.Sources()[1].Summary(),
                  QStringLiteral("ЗАО «Бета» (ИНН 7702345678), ставка 13 %, 2 строки, доход 30 000,00, налог "
                                 "удержан 3 900"));
         QVERIFY(!import.HasDuplicates());
         QCOMPARE(import.Standard().Texts(),
-                 QStringList({QStringLiteral("Код 103 - 400 в месяц"), QStringLiteral("Вычет на ребенка (детей)"),
-                              QStringLiteral("Число детей: 1")}));
+                 QStringList({QStringLiteral("Код 103 - 400 в месяц"),
+                              QStringLiteral("Вычет на ребенка (детей)"), QStringLiteral("Число детей: 1")}));
 
         import.Apply(*d, true);
         QVERIFY(d->IncomeKinds & IncomeRussia);
@@ -144,11 +147,26 @@ private slots:
         QTest::addColumn<QString>("birth");
         QTest::addColumn<QString>("chosen"); // surname and birth date of the person taken; empty: none
         QTest::addColumn<int>("matching");
-        QTest::newRow("by INN") << "695098765432" << "" << "" << "Сидоров 01.01.1970" << 1;
-        QTest::newRow("by name and birth date") << "" << "кузнецов" << "07.08.1990" << "Кузнецов 07.08.1990" << 1;
-        QTest::newRow("namesakes without a birth date") << "" << "Кузнецов" << "" << "" << 0;
-        QTest::newRow("nobody named, several people") << "" << "" << "" << "" << 0;
-        QTest::newRow("another INN with the same name") << "695000000000" << "Сидорова" << "10.10.1988" << "" << 0;
+        QTest::newRow("by INN") << "695098765432"
+                                << ""
+                                << ""
+                                << "Сидоров 01.01.1970" << 1;
+        QTest::newRow("by name and birth date") << ""
+                                                << "кузнецов"
+                                                << "07.08.1990"
+                                                << "Кузнецов 07.08.1990" << 1;
+        QTest::newRow("namesakes without a birth date") << ""
+                                                        << "Кузнецов"
+                                                        << ""
+                                                        << "" << 0;
+        QTest::newRow("nobody named, several people") << ""
+                                                      << ""
+                                                      << ""
+                                                      << "" << 0;
+        QTest::newRow("another INN with the same name") << "695000000000"
+                                                        << "Сидорова"
+                                                        << "10.10.1988"
+                                                        << "" << 0;
     }
     void whoseCertificates() {
         QFETCH(QString, inn);
@@ -210,23 +228,25 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString manyLines = Line.repeated(1001);
         QTest::newRow("not XML") << QByteArray("Справка о доходах\n") << "не является XML";
-        QTest::newRow("truncated")
-            << TestFiles::Read(Fixture(QStringLiteral("two-employers.xml"))).left(900) << "поврежден";
+        QTest::newRow("truncated") << TestFiles::Read(Fixture(QStringLiteral("two-employers.xml"))).left(900)
+                                   << "поврежден";
         QTest::newRow("unknown encoding")
-            << OneCertificate(QStringLiteral("<?xml version=\"1.0\" encoding=\"KOI8-R\"?>"), "2010", Recipient, Line)
+            << OneCertificate(QStringLiteral("<?xml version=\"1.0\" encoding=\"KOI8-R\"?>"), "2010",
+                              Recipient, Line)
             << "Неизвестная кодировка";
         QTest::newRow("declared UTF-8, written in windows-1251")
             << CodePage::ToCp1251(QString::fromUtf8(OneCertificate(Utf8Prolog, "2010", Recipient, Line)))
             << "не в кодировке UTF-8";
         QTest::newRow("no recipient") << OneCertificate(Utf8Prolog, "2010", "", Line) << "ПолучДох";
-        QTest::newRow("month 13") << OneCertificate(Utf8Prolog, "2010", Recipient, QString(Line).replace("\"01\"", "\"13\""))
+        QTest::newRow("month 13") << OneCertificate(Utf8Prolog, "2010", Recipient,
+                                                    QString(Line).replace("\"01\"", "\"13\""))
                                   << "месяц «13» вне диапазона 1–12";
-        QTest::newRow("negative amount")
-            << OneCertificate(Utf8Prolog, "2010", Recipient, QString(Line).replace("\"1000.00\"", "\"-5.00\""))
-            << "сумма «-5.00» (СумДоход) не является неотрицательным числом";
-        QTest::newRow("not a number")
-            << OneCertificate(Utf8Prolog, "2010", Recipient, QString(Line).replace("\"1000.00\"", "\"1 000\""))
-            << "не является неотрицательным числом";
+        QTest::newRow("negative amount") << OneCertificate(Utf8Prolog, "2010", Recipient,
+                                                           QString(Line).replace("\"1000.00\"", "\"-5.00\""))
+                                         << "сумма «-5.00» (СумДоход) не является неотрицательным числом";
+        QTest::newRow("not a number") << OneCertificate(Utf8Prolog, "2010", Recipient,
+                                                        QString(Line).replace("\"1000.00\"", "\"1 000\""))
+                                      << "не является неотрицательным числом";
         QTest::newRow("another year") << OneCertificate(Utf8Prolog, "2011", Recipient, Line) << "за 2011 год";
         QTest::newRow("more lines than a source holds")
             << OneCertificate(Utf8Prolog, "2010", Recipient, manyLines) << "не более 1000 записей";
@@ -253,8 +273,10 @@ private slots:
         QTemporaryDir dir;
         auto d = CreateNewDeclaration();
         QString error;
-        const QByteArray bytes = OneCertificate(Utf8Prolog, "2010", Recipient, QString(Line).replace("\"2000\"", "\"2999\""));
-        QVERIFY2(Import(TestFiles::Write(dir, QStringLiteral("cert.xml"), bytes), *d, true, error), qPrintable(error));
+        const QByteArray bytes =
+            OneCertificate(Utf8Prolog, "2010", Recipient, QString(Line).replace("\"2000\"", "\"2999\""));
+        QVERIFY2(Import(TestFiles::Write(dir, QStringLiteral("cert.xml"), bytes), *d, true, error),
+                 qPrintable(error));
         QCOMPARE(d->IncomeSources13.At(0)->Line(0)->IncomeCode, 2999);
         QVERIFY(d->IncomeSources13.At(0)->Line(0)->IncomeCodeName.isEmpty());
     }
