@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(d->SaveToBytes(), before);
     }
 
-    // A code the dictionary does not know is imported as it stands (the check names it later).
+    // A code the dictionary does not know is imported as it stands, without a name.
     void unknownIncomeCode() {
         QTemporaryDir dir;
         auto d = CreateNewDeclaration();
