@@ -150,7 +150,7 @@ QString Unescaped(const QString& text) {
             c = char32_t(name.mid(2).toUInt(nullptr, 16));
         else if (name.startsWith(u"#"))
             c = char32_t(name.mid(1).toUInt());
-        if (c == 0 || c > 0x10FFFF) {
+        if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
             out += text[i]; // not a reference we know: kept as written
             continue;
         }
