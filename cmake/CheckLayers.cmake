@@ -8,7 +8,7 @@ set(CORE_LAYERS
   "storage"
   "records"
   "computation reference checks"
-  "export explain"
+  "export explain certificates"
   "form")
 set(GUI_LAYERS
   "desktop"

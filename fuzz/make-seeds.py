@@ -227,6 +227,14 @@ def form_seeds():
           ('<?xml version="1.0" encoding="windows-1251"?>\n<Файл ИдФайл="x"/>\n').encode("cp1251"))
 
 
+def certificate_seeds():
+    # The test fixtures: certificates of several people, rates and encodings.
+    fixtures = os.path.join(ROOT, "tests", "fixtures", "certificates")
+    for name in sorted(os.listdir(fixtures)):
+        with open(os.path.join(fixtures, name), "rb") as f:
+            write("fuzz_certificates", name, f.read())
+
+
 def main():
     helper = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build", "fuzz", "fuzz",
                                                                 "make-declaration-seeds")
@@ -235,6 +243,7 @@ def main():
     form_seeds()
     soun_seeds()
     reference_seeds()
+    certificate_seeds()
     encoding_shapes("fuzz_inspections", "Inspections", '<Inspection Code="7701">ИФНС № 1</Inspection>')
     encoding_shapes("fuzz_countries", "Oksm", '<Country Code="643">РОССИЯ</Country>')
     encoding_shapes("fuzz_okved", "OKVED", '<Item GRUP="1" Kod="A" OKVED="A" Name="СЕЛЬСКОЕ ХОЗЯЙСТВО"/>')

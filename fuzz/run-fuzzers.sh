@@ -23,6 +23,7 @@ loader_files() {
     fuzz_currency_rates) echo src/reference/CurrencyRates.cpp src/reference/RatesDocument.cpp src/reference/ReferenceXml.cpp ;;
     fuzz_rates_daily | fuzz_rates_history) echo src/reference/RateInput.cpp src/reference/RatesDocument.cpp ;;
     fuzz_rates_table) echo src/reference/RateInput.cpp src/reference/RatesDocument.cpp src/reference/SemicolonCsv.cpp ;;
+    fuzz_certificates) echo src/certificates/CertificateFile.cpp src/certificates/CertificateHolders.cpp src/certificates/CertificateImport.cpp src/certificates/StandardDeductionCodes.cpp ;;
     fuzz_return_layout) echo src/form/ReturnLayout.cpp src/form/XmlPath.cpp src/form/CellFill.cpp ;;
   esac
 }

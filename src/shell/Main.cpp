@@ -28,6 +28,7 @@
 #include "reference/IncomeDictionary.h"
 #include "reference/OkvedClassifier.h"
 #include "screens/SectionScreens.h"
+#include "screens/income/CertificateImport.h"
 #include "shell/About.h"
 #include "shell/Autosave.h"
 #include "shell/CommandLine.h"
@@ -217,6 +218,8 @@ void TFormMain::BuildMenuAndToolbar() {
     SetStandardShortcut(acSave, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* acSaveAs = action("acSaveAs", QStringLiteral("Сохранить &как..."), &TFormMain::SaveAs);
     SetStandardShortcut(acSaveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction* acImportCertificate = action("acImportCertificate", QStringLiteral("Загрузить справку &2-НДФЛ…"),
+                                          &TFormMain::ImportCertificate);
     auto* acExit = new QAction(QStringLiteral("&Выход"), this);
     acExit->setObjectName(QStringLiteral("acExit"));
     SetStandardShortcut(acExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -274,6 +277,8 @@ void TFormMain::BuildMenuAndToolbar() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("mnFile"));
     file->addActions({acNew, acOpen, acSave, acSaveAs});
+    file->addSeparator();
+    file->addAction(acImportCertificate);
     file->addSeparator();
     file->addAction(acExit);
     new TRecentFilesMenu(file, acExit, [this](const QString& name) { Guarded([&] { OpenRecent(name); }); });
@@ -687,6 +692,16 @@ void TFormMain::SaveDeclaration() {
     history_->MarkSaved();
     autosave_->Discard();
     UpdateTitle();
+}
+
+void TFormMain::ImportCertificate() {
+    ImportIncomeCertificate(this, *this, [this](int subScreen) {
+        EditView view;
+        view.Section = int(Section::RussianIncome);
+        view.SubScreen = subScreen;
+        view.Rows = {0}; // the first source of the list shown
+        ShowView(view);
+    });
 }
 
 void TFormMain::Undo() {

@@ -100,6 +100,8 @@ public slots:
     void Open();
     void Save();
     void SaveAs();
+    // "Загрузить справку 2-НДФЛ…": the taxpayer's income certificates, one undoable step.
+    void ImportCertificate();
     void Undo();
     void Redo();
     void Check();

@@ -3,6 +3,7 @@
 #include "checks/ScreenPositions.h"
 #include "controls/FlashButton.h"
 #include "records/Declaration.h"
+#include "screens/income/CertificateImport.h"
 #include "screens/income/ThirteenPercent.h"
 #include "screens/income/ThirteenPercentNR.h"
 #include "screens/income/ThirtyFivePercent.h"
@@ -22,6 +23,13 @@ TfrRussianIncome::TfrRussianIncome(QWidget* owner, ScreenHost& host)
         {ui->fbNonResident13, RussianIncomeSubScreen::NonResident13}};
     for (const auto& [button, kind] : buttons)
         connect(button, &TFlashButton::Click, this, [this, k = kind] { SubScreenButtonPressed(k); });
+    connect(ui->bnImport2NDFL, &QPushButton::clicked, this, [this] {
+        ImportIncomeCertificate(this, Host(), [this](int kind) {
+            LoadingScope loading(Host());
+            ReplaceSubScreen(kind);
+            sub_->AfterSectionOpened();
+        });
+    });
 
     const quint8 returnKind = Declaration().ReturnKind;
     if (returnKind == ReturnKind4NDFL) {
