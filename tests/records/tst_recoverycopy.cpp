@@ -161,9 +161,10 @@ private slots:
         QFETCH(bool, held);
         const QString file = dir.filePath(QStringLiteral("mine.kv0"));
         const QString other = dir.filePath(QStringLiteral("other.kv0"));
+        // Another person's declaration: the same size, but other bytes.
         for (const QString& path : {file, other}) {
             auto d = CreateNewDeclaration();
-            d->InspectionCode = QStringLiteral("7701");
+            d->InspectionCode = path == file ? QStringLiteral("7701") : QStringLiteral("7705");
             d->SaveToFile(path);
         }
         const QString copyPath = LeaveCopy(file, QStringLiteral("2222"));
