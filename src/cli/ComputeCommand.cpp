@@ -13,7 +13,8 @@ int ComputeFile(const QString& file) {
     bool computed = false;
     bool failed = false;
     try {
-        computed = sum.Compute(declaration);
+        sum.Compute(declaration);
+        computed = true;
     } catch (...) {
         // As the export does: report the failure and go on with what was computed before it.
         CliError(kTSvodSum::FailureMessage);

@@ -11,9 +11,9 @@ bool kTSvodSumPrilV1::DeductsDocumentedExpenses(const mTBusinessNew& activity) {
     return activity.HasDocumentedExpenses == 1;
 }
 
-bool kTSvodSumPrilV1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilV1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
-    if (!(declaration.IncomeKinds & IncomeBusiness)) return true;
+    if (!(declaration.IncomeKinds & IncomeBusiness)) return;
     for (const auto& activity : declaration.BusinessIncomes) {
         IncomeTotal += activity->Income;
         ProfessionalDeduction +=
@@ -22,12 +22,12 @@ bool kTSvodSumPrilV1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     AdvancePaid = declaration.AdvancePaid;
     AdvanceAccrued = declaration.AdvanceAccrued;
     LimitDeductionToIncome();
-    return true;
+    return;
 }
 
-bool kTSvodSumPrilV2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilV2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
-    if (!(declaration.IncomeKinds & IncomePractice)) return true;
+    if (!(declaration.IncomeKinds & IncomePractice)) return;
     for (const auto& practice : declaration.PracticeIncomes) {
         IncomeTotal += practice->PracticeAmounts[0];
         ProfessionalDeduction += practice->PracticeAmounts[1];
@@ -35,5 +35,5 @@ bool kTSvodSumPrilV2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     AdvancePaid = declaration.PracticeSum1;
     AdvanceAccrued = declaration.PracticeSum2;
     LimitDeductionToIncome();
-    return true;
+    return;
 }

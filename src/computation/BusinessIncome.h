@@ -31,7 +31,7 @@ protected:
 // Business and private-practice activities.
 class kTSvodSumPrilV1 : public kTSvodSumPrilV {
 public:
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     // An activity deducts its documented expenses, or without documents the normative share of the income.
     static bool DeductsDocumentedExpenses(const mTBusinessNew& activity);
 };
@@ -39,5 +39,5 @@ public:
 // Private-practice records of the older layout.
 class kTSvodSumPrilV2 : public kTSvodSumPrilV {
 public:
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
 };

@@ -36,13 +36,13 @@ std::span<const kTSvodSumPrilMKind> kTSvodSumPrilM::Kinds() {
     return kExemptKinds;
 }
 
-bool kTSvodSumPrilM::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilM::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     ComputeFarmEmployers(declaration);
     ComputeExemptKinds(declaration);
     ExemptTotal = BirthAidExempt + EmployerAidExempt + DisabledAidExempt + GiftExempt + PrizeExempt +
                   MedicineExempt + SpecialAidExempt + FarmPayExempt;
-    return true;
+    return;
 }
 
 void kTSvodSumPrilM::ComputeFarmEmployers(const mTDeclaration& declaration) {
@@ -50,9 +50,9 @@ void kTSvodSumPrilM::ComputeFarmEmployers(const mTDeclaration& declaration) {
                                                                                : declaration.IncomeSources13;
     for (int s = 0; s < sources.Count(); ++s) {
         const mTThirteenPercent* source = sources.At(s);
-        const bool paysInKind = std::any_of(source->Lines().begin(), source->Lines().end(), [](const auto& line) {
-            return line->IncomeCode == FarmPayInKindCode;
-        });
+        const bool paysInKind =
+            std::any_of(source->Lines().begin(), source->Lines().end(),
+                        [](const auto& line) { return line->IncomeCode == FarmPayInKindCode; });
         if (!paysInKind) continue;
         kTSvodSumPrilMFarmRow row;
         row.SourceINN = source->SourceINN;
@@ -107,7 +107,7 @@ void kTSvodSumPrilM::ComputeExemptKinds(const mTDeclaration& declaration) {
         if (!kind.Limit.IsZero()) this->*kind.Exempt = std::min(this->*kind.Exempt, kind.Limit);
 }
 
-bool kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     Money remaining = kTSvodSumPrilM2::PrizeLimit;
     auto addRow = [&](const mTSourseIncomeInfo& source, int index, int line, Money income, Money exempt) {
@@ -140,12 +140,12 @@ bool kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
                 addRow(source, i, l, line.IncomeAmount, line.DeductionAmount);
         }
     }
-    return true;
+    return;
 }
 
-bool kTSvodSumPrilM3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilM3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
-    if (declaration.ReturnKind != ReturnKind3NDFL) return true;
+    if (declaration.ReturnKind != ReturnKind3NDFL) return;
     for (int i = 0; i < declaration.IncomeSources35.Count(); ++i) {
         const mTThirtyFivePercent& source = *declaration.IncomeSources35.At(i);
         if (source.IncomeCode != IncomeCode::ExemptMaterialBenefit) continue;
@@ -160,5 +160,5 @@ bool kTSvodSumPrilM3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         TaxWithheldTotal += row.TaxWithheld;
         Rows.push_back(std::move(row));
     }
-    return true;
+    return;
 }

@@ -58,7 +58,7 @@ public:
     static std::span<const kTSvodSumPrilMKind> Kinds();
 
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("BirthAidIncome", BirthAidIncome);
         io.Amount("BirthAidExempt", BirthAidExempt);
@@ -131,7 +131,7 @@ public:
     static constexpr Money PrizeLimit = Money::FromUnits(4000);
 
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("ExemptTotal", ExemptTotal);
         RowList(io, "Rows", Rows);
@@ -167,7 +167,7 @@ public:
 class kTSvodSumPrilM3 {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("TaxWithheldTotal", TaxWithheldTotal);
         RowList(io, "Rows", Rows);

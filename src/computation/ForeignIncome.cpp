@@ -18,9 +18,9 @@ QString RateText(Money rate, qint32 units) {
 
 } // namespace
 
-bool kTSvodSumPrilB::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilB::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
-    if (!(declaration.IncomeKinds & IncomeForeign)) return true;
+    if (!(declaration.IncomeKinds & IncomeForeign)) return;
     for (int r = 0; r < declaration.CurrencyIncomes.Count(); ++r) {
         const mTCurrencyIncome* income = declaration.CurrencyIncomes.At(r);
         if (income->TaxRate != Rate || income->IncomeCode == IncomeCode::ExemptMaterialBenefit) continue;
@@ -53,5 +53,5 @@ bool kTSvodSumPrilB::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         CreditTotal += row.Credit;
         Rows.push_back(std::move(row));
     }
-    return true;
+    return;
 }

@@ -54,7 +54,7 @@ class kTSvodSumPrilB {
 public:
     explicit kTSvodSumPrilB(int rate) : Rate(rate) {}
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("IncomeRoublesTotal", IncomeRoublesTotal);
         io.Amount("ForeignTaxRoublesTotal", ForeignTaxRoublesTotal);

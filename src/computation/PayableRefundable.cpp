@@ -36,7 +36,7 @@ QLatin1String CategoryCode(const mTDeclaration& declaration) {
 
 } // namespace
 
-bool kTSvodSumList6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumList6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     using Part = kTSvodSumList6Part;
     Reset();
     const QString& personOkato = declaration.Person.OKATO;
@@ -69,7 +69,7 @@ bool kTSvodSumList6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     if (Rows.empty())
         Place(Part::NothingDue, 13, {}, CategoryCode(declaration), personOkato, kNothingDue, Money(),
               Money());
-    return true;
+    return;
 }
 
 void kTSvodSumList6::Place(kTSvodSumList6Part::Origin from, int rate, std::optional<size_t> row,

@@ -54,7 +54,7 @@ public:
         ResetFields(*this);
         parts_.clear();
     }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) { RowList(io, "Rows", Rows); }
 
     std::vector<kTSvodSumList6Row> Rows;

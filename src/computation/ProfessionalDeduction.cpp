@@ -53,7 +53,7 @@ void kTSvodSumPrilGGroups::Finish() {
                     ConstructionRightsExpenses;
 }
 
-bool kTSvodSumPrilG::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilG::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     // A non-resident deducts expenses on work contracts only.
     const bool nonResident = declaration.ReturnKind == ReturnKind3NDFLNonResident;
@@ -70,10 +70,10 @@ bool kTSvodSumPrilG::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         }
     }
     Finish();
-    return true;
+    return;
 }
 
-bool kTSvodSumPrilG_In::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilG_In::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     if (declaration.IncomeKinds & IncomeForeign)
         for (int r = 0; r < declaration.CurrencyIncomes.Count(); ++r) {
@@ -82,5 +82,5 @@ bool kTSvodSumPrilG_In::Compute(const mTDeclaration& declaration, kTSvodSum&) {
                  r});
         }
     Finish();
-    return true;
+    return;
 }

@@ -47,11 +47,11 @@ protected:
 // From the income lines of the Russian income sources.
 class kTSvodSumPrilG : public kTSvodSumPrilGGroups {
 public:
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
 };
 
 // From the foreign income records.
 class kTSvodSumPrilG_In : public kTSvodSumPrilGGroups {
 public:
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
 };

@@ -16,10 +16,10 @@ Money kTSvodSumPrilZ::WholeCeiling(const mTConstructionDeduct& record) {
     return Money::FromUnits(DateValue::Year(AcquisitionDate(record)) < 2008 ? 1'000'000 : 2'000'000);
 }
 
-bool kTSvodSumPrilZ::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumPrilZ::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
     const mTConstructionDeduct& record = declaration.PropertyDeduction;
-    if (record.GrantProperty != 1 || declaration.ReturnKind != ReturnKind3NDFL) return true;
+    if (record.GrantProperty != 1 || declaration.ReturnKind != ReturnKind3NDFL) return;
 
     // The screen never stores a zero denominator, so only a damaged file gets here with one.
     const auto numerator = static_cast<quint32>(record.ShareNumerator);
@@ -65,5 +65,5 @@ bool kTSvodSumPrilZ::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     CarryOutCost = PositivePart(CostActual - PriorCostTotal - AgentCostDeduction - DeclCostDeduction);
     CarryOutInterest =
         PositivePart(InterestActual + CarryInInterest - AgentInterestDeduction - DeclInterestDeduction);
-    return true;
+    return;
 }

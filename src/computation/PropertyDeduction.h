@@ -19,7 +19,7 @@ public:
         ResetFields(*this);
         share_ = 0;
     }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("CostActual", CostActual);
         io.Amount("InterestActual", InterestActual);

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-bool kTSvodSumPrilH1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilH1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
-    if (declaration.ReturnKind != ReturnKind3NDFL) return true;
-    if (declaration.IncomeSources13.Count() == 0 && !(declaration.IncomeKinds & IncomeForeign)) return true;
+    if (declaration.ReturnKind != ReturnKind3NDFL) return;
+    if (declaration.IncomeSources13.Count() == 0 && !(declaration.IncomeKinds & IncomeForeign)) return;
 
     ForEachIncomeItem(declaration, [this](const IncomeItem& item) { AddSale(item); });
 
@@ -26,7 +26,7 @@ bool kTSvodSumPrilH1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     OtherDeductionTotal = OtherSaleDeduction + OtherDocExpenses;
 
     DeductionTotal = HousingDeductionTotal + OtherDeductionTotal + RedemptionDeduction;
-    return true;
+    return;
 }
 
 void kTSvodSumPrilH1::AddSale(const IncomeItem& item) {

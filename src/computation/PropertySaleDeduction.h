@@ -15,7 +15,7 @@ public:
     static constexpr Money OtherPropertyLimit = Money::FromUnits(250'000);
 
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("HousingSaleIncome", HousingSaleIncome);
         io.Amount("HousingSaleDeduction", HousingSaleDeduction);

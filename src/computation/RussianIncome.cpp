@@ -26,9 +26,9 @@ void AddLineSources(kTSvodSumPrilA& sheet, const mTRecordList<mTThirteenPercent>
 
 } // namespace
 
-bool kTSvodSumPrilA6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumPrilA6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
-    if (declaration.ReturnKind != ReturnKind3NDFL) return true;
+    if (declaration.ReturnKind != ReturnKind3NDFL) return;
     for (const auto& source : declaration.IncomeSources30) {
         IncomeTotal += source->IncomeTotal;
         TaxableTotal += source->TaxableIncome;
@@ -36,22 +36,22 @@ bool kTSvodSumPrilA6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) 
         TaxWithheldTotal += source->TaxWithheld;
         TakeOkato(sum.Okato9, source->SourceOKATO);
     }
-    return true;
+    return;
 }
 
-bool kTSvodSumPrilA13::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumPrilA13::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
     FixedAdvancePaid = declaration.FixedAdvancePayments;
     if (declaration.ReturnKind == ReturnKind3NDFLNonResident)
         AddLineSources(*this, declaration.IncomeSources13NR, sum.Okato13);
     else if (declaration.ReturnKind == ReturnKind3NDFL)
         AddLineSources(*this, declaration.IncomeSources13, sum.Okato13);
-    return true;
+    return;
 }
 
-bool kTSvodSumPrilA15::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumPrilA15::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
-    if (declaration.ReturnKind != ReturnKind3NDFLNonResident) return true;
+    if (declaration.ReturnKind != ReturnKind3NDFLNonResident) return;
     for (const auto& source : declaration.IncomeSources30) {
         TakeOkato(sum.Okato15, source->SourceOKATO);
         IncomeTotal += source->IncomeTotal;
@@ -60,19 +60,19 @@ bool kTSvodSumPrilA15::Compute(const mTDeclaration& declaration, kTSvodSum& sum)
         TaxComputedTotal += PercentInRoubles(source->TaxableIncome, 15);
         TaxWithheldTotal += source->TaxWithheld;
     }
-    return true;
+    return;
 }
 
-bool kTSvodSumPrilA30::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumPrilA30::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
     if (declaration.ReturnKind == ReturnKind3NDFLNonResident)
         AddLineSources(*this, declaration.IncomeSources13, sum.Okato13);
-    return true;
+    return;
 }
 
-bool kTSvodSumPrilA35::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumPrilA35::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
-    if (declaration.ReturnKind != ReturnKind3NDFL) return true;
+    if (declaration.ReturnKind != ReturnKind3NDFL) return;
     // The first rows of the prize sheet are the prize sources of this list, in the same order.
     size_t prize = 0;
     for (const auto& source : declaration.IncomeSources35) {
@@ -95,5 +95,5 @@ bool kTSvodSumPrilA35::Compute(const mTDeclaration& declaration, kTSvodSum& sum)
         IncomeTotal += source->IncomeTotal;
         TaxWithheldTotal += source->TaxWithheld;
     }
-    return true;
+    return;
 }

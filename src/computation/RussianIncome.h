@@ -25,14 +25,14 @@ public:
 // Dividends of a resident at 9 %.
 class kTSvodSumPrilA6 : public kTSvodSumPrilA {
 public:
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
 };
 
 // Income at 13 %, with the fixed advance payments of a foreign worker.
 class kTSvodSumPrilA13 : public kTSvodSumPrilA {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         kTSvodSumPrilA::Fields(io);
         io.Amount("FixedAdvancePaid", FixedAdvancePaid);
@@ -44,17 +44,17 @@ public:
 // Dividends of a non-resident at 15 %; the tax is recomputed per source.
 class kTSvodSumPrilA15 : public kTSvodSumPrilA {
 public:
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
 };
 
 // Income of a non-resident at 30 %.
 class kTSvodSumPrilA30 : public kTSvodSumPrilA {
 public:
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
 };
 
 // Income at 35 %; prizes are taxed on their part above the exempt one.
 class kTSvodSumPrilA35 : public kTSvodSumPrilA {
 public:
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
 };

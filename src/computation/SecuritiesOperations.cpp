@@ -6,11 +6,11 @@
 
 #include <algorithm>
 
-bool kTSvodSumPrilJ::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilJ::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     ForEachIncomeItem(declaration, [this](const IncomeItem& item) { AddTransaction(item); });
     OffsetLosses();
-    return true;
+    return;
 }
 
 void kTSvodSumPrilJ::AddTransaction(const IncomeItem& item) {

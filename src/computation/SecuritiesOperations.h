@@ -10,7 +10,7 @@ class mTDeclaration;
 class kTSvodSumPrilJ : public IncomeShareLog<kTSvodSumPrilJ> {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("SecOrgIncome", SecOrgIncome);
         io.Amount("SecOrgExpenses", SecOrgExpenses);

@@ -16,11 +16,11 @@ constexpr qint32 kInsuranceRelative = 4;
 
 } // namespace
 
-bool kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
     sum.PrilE3.Reset();
     mTSocialDeduct& record = declaration.SocialDeduction;
-    if (record.GrantSocial != 1 || declaration.ReturnKind != ReturnKind3NDFL) return true;
+    if (record.GrantSocial != 1 || declaration.ReturnKind != ReturnKind3NDFL) return;
 
     Charity = record.Charity;
     const Money income = sum.PrilA13.IncomeTotal + sum.PrilB13.IncomeRoublesTotal + sum.PrilV1.IncomeTotal +
@@ -42,7 +42,7 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
     Insurance = record.VoluntaryInsurance;
     ExtraPension = record.ExtraPensionContributions;
 
-    if (!sum.PrilE3.Compute(declaration, sum)) return false;
+    sum.PrilE3.Compute(declaration, sum);
     PensionProvision = sum.PrilE3.ProvisionDeductTotal;
     PensionInsurance = sum.PrilE3.InsuranceDeductTotal;
 
@@ -52,10 +52,10 @@ bool kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
     const Money limit = std::max(Money(), LimitedGroupLimit - sum.PrilE3.AgentTotal);
     if (LimitedSubtotal > limit) LimitedSubtotal = limit;
     SocialTotal = UnlimitedSubtotal + LimitedSubtotal + sum.PrilE3.AgentTotal;
-    return true;
+    return;
 }
 
-bool kTSvodSumPrilE3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilE3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     const auto& contracts = declaration.SocialDeduction.PensionContracts;
     for (size_t i = 0; i < contracts.size(); ++i) {
@@ -89,5 +89,5 @@ bool kTSvodSumPrilE3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         }
     }
     AgentTotal = ProvisionAgentTotal + InsuranceAgentTotal;
-    return true;
+    return;
 }

@@ -37,7 +37,7 @@ public:
 class kTSvodSumPrilE3 {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         RowList(io, "ProvisionItems", ProvisionItems);
         RowList(io, "InsuranceItems", InsuranceItems);
@@ -69,7 +69,7 @@ public:
     static constexpr int CharityPercent = 25;
 
     void Reset() { ResetFields(*this); }
-    bool Compute(mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("Charity", Charity);
         io.Amount("ChildEducationTotal", ChildEducationTotal);

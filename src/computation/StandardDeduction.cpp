@@ -38,10 +38,10 @@ void kTSvodSumPrilE1::Reset() {
     months_ = {};
 }
 
-bool kTSvodSumPrilE1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
+void kTSvodSumPrilE1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     const mTStandartDeduct& record = declaration.StandardDeduction;
-    if (record.GrantStandard != 1 || declaration.ReturnKind != ReturnKind3NDFL) return true;
+    if (record.GrantStandard != 1 || declaration.ReturnKind != ReturnKind3NDFL) return;
 
     if (record.MonthlyBusiness == 1) {
         // A loss is carried into the following months; the cumulative income never falls below 0.
@@ -69,7 +69,7 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
             deductionMonths_[line.Month - 1] = true;
             anyLine = true;
         });
-        if (!anyLine) return true;
+        if (!anyLine) return;
         Money running;
         for (size_t m = 0; m < 12; ++m) {
             running += monthIncome_[m];
@@ -128,5 +128,5 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     const Money yearIncome = CumulativeIncome[11];
     if (yearIncome < StandardTotal) StandardTotal = Money::FromUnits(yearIncome.Raw() / Money::Scale);
     if (StandardTotal < Money()) StandardTotal = Money();
-    return true;
+    return;
 }

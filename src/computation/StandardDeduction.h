@@ -38,7 +38,7 @@ public:
     static size_t StopMonth(const std::array<Money, 12>& cumulative, Money limit);
 
     void Reset();
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Int("Months40000", Months40000);
         io.Int("Months280000", Months280000);

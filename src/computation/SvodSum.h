@@ -31,9 +31,10 @@ public:
 
     // Zeroes every result object; the OKATO codes stay.
     void Reset();
-    // Computes every sheet in order; false when a sheet failed (the later ones then stay zero).
+    // Computes every sheet in order. A sheet that cannot be computed (a damaged file's record) throws;
+    // the sheets computed before it keep their results, the later ones stay zero.
     // The declaration is changed in one way only: child-education amounts above their limit are lowered.
-    bool Compute(mTDeclaration& declaration);
+    void Compute(mTDeclaration& declaration);
     // Every result object in member order, to one visitor taking (name, object).
     template <class Visitor> void ForEachSheet(Visitor&& visit);
     // The OKATO codes, then every result object under its member name.

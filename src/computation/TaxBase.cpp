@@ -21,7 +21,7 @@ void Settle(Money computed, Money paid, Money credit, Money& refundable, Money& 
 
 } // namespace
 
-bool kTSvodSumList1::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumList1::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
     if (declaration.ReturnKind == ReturnKind3NDFLNonResident) {
         IncomeTotal = sum.PrilA13.IncomeTotal;
@@ -47,10 +47,10 @@ bool kTSvodSumList1::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices13);
     Settle(TaxComputed, TaxWithheld + AdvancePaid + FixedAdvancePaid + PaidOnNotices, ForeignTaxCredit,
            Refundable, Payable);
-    return true;
+    return;
 }
 
-bool kTSvodSumList2::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumList2::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
     if (declaration.ReturnKind == ReturnKind3NDFLNonResident) {
         IncomeTotal = sum.PrilA30.IncomeTotal;
@@ -64,12 +64,12 @@ bool kTSvodSumList2::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     // A resident's payments under this code have no tax to meet and come back as a refund.
     PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices30);
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, Money(), Refundable, Payable);
-    return true;
+    return;
 }
 
-bool kTSvodSumList3::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumList3::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
-    if (declaration.ReturnKind != ReturnKind3NDFL) return true;
+    if (declaration.ReturnKind != ReturnKind3NDFL) return;
     IncomeTotal = sum.PrilA35.IncomeTotal + sum.PrilB35.IncomeRoublesTotal;
     IncomeExempt = sum.PrilM2.ExemptTotal;
     TaxBase = PositivePart(IncomeTotal - IncomeExempt);
@@ -81,12 +81,12 @@ bool kTSvodSumList3::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     ForeignTaxCredit = sum.PrilB35.CreditTotal;
     Settle(TaxComputed, TaxWithheld + TaxWithheldExempt + PaidOnNotices, ForeignTaxCredit, Refundable,
            Payable);
-    return true;
+    return;
 }
 
-bool kTSvodSumList4::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumList4::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
-    if (declaration.ReturnKind != ReturnKind3NDFL) return true;
+    if (declaration.ReturnKind != ReturnKind3NDFL) return;
     IncomeTotal = sum.PrilA6.IncomeTotal + sum.PrilB9.IncomeRoublesTotal;
     TaxBase = sum.PrilA6.TaxableTotal + sum.PrilB9.IncomeRoublesTotal;
     // The tax of dividends is the one the sources and the foreign-income sheet computed.
@@ -95,12 +95,12 @@ bool kTSvodSumList4::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices9);
     ForeignTaxCredit = sum.PrilB9.CreditTotal;
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, ForeignTaxCredit, Refundable, Payable);
-    return true;
+    return;
 }
 
-bool kTSvodSumList5::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
+void kTSvodSumList5::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
-    if (declaration.ReturnKind != ReturnKind3NDFLNonResident) return true;
+    if (declaration.ReturnKind != ReturnKind3NDFLNonResident) return;
     IncomeTotal = sum.PrilA15.IncomeTotal;
     TaxBase = sum.PrilA15.TaxableTotal;
     // Computed on the total, so it may differ by a rouble from the sum of the sources' taxes.
@@ -108,5 +108,5 @@ bool kTSvodSumList5::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     TaxWithheld = sum.PrilA15.TaxWithheldTotal;
     PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices15);
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, Money(), Refundable, Payable);
-    return true;
+    return;
 }

@@ -9,7 +9,7 @@ class mTDeclaration;
 class kTSvodSumList1 {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("IncomeTotal", IncomeTotal);
         io.Amount("IncomeExempt", IncomeExempt);
@@ -45,7 +45,7 @@ public:
 class kTSvodSumList2 {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("IncomeTotal", IncomeTotal);
         io.Amount("IncomeExempt", IncomeExempt);
@@ -75,7 +75,7 @@ public:
 class kTSvodSumList3 {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("IncomeTotal", IncomeTotal);
         io.Amount("IncomeExempt", IncomeExempt);
@@ -105,7 +105,7 @@ public:
 class kTSvodSumList4 {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("IncomeTotal", IncomeTotal);
         io.Amount("TaxBase", TaxBase);
@@ -131,7 +131,7 @@ public:
 class kTSvodSumList5 {
 public:
     void Reset() { ResetFields(*this); }
-    bool Compute(const mTDeclaration& declaration, kTSvodSum& sum);
+    void Compute(const mTDeclaration& declaration, kTSvodSum& sum);
     template <class IO> void Fields(IO& io) {
         io.Amount("IncomeTotal", IncomeTotal);
         io.Amount("TaxBase", TaxBase);

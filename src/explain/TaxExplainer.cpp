@@ -124,7 +124,8 @@ bool ComputeAsEntered(mTDeclaration& declaration, kTSvodSum& sum) {
     const std::vector<Money> childEducation = declaration.SocialDeduction.ChildEducation;
     bool computed = false;
     try {
-        computed = sum.Compute(declaration);
+        sum.Compute(declaration);
+        computed = true;
     } catch (const std::exception&) {
     }
     declaration.SocialDeduction.ChildEducation = childEducation;

@@ -81,10 +81,7 @@ bool XmlExport::Export(const QString& folder, mTDeclaration& declaration, quint1
     auto sum = std::make_unique<kTSvodSum>();
     bool computed = true;
     try {
-        if (computation_)
-            computation_(declaration, *sum);
-        else
-            sum->Compute(declaration);
+        sum->Compute(declaration);
     } catch (...) {
         computed = false;
     }

@@ -30,8 +30,6 @@ enum : quint16 {
 // export with false and ErrorString(); a failed save never leaves a partial file under the final name.
 class XmlExport {
 public:
-    using Computation = std::function<void(mTDeclaration&, kTSvodSum&)>;
-
     static inline const QString ComputationFailed = kTSvodSum::FailureMessage;
     static inline const QString BuildFailed =
         QStringLiteral("Ошибка в выгрузке. Пожалуйста, свяжитесь с разработчиками через службу поддержки");
@@ -44,8 +42,6 @@ public:
     // A fixed document date and file GUID in place of today and a new GUID, for reproducible output.
     void SetFixedDate(QDate date) { fixedDate_ = date; }
     void SetFixedGuid(QUuid guid) { fixedGuid_ = guid; }
-    // Replaces the full computation (kTSvodSum::Compute), for instance to observe a failing one.
-    void SetComputation(Computation computation) { computation_ = std::move(computation); }
 
     // Computes the declaration and builds its document. Mode ExportToFile saves
     // folder/<identifier>.xml, replacing a file of that name, and Result() is "<identifier>.xml"; any
@@ -68,7 +64,6 @@ private:
     ExportStamp Stamp() const;
     bool Fail(const QString& reason);
 
-    Computation computation_;
     QString result_;
     QString errorString_;
     QStringList warnings_;

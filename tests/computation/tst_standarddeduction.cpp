@@ -62,7 +62,7 @@ void TestStandardDeduction::incomeThresholds() {
     d->StandardDeduction.ChildrenCount = 1;
     AddSalary(*d, salary);
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     const kTSvodSumPrilE1& e1 = sum.PrilE1;
     QCOMPARE(e1.Months40000, months40000);
     QCOMPARE(e1.Months280000, months280000);
@@ -96,7 +96,7 @@ void TestStandardDeduction::personalCodes() {
     d->StandardDeduction.PersonalCode = code;
     AddSalary(*d, "100000", 3, 6);
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     QCOMPARE(Rub(DumpedField(sum.PrilE1, field)), Rub(amount));
     QCOMPARE(sum.PrilE1.StandardTotal, Rub(amount));
 }
@@ -111,7 +111,7 @@ void TestStandardDeduction::personalCodeByMonth() {
     r.SetMonthPersonalCode(3, 1);
     AddSalary(*d, "15000");
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     QCOMPARE(sum.PrilE1.Deduction400, Rub("400"));
     QCOMPARE(sum.PrilE1.Deduction3000, Rub("3000"));
     QCOMPARE(sum.PrilE1.Deduction500, Rub("500"));
@@ -161,7 +161,7 @@ void TestStandardDeduction::childKinds() {
         r.SetMonthChildKind(m, 1);
     AddSalary(*d, "10000");
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     QCOMPARE(sum.PrilE1.ChildDeduction, Rub(single));
     QCOMPARE(sum.PrilE1.ChildDeductionDouble, Rub(doubled));
     QCOMPARE(sum.PrilE1.DisabledChildDeduction, Rub(disabledSingle));
@@ -179,7 +179,7 @@ void TestStandardDeduction::childrenByMonth() {
     // 30 000 a month: the children's months end after September.
     AddSalary(*d, "30000");
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     QCOMPARE(sum.PrilE1.ChildDeduction, Rub("16000"));
     QCOMPARE(sum.PrilE1.DisabledChildDeduction, Money());
 }
@@ -194,7 +194,7 @@ void TestStandardDeduction::onlyMarkedSourcesAndMonthsWithIncome() {
     // A line of the marked source without a month adds nothing.
     AddSource13(d->IncomeSources13, {}, {{2000, "500000"}}).StandardDeductionSource = 1;
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     QCOMPARE(sum.PrilE1.Months40000, 4);
     QCOMPARE(sum.PrilE1.Months280000, 4);
     QCOMPARE(sum.PrilE1.CumulativeIncome[4], Rub("15000"));
@@ -203,7 +203,7 @@ void TestStandardDeduction::onlyMarkedSourcesAndMonthsWithIncome() {
     auto unmarked = NewDeclaration();
     unmarked->StandardDeduction.ChildrenCount = 1;
     AddSource13(unmarked->IncomeSources13, {}, {{2000, "1000", 0, "0", 1}});
-    QVERIFY(sum.Compute(*unmarked));
+    sum.Compute(*unmarked);
     QCOMPARE(sum.PrilE1.StandardTotal, Money());
     QCOMPARE(sum.PrilE1.ChildDeduction, Money());
     QCOMPARE(sum.PrilE1.CumulativeIncome[0], Money());
@@ -224,7 +224,7 @@ void TestStandardDeduction::businessGridCarriesLosses() {
     // Income of a marked source does not count when the business grid is given.
     AddSalary(*d, "1000000", 1, 1);
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     const auto& c = sum.PrilE1.CumulativeIncome;
     QCOMPARE(c[0], Money());
     QCOMPARE(c[1], Rub("5000"));
@@ -252,7 +252,7 @@ void TestStandardDeduction::totalLimitedToYearIncome() {
         source.AddLine(line);
     }
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     // 4 800 + 12 000 against 9 999.99 of income, cut to whole roubles.
     QCOMPARE(sum.PrilE1.CumulativeIncome[11], Rub("9999.99"));
     QCOMPARE(sum.PrilE1.StandardTotal, Rub("9999"));
@@ -263,7 +263,7 @@ void TestStandardDeduction::totalLimitedToYearIncome() {
     mTSourseIncome december = *source.Line(11);
     december.DeductionAmount = Rub("20000");
     source.ReplaceLine(11, december);
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     QCOMPARE(sum.PrilE1.StandardTotal, Money());
 }
 
@@ -282,7 +282,7 @@ void TestStandardDeduction::notGranted() {
     d->StandardDeduction.ChildrenCount = 1;
     AddSalary(*d, "1000");
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     QCOMPARE(sum.PrilE1.StandardTotal, Money());
     QCOMPARE(sum.PrilE1.Deduction400, Money());
     QCOMPARE(sum.PrilE1.ChildDeduction, Money());

@@ -71,7 +71,7 @@ void TestSvodSum::estimatedIncomeComputesNothing() {
     auto d = FullDeclaration();
     d->ReturnKind = ReturnKind4NDFL;
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     const QJsonDocument json = QJsonDocument::fromJson(Dump(sum));
     QVERIFY(json.isObject());
     QVERIFY2(AllZero(json.object()), Dump(sum).constData());
@@ -85,7 +85,7 @@ void TestSvodSum::okatoFallsBackToTaxpayer() {
         auto d = NewDeclaration(kind);
         d->SetIncomeKinds(0);
         kTSvodSum sum;
-        QVERIFY(sum.Compute(*d));
+        sum.Compute(*d);
         for (const QString& code : {sum.Okato13, sum.Okato9, sum.Okato35, sum.Okato15})
             QCOMPARE(code, d->Person.OKATO);
     }
@@ -94,7 +94,7 @@ void TestSvodSum::okatoFallsBackToTaxpayer() {
 void TestSvodSum::agentsOkatoCodesBeatTheTaxpayers() {
     auto d = FullDeclaration();
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     QCOMPARE(sum.Okato13, QStringLiteral("11111111111"));
     QCOMPARE(sum.Okato35, QStringLiteral("33333333333"));
     QCOMPARE(sum.Okato9, QStringLiteral("99999999999"));
@@ -104,7 +104,7 @@ void TestSvodSum::agentsOkatoCodesBeatTheTaxpayers() {
 void TestSvodSum::sheetsReadEarlierSheets() {
     auto d = FullDeclaration();
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     // The prize appendix feeds the 35 % one.
     QCOMPARE(sum.PrilA35.TaxableTotal, Rub("6000"));
     // Charity is limited by the income of the 13 %, foreign and business sheets: 37 000 + 5 000 + 70 000.
@@ -121,14 +121,14 @@ void TestSvodSum::sheetsReadEarlierSheets() {
 void TestSvodSum::repeatedComputationStartsAfresh() {
     auto d = FullDeclaration();
     kTSvodSum reused;
-    QVERIFY(reused.Compute(*d));
+    reused.Compute(*d);
     // The second computation sees another agent's code and less income.
     d->IncomeSources13.At(0)->SourceOKATO = QStringLiteral("12121212121");
     d->IncomeSources35.Delete(0);
     d->CurrencyIncomes.Delete(0);
-    QVERIFY(reused.Compute(*d));
+    reused.Compute(*d);
     kTSvodSum fresh;
-    QVERIFY(fresh.Compute(*d));
+    fresh.Compute(*d);
     QCOMPARE(Dump(reused), Dump(fresh));
     QCOMPARE(reused.Okato13, QStringLiteral("12121212121"));
     QCOMPARE(reused.Okato35, d->Person.OKATO);
@@ -137,7 +137,7 @@ void TestSvodSum::repeatedComputationStartsAfresh() {
 void TestSvodSum::dumpNamesEveryObject() {
     auto d = FullDeclaration();
     kTSvodSum sum;
-    QVERIFY(sum.Compute(*d));
+    sum.Compute(*d);
     const QJsonObject json = QJsonDocument::fromJson(Dump(sum)).object();
     const QStringList expected = {
         "Okato9",   "Okato13", "Okato35", "Okato15", "List1",   "List2",   "List3",   "List4",

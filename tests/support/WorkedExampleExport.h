@@ -83,7 +83,7 @@ inline std::unique_ptr<kTSvodSum> Computed(const QString& savedFile) {
     d.LoadFromFile(copy);
     QFile::remove(copy);
     auto sum = std::make_unique<kTSvodSum>();
-    if (!sum->Compute(d)) return nullptr;
+    sum->Compute(d);
     return sum;
 }
 
