@@ -116,8 +116,8 @@ private slots:
         Type("meCurrencyCode", QStringLiteral("840"));
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Доллар США"));
         QVERIFY(W<QLineEdit>("meCurrencyName")->isReadOnly());
-        QVERIFY(Auto()->isEnabled() && !Auto()->isChecked());
-        Click("chbAutoExchange");
+        // A new source takes the file's rate as soon as its currency is known.
+        QVERIFY(Auto()->isEnabled() && Auto()->isChecked());
         QCOMPARE(Text("meCurrencyExchange"), QStringLiteral("30,1851"));
         Date("dtIncomeGetDate")->setDate(QDate(2010, 10, 20));
         Date("dtSubtractDate")->setDate(QDate(2010, 10, 20));
@@ -233,7 +233,6 @@ private slots:
         Date("dtSubtractDate")->setDate(day);
         Type("meCurrencyCode", currency);
         QCOMPARE(Auto()->isEnabled(), !rate.isEmpty());
-        if (Auto()->isEnabled()) Click("chbAutoExchange");
         QCOMPARE(Auto()->isChecked(), !rate.isEmpty());
         QCOMPARE(Text("meCurrencyExchange"), rate);
         QCOMPARE(Text("meCurrencyUnits"), units);
@@ -279,7 +278,6 @@ private slots:
         Click("bnCurrencyCode");
         QCOMPARE(Text("meCurrencyCode"), QStringLiteral("826"));
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Фунт стерлингов Соединенного королевства"));
-        Click("chbAutoExchange");
         QCOMPARE(Text("meCurrencyExchange"), QStringLiteral("48,1"));
         SaveShot(form.get(), QStringLiteral("screens-currency-long-name"));
         QCOMPARE(Saved()->CurrencyIncomes.At(0)->CurrencyName,

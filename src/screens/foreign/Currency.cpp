@@ -89,6 +89,10 @@ TfrCurrency::TfrCurrency(QWidget* owner, ScreenHost& host)
         connect(e, &TMaskedEdit::Changed, this, [this] { IncomeLineChanged(); });
     for (TMaskedEdit* e : {ui->meTaxCurrencySum, ui->meCurrencyUnits2, ui->meCurrencyExchange2})
         connect(e, &TMaskedEdit::Changed, this, [this] { TaxLineChanged(); });
+    // A rate the user types himself ends the wish for the automatic one.
+    for (TMaskedEdit* e :
+         {ui->meCurrencyUnits, ui->meCurrencyExchange, ui->meCurrencyUnits2, ui->meCurrencyExchange2})
+        connect(e, &QLineEdit::textEdited, this, [this] { autoRateWanted_ = false; });
     connect(ui->bnIncomeCod, &QPushButton::clicked, this, [this] { PickIncomeCode(); });
     connect(ui->bnSubtractCod, &QPushButton::clicked, this, [this] { PickDeductionCode(); });
     connect(ui->meSubtractSum, &QLineEdit::editingFinished, this, [this] { DeductionTyped(); });
@@ -139,6 +143,8 @@ std::optional<int> TfrCurrency::AddRecord() {
     mTCurrencyIncome& r = Record(row);
     r.SourceName = dialog.SourceName();
     r.CountryCode = dialog.CountryCode();
+    // The rate is looked up as soon as the currency and the dates allow.
+    r.AutoRate = 1;
     return row;
 }
 
@@ -176,6 +182,7 @@ void TfrCurrency::ShowRecord(int row) {
     ShowCurrencyName(r.CurrencyName);
 
     // The box follows the file's rates; the fields show the record's own rates whatever the box says.
+    autoRateWanted_ = r.AutoRate != 0;
     for (const Line line : {Line::Income, Line::Tax}) {
         const bool known = RateOn(line).has_value();
         ui->chbAutoExchange->setEnabled(known);
@@ -256,7 +263,9 @@ void TfrCurrency::StoreRecord(int row) {
     r.TaxPaidDate = ui->dtSubtractDate->Value();
     r.CurrencyCode = ui->meCurrencyCode->text();
     r.CurrencyName = ui->meCurrencyName->text();
-    r.AutoRate = ui->chbAutoExchange->isChecked() ? 1 : 0;
+    const bool automatic =
+        ui->chbAutoExchange->isEnabled() ? ui->chbAutoExchange->isChecked() : autoRateWanted_;
+    r.AutoRate = automatic ? 1 : 0;
     r.RateUnitsAtIncome = ui->meCurrencyUnits->text().toInt();
     r.RateAtIncome = ui->meCurrencyExchange->Amount();
     r.RateUnitsAtTax = ui->meCurrencyUnits2->text().toInt();
@@ -347,6 +356,8 @@ void TfrCurrency::FollowRate(Line line) {
     }
     ui->chbAutoExchange->setEnabled(controlsOn_);
     ui->lbAutoExchange->setEnabled(controlsOn_);
+    if (controlsOn_ && autoRateWanted_ && !ui->chbAutoExchange->isChecked())
+        ui->chbAutoExchange->setChecked(true);
     FillLine(line, ui->chbAutoExchange->isChecked() ? rate : std::nullopt);
 }
 
@@ -377,6 +388,8 @@ void TfrCurrency::CurrencyCodeChanged() {
 }
 
 void TfrCurrency::AutoExchangeToggled(bool checked) {
+    // Only the user's own ticking changes the wish; a box unticked for want of a rate keeps it.
+    if (!filling_ && ui->chbAutoExchange->isEnabled()) autoRateWanted_ = checked;
     UpdateRateFields();
     if (filling_) return;
     NotifyModified();
