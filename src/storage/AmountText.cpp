@@ -57,12 +57,29 @@ QString AmountFieldText(Money v) {
     return v.ToText(kScreenDecimalSeparator);
 }
 
+QString AmountDisplayText(Money v) {
+    QString text = v.ToText(kScreenDecimalSeparator);
+    qsizetype separator = text.indexOf(kScreenDecimalSeparator);
+    if (separator < 0) {
+        separator = text.size();
+        text += kScreenDecimalSeparator;
+    }
+    while (text.size() - separator - 1 < 2)
+        text += QLatin1Char('0');
+    const qsizetype firstDigit = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    for (qsizetype at = separator - 3; at > firstDigit; at -= 3)
+        text.insert(at, QLatin1Char(' '));
+    return text;
+}
+
 bool ParseAmountField(const QString& text, Money& out) {
     if (text.trimmed().isEmpty()) {
         out = Money();
         return true;
     }
-    return Money::FromText(text, kScreenDecimalSeparator, out);
+    QString digits = text.trimmed();
+    digits.remove(QLatin1Char(' ')).remove(QChar(0x00A0));
+    return Money::FromText(digits, kScreenDecimalSeparator, out);
 }
 
 QString DateFieldText(TDateTime value) {

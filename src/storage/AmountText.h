@@ -26,7 +26,11 @@ QString ShortFloatText(double value);
 // The user interface shows amounts with "," and dates as dd.mm.yyyy.
 inline constexpr QChar kScreenDecimalSeparator = QLatin1Char(',');
 QString AmountFieldText(Money v);
-// An empty field stands for 0. Returns false when the text is not an amount.
+// An amount as lists and read-only fields show it: the thousands set apart by a space and at least two
+// decimals, more only when it has them ("30 000,00", "31 447,10", "-0,1234"), so that it reads back exactly.
+QString AmountDisplayText(Money v);
+// An empty field stands for 0; spaces between the digits (as AmountDisplayText writes them) are read
+// over. Returns false when the text is not an amount.
 bool ParseAmountField(const QString& text, Money& out);
 QString DateFieldText(TDateTime value);
 bool ParseDateField(const QString& text, TDateTime& out);

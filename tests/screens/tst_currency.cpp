@@ -87,7 +87,9 @@ class TestCurrencyScreen : public QObject, ScreenTest {
     // Opens a declaration with one new record (as "Добавить" leaves it) shown.
     void OpenWithNewRecord() {
         auto d = Abroad();
-        d->CurrencyIncomes.At(d->CurrencyIncomes.Add())->SourceName = QStringLiteral("Acme");
+        mTCurrencyIncome& r = *d->CurrencyIncomes.At(d->CurrencyIncomes.Add());
+        r.SourceName = QStringLiteral("Acme");
+        r.AutoRate = 1;
         Open(*d);
     }
 

@@ -25,20 +25,20 @@ const QDate FirstDay(2010, 1, 1);
 // The longest name a user may type; a name from the rates file is shown whole.
 constexpr int TypedCurrencyNameLength = 30;
 
-// What the record would hold: the roubles of an amount at a rate, rounded to kopecks; "0" when a
+// What the record would hold: the roubles of an amount at a rate, rounded to kopecks; nought when a
 // part is missing.
 QString RoubleText(const TMaskedEdit* amount, const TMaskedEdit* units, const TMaskedEdit* rate) {
     const QString unitsText = units->text().trimmed();
     const QString rateText = rate->text().trimmed();
     if (amount->text().trimmed().isEmpty() || unitsText.isEmpty() || rateText.isEmpty() ||
         rate->Amount().IsZero() || unitsText.toLongLong() == 0)
-        return QStringLiteral("0");
+        return AmountDisplayText(Money());
     // The record's own setter does the sum, so that what is shown is what will be stored.
     mTCurrencyIncome probe;
     probe.RateUnitsAtIncome = unitsText.toInt();
     probe.RateAtIncome = rate->Amount();
     probe.SetIncomeCurrency(amount->Amount());
-    return AmountFieldText(probe.IncomeRoubles);
+    return AmountDisplayText(probe.IncomeRoubles);
 }
 
 QString TextOrEmpty(Money value) {

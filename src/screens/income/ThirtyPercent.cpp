@@ -74,10 +74,10 @@ bool TfrThirtyPercent::EditSource(int row) {
 
 void TfrThirtyPercent::ShowSource(int row) {
     const mTThirtyPercent& source = *Declaration().IncomeSources30.At(row);
-    ui->pnIncomeTotal->setText(AmountFieldText(source.IncomeTotal));
-    ui->pnTaxWithheld->setText(AmountFieldText(source.TaxWithheld));
-    ui->pnTaxableIncome->setText(AmountFieldText(source.TaxableIncome));
-    ui->pnTaxComputed->setText(AmountFieldText(source.TaxComputed));
+    ui->pnIncomeTotal->setText(AmountDisplayText(source.IncomeTotal));
+    ui->pnTaxWithheld->setText(AmountDisplayText(source.TaxWithheld));
+    ui->pnTaxableIncome->setText(AmountDisplayText(source.TaxableIncome));
+    ui->pnTaxComputed->setText(AmountDisplayText(source.TaxComputed));
 }
 
 void TfrThirtyPercent::ClearSource() {
