@@ -57,19 +57,22 @@ QString AmountFieldText(Money v) {
     return v.ToText(kScreenDecimalSeparator);
 }
 
-QString AmountDisplayText(Money v) {
-    QString text = v.ToText(kScreenDecimalSeparator);
-    qsizetype separator = text.indexOf(kScreenDecimalSeparator);
-    if (separator < 0) {
-        separator = text.size();
-        text += kScreenDecimalSeparator;
+QString GroupedAmountText(Money amount) {
+    const bool negative = amount.Raw() < 0;
+    // Work in unsigned so that the smallest amount has a magnitude too.
+    const quint64 magnitude = negative ? quint64(0) - quint64(amount.Raw()) : quint64(amount.Raw());
+    const QString whole = QString::number(magnitude / Money::Scale);
+    QString text;
+    text.reserve(whole.size() + whole.size() / 3 + 6);
+    if (negative) text += QChar(0x2212);
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) text += QLatin1Char(' ');
+        text += whole[i];
     }
-    while (text.size() - separator - 1 < 2)
-        text += QLatin1Char('0');
-    const qsizetype firstDigit = text.startsWith(QLatin1Char('-')) ? 1 : 0;
-    for (qsizetype at = separator - 3; at > firstDigit; at -= 3)
-        text.insert(at, QLatin1Char(' '));
-    return text;
+    QString fraction = QString::number(magnitude % Money::Scale).rightJustified(4, QLatin1Char('0'));
+    while (fraction.size() > 2 && fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    return text + QLatin1Char(',') + fraction;
 }
 
 bool ParseAmountField(const QString& text, Money& out) {
@@ -78,7 +81,7 @@ bool ParseAmountField(const QString& text, Money& out) {
         return true;
     }
     QString digits = text.trimmed();
-    digits.remove(QLatin1Char(' ')).remove(QChar(0x00A0));
+    digits.remove(QLatin1Char(' ')).remove(QChar(0x00A0)).replace(QChar(0x2212), QLatin1Char('-'));
     return Money::FromText(digits, kScreenDecimalSeparator, out);
 }
 

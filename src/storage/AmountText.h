@@ -26,11 +26,12 @@ QString ShortFloatText(double value);
 // The user interface shows amounts with "," and dates as dd.mm.yyyy.
 inline constexpr QChar kScreenDecimalSeparator = QLatin1Char(',');
 QString AmountFieldText(Money v);
-// An amount as lists and read-only fields show it: the thousands set apart by a space and at least two
-// decimals, more only when it has them ("30 000,00", "31 447,10", "-0,1234"), so that it reads back exactly.
-QString AmountDisplayText(Money v);
-// An empty field stands for 0; spaces between the digits (as AmountDisplayText writes them) are read
-// over. Returns false when the text is not an amount.
+// Amounts as a taxpayer reads them, in lists, read-only fields and the explanation: thousands apart, a
+// comma, kopecks always ("600 000,00"), more decimals only where the amount has them ("666 666,6667"),
+// "−" before a negative amount. ParseAmountField reads it back exactly.
+QString GroupedAmountText(Money amount);
+// An empty field stands for 0; blanks between the digits and the "−" of GroupedAmountText are read.
+// Returns false when the text is not an amount.
 bool ParseAmountField(const QString& text, Money& out);
 QString DateFieldText(TDateTime value);
 bool ParseDateField(const QString& text, TDateTime& out);

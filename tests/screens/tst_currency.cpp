@@ -133,8 +133,8 @@ private slots:
         QVERIFY(!W("bnSubtractCod")->isEnabled());
         Type("meIncomeCurrencySum", QStringLiteral("5000"));
         Type("meTaxCurrencySum", QStringLiteral("500"));
-        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152075,5"));
-        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("15207,55"));
+        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152 075,50"));
+        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("15 207,55"));
         SaveShot(form.get(), QStringLiteral("screens-currency-automatic"));
 
         modals.Then(ForeignSource(QStringLiteral("Limassol Holdings Ltd"), QStringLiteral("196")));
@@ -156,8 +156,8 @@ private slots:
         QVERIFY(W("bnSubtractCod")->isEnabled() && !W("meSubtractSum")->isEnabled());
         Type("meIncomeCurrencySum", QStringLiteral("1000"));
         Type("meTaxCurrencySum", QStringLiteral("100"));
-        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("42298,3"));
-        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4229,83"));
+        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("42 298,30"));
+        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4 229,83"));
         SaveShot(form.get(), QStringLiteral("screens-currency-typed"));
         QCOMPARE(modals.unanswered, 0);
 
@@ -189,13 +189,13 @@ private slots:
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Доллар США"));
         QCOMPARE(Text("meCurrencyExchange2"), QStringLiteral("30,4151"));
         QCOMPARE(Text("meIncomeCurrencySum"), QStringLiteral("5000"));
-        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152075,5"));
+        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152 075,50"));
         ChooseRow(List(), 1);
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Евро"));
         QVERIFY(!Auto()->isChecked() && W("meCurrencyExchange")->isEnabled());
         QCOMPARE(Text("meCurrencyExchange"), QStringLiteral("42,2983"));
         QCOMPARE(Shown("pnlIncomeCod"), QStringLiteral("1010"));
-        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4229,83"));
+        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4 229,83"));
         QVERIFY(form->Saved());
         QCOMPARE(Saved()->DumpJson(), saved->DumpJson());
 
@@ -295,11 +295,11 @@ private slots:
         QTest::newRow("per 100 units") << "35"
                                        << "100"
                                        << "1000"
-                                       << "350";
+                                       << "350,00";
         QTest::newRow("four decimals of the rate") << "30,4151"
                                                    << "1"
                                                    << "5000"
-                                                   << "152075,5";
+                                                   << "152 075,50";
         QTest::newRow("kopecks half up") << "30,4151"
                                          << "1"
                                          << "0,05"
@@ -307,7 +307,7 @@ private slots:
         QTest::newRow("no units") << "30"
                                   << "0"
                                   << "10"
-                                  << "0";
+                                  << "0,00";
     }
     // The roubles shown are what the record will hold, also when the rate is typed last.
     void roubles() {

@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(modals.seen.size(), 2);
         QCOMPARE(Payments().At(0)->PaymentKBK, QStringLiteral("18210102040011000110"));
         QCOMPARE(Payments().At(0)->PaymentAmount, Money::FromUnits(7000));
-        QCOMPARE(RowText(List(), 0, 0), QStringLiteral("7000"));
+        QCOMPARE(RowText(List(), 0, 0), QStringLiteral("7 000,00"));
     }
 };
 

@@ -22,11 +22,11 @@ TfrFramePensDeduct::TfrFramePensDeduct(QWidget* owner, ScreenHost& host)
     education.Headings = {QStringLiteral("Суммы")};
     education.Noun = QStringLiteral("расхода на обучение ребёнка");
     education.Name = [this](int row) {
-        return AmountDisplayText(Declaration().SocialDeduction.ChildEducationAmount(row));
+        return GroupedAmountText(Declaration().SocialDeduction.ChildEducationAmount(row));
     };
     education.Count = [this] { return Declaration().SocialDeduction.ChildEducationCount(); };
     education.RowTexts = [this](int row) {
-        return QStringList{AmountDisplayText(Declaration().SocialDeduction.ChildEducationAmount(row))};
+        return QStringList{GroupedAmountText(Declaration().SocialDeduction.ChildEducationAmount(row))};
     };
     education.Add = [this]() -> std::optional<int> {
         TfmChildEduSum dialog(this);
@@ -173,6 +173,10 @@ quint16 TfrFramePensDeduct::Check() {
     TScreenCheck check(this, CheckTitle::Social);
     check.Faults(SectionRules::Social(Declaration()));
     return check.Result();
+}
+
+void TfrFramePensDeduct::ShowLine(quint16 line) {
+    if (line >= 1) childEducation_->ShowRow(line - 1);
 }
 
 void TfrFramePensDeduct::ShowPosition(quint16 position) {

@@ -32,13 +32,13 @@ QString RoubleText(const TMaskedEdit* amount, const TMaskedEdit* units, const TM
     const QString rateText = rate->text().trimmed();
     if (amount->text().trimmed().isEmpty() || unitsText.isEmpty() || rateText.isEmpty() ||
         rate->Amount().IsZero() || unitsText.toLongLong() == 0)
-        return AmountDisplayText(Money());
+        return GroupedAmountText(Money());
     // The record's own setter does the sum, so that what is shown is what will be stored.
     mTCurrencyIncome probe;
     probe.RateUnitsAtIncome = unitsText.toInt();
     probe.RateAtIncome = rate->Amount();
     probe.SetIncomeCurrency(amount->Amount());
-    return AmountDisplayText(probe.IncomeRoubles);
+    return GroupedAmountText(probe.IncomeRoubles);
 }
 
 QString TextOrEmpty(Money value) {
@@ -76,6 +76,14 @@ TfrCurrency::TfrCurrency(QWidget* owner, ScreenHost& host)
                                                         .Edit = ui->fbEditSourseIncome,
                                                         .Delete = ui->fbDeleteSourseIncome},
                                             std::move(records));
+
+    // The income's name wraps to up to three lines and the deduction's amount may be hidden: their room is
+    // kept from the start, so that choosing a code moves nothing below them.
+    ui->lbIncomeName->setMinimumHeight(3 * fontMetrics().lineSpacing() + 4);
+    ui->lbIncomeName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QSizePolicy kept = ui->meSubtractSum->sizePolicy();
+    kept.setRetainSizeWhenHidden(true);
+    ui->meSubtractSum->setSizePolicy(kept);
 
     ui->dtIncomeGetDate->SetRange(FirstDay, QDate(2010, 12, 31));
     ui->dtSubtractDate->SetRange(FirstDay, QDate(2013, 12, 31));

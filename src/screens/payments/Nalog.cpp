@@ -18,13 +18,13 @@ TfrNalog::TfrNalog(QWidget* owner, ScreenHost& host)
     records.Noun = QStringLiteral("платежа");
     records.Name = [this](int row) {
         const mTNalog& p = *Declaration().TaxPayments.At(row);
-        return AmountDisplayText(p.PaymentAmount) +
+        return GroupedAmountText(p.PaymentAmount) +
                (p.PaymentKBK.isEmpty() ? QString() : QStringLiteral(", КБК ") + p.PaymentKBK);
     };
     records.Count = [this] { return Declaration().TaxPayments.Count(); };
     records.RowTexts = [this](int row) {
         const mTNalog& p = *Declaration().TaxPayments.At(row);
-        return QStringList{AmountDisplayText(p.PaymentAmount), p.PaymentKBK, p.PaymentNote};
+        return QStringList{GroupedAmountText(p.PaymentAmount), p.PaymentKBK, p.PaymentNote};
     };
     records.Add = [this] { return AddPayment(); };
     records.Edit = [this](int row) { return EditPayment(row); };
