@@ -127,9 +127,15 @@ private slots:
         QCOMPARE(Text("meCurrencyUnits2"), QStringLiteral("1"));
         QCOMPARE(Text("meCurrencyExchange2"), QStringLiteral("30,4151"));
         QVERIFY(!W("meCurrencyExchange")->isEnabled());
+        // Choosing the code shows its long name and moves nothing below it.
+        const auto placeOf = [&](const char* name) { return W(name)->mapTo(form.get(), QPoint()); };
+        const QPoint taxBefore = placeOf("meTaxCurrencySum"), deductionBefore = placeOf("meSubtractSum");
         modals.Then(ModalScript::Pick(QStringLiteral("2000")));
         Click("bnIncomeCod");
         QCOMPARE(Shown("pnlIncomeCod"), QStringLiteral("2000"));
+        QApplication::processEvents();
+        QCOMPARE(placeOf("meTaxCurrencySum"), taxBefore);
+        QCOMPARE(placeOf("meSubtractSum"), deductionBefore);
         QVERIFY(!W("bnSubtractCod")->isEnabled());
         Type("meIncomeCurrencySum", QStringLiteral("5000"));
         Type("meTaxCurrencySum", QStringLiteral("500"));
@@ -328,8 +334,8 @@ private slots:
         QCOMPARE(Shown("pnlIncomeRublSum"), roubles);
         QCOMPARE(Shown("pnlTaxRoubleSum"), roubles);
         const auto saved = Saved();
-        QCOMPARE(AmountFieldText(saved->CurrencyIncomes.At(0)->IncomeRoubles), roubles);
-        QCOMPARE(AmountFieldText(saved->CurrencyIncomes.At(0)->TaxRoubles), roubles);
+        QCOMPARE(GroupedAmountText(saved->CurrencyIncomes.At(0)->IncomeRoubles), roubles);
+        QCOMPARE(GroupedAmountText(saved->CurrencyIncomes.At(0)->TaxRoubles), roubles);
     }
 
     void deduction_data() {

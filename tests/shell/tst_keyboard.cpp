@@ -267,7 +267,6 @@ private slots:
         d->SocialDeduction.GrantSocial = 1;
         d->PropertyDeduction.GrantProperty = 1;
         form->ShowDeclaration(std::move(d));
-        auto* scroll = form->findChild<QScrollArea*>(QStringLiteral("sbContainer"));
         for (int i = 0; i < SectionCount; ++i) {
             TFlashButton* button = form->SectionButton(Section(i));
             if (!button->isEnabled()) continue;
@@ -276,14 +275,19 @@ private slots:
             for (int kind = 0; kind < (hasSubScreens ? 8 : 1); ++kind) {
                 if (hasSubScreens) form->CurrentFrame()->OpenSubScreen(kind);
                 QApplication::processEvents();
-                const QString where = button->Caption() + QStringLiteral(" / %1: ").arg(kind) +
-                                      QStringLiteral("%1 × %2 в %3 × %4")
-                                          .arg(form->CurrentFrame()->minimumSizeHint().width())
-                                          .arg(form->CurrentFrame()->minimumSizeHint().height())
-                                          .arg(scroll->viewport()->width())
-                                          .arg(scroll->viewport()->height());
-                QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
-                QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
+                // The window's own scrolling and that of screens which scroll their parts.
+                for (QScrollArea* scroll : form->findChildren<QScrollArea*>()) {
+                    if (!scroll->isVisible()) continue;
+                    const QString where = button->Caption() + QStringLiteral(" / %1 / ").arg(kind) +
+                                          scroll->objectName() +
+                                          QStringLiteral(": %1 × %2 в %3 × %4")
+                                              .arg(scroll->widget()->minimumSizeHint().width())
+                                              .arg(scroll->widget()->minimumSizeHint().height())
+                                              .arg(scroll->viewport()->width())
+                                              .arg(scroll->viewport()->height());
+                    QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
+                    QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
+                }
             }
             SaveShot(form.get(), QStringLiteral("default-window-section-%1").arg(i));
         }

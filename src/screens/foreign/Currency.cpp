@@ -77,10 +77,11 @@ TfrCurrency::TfrCurrency(QWidget* owner, ScreenHost& host)
                                                         .Delete = ui->fbDeleteSourseIncome},
                                             std::move(records));
 
-    // The income's name wraps to up to three lines and the deduction's amount may be hidden: their room is
-    // kept from the start, so that choosing a code moves nothing below them.
-    ui->lbIncomeName->setMinimumHeight(3 * fontMetrics().lineSpacing() + 4);
-    ui->lbIncomeName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The income's name takes two lines and the deduction's amount may be hidden: their room is kept from
+    // the start, so that choosing a code moves nothing below them.
+    ui->lbIncomeName->setMinimumHeight(2 * fontMetrics().lineSpacing() + 4);
+    ui->lbIncomeName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui->pnlIncomeCod->setSizePolicy(ui->pnlIncomeCod->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
     QSizePolicy kept = ui->meSubtractSum->sizePolicy();
     kept.setRetainSizeWhenHidden(true);
     ui->meSubtractSum->setSizePolicy(kept);
