@@ -14,6 +14,8 @@ struct FaultDestination {
     Section Screen = Section::InitialData;
     int SubScreen = NoSubScreen;
     quint16 Position = 0;
+    // The line of the record there to show, from 1 (an income line of a source); 0 for none.
+    quint16 Line = 0;
 
     friend bool operator==(const FaultDestination&, const FaultDestination&) = default;
 };

@@ -1,6 +1,7 @@
 #include "controls/GuardedEdit.h"
 
 #include "controls/ModificationNotice.h"
+#include "controls/RefusalNotice.h"
 #include "storage/CodePage.h"
 
 #include <QKeyEvent>
@@ -34,6 +35,12 @@ void TGuardedEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void TGuardedEdit::Refuse(const QString& message) {
+    if (message.isEmpty()) return;
+    ShowRefusal(this, message);
+    emit Refused(message);
+}
+
 void TGuardedEdit::Recheck() {
     OnTextChanged(text());
 }
@@ -43,6 +50,7 @@ void TGuardedEdit::OnTextChanged(const QString& text) {
     std::optional<QString> accepted;
     if (CodePage::IsCp1251(text)) accepted = Accept(text);
     const QString result = accepted ? *accepted : last_;
+    if (!accepted) Refuse(Refusal(text));
     if (result != text) {
         const int caret = cursorPosition();
         reentrant_ = true;

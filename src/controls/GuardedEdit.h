@@ -8,7 +8,8 @@
 // fit, and a check of every change (typing, pasting, setting the text from the program) that puts the
 // last accepted text back when the new one does not fit. Characters that windows-1251 cannot hold are
 // refused always, so a save never loses one. Each accepted change that alters the text sends the
-// modification notice and then raises Changed, the field's ordinary change event for screens.
+// modification notice and then raises Changed, the field's ordinary change event for screens. A
+// refusal the field can explain is shown next to it and raised as Refused.
 class TGuardedEdit : public QLineEdit {
     Q_OBJECT
 
@@ -17,6 +18,8 @@ public:
 
 signals:
     void Changed();
+    // Something typed or pasted was refused, for the reason given.
+    void Refused(const QString& message);
 
 protected:
     enum class KeyResult { Pass, Consumed };
@@ -27,6 +30,14 @@ protected:
     // Decides about one typed printable character: let the edit insert it, or consume it
     // (refused, or inserted by the filter itself).
     virtual KeyResult FilterKey(QChar c) = 0;
+    // Why text (the field's text would have become) is refused, for the user; empty when the field has
+    // nothing to say about it.
+    virtual QString Refusal(const QString& text) const {
+        (void)text;
+        return {};
+    }
+    // Shows a refusal next to the field and raises Refused; nothing for an empty message.
+    void Refuse(const QString& message);
 
     // The text that would result from typing insertion at the caret (replacing a selection).
     QString Candidate(const QString& insertion) const;

@@ -55,10 +55,35 @@ bool TMaskedEdit::Fits(TEditType type, int wholeLength, int fractionalLength, co
     return false;
 }
 
+QString TMaskedEdit::WithoutBlanks(const QString& text) {
+    QString compact = text;
+    compact.remove(QLatin1Char(' ')).remove(QChar(0x00A0));
+    return compact;
+}
+
 std::optional<QString> TMaskedEdit::Accept(const QString& text) const {
-    if (editType_ == edtCurrency && text.trimmed().isEmpty()) return QString();
-    if (!Fits(editType_, wholeLength_, fractionalLength_, text)) return std::nullopt;
-    return text;
+    if (editType_ != edtCurrency) {
+        if (!Fits(editType_, wholeLength_, fractionalLength_, text)) return std::nullopt;
+        return text;
+    }
+    const QString amount = WithoutBlanks(text);
+    if (amount.isEmpty()) return QString();
+    if (!Fits(editType_, wholeLength_, fractionalLength_, amount)) return std::nullopt;
+    return amount;
+}
+
+QString TMaskedEdit::Refusal(const QString& text) const {
+    if (editType_ != edtCurrency) return {};
+    const QString amount = WithoutBlanks(text);
+    const qsizetype separator = amount.indexOf(DecimalSeparator);
+    const QString whole = separator < 0 ? amount : amount.left(separator);
+    const QString fraction = separator < 0 ? QString() : amount.mid(separator + 1);
+    // A refusal for length is said whatever else is wrong: it is the one a user cannot see at once.
+    if (!Within(whole.size(), wholeLength_))
+        return QStringLiteral("В сумме не больше %1 цифр до запятой").arg(wholeLength_);
+    if (!Within(fraction.size(), fractionalLength_))
+        return QStringLiteral("В сумме не больше %1 цифр после запятой").arg(fractionalLength_);
+    return QStringLiteral("Сумма пишется цифрами, копейки после запятой");
 }
 
 TGuardedEdit::KeyResult TMaskedEdit::FilterKey(QChar c) {
@@ -69,8 +94,10 @@ TGuardedEdit::KeyResult TMaskedEdit::FilterKey(QChar c) {
             if (!text().contains(DecimalSeparator)) insert(QString(DecimalSeparator));
             return KeyResult::Consumed;
         }
-        if (digit && Fits(edtCurrency, wholeLength_, fractionalLength_, Candidate(QString(c))))
+        if (!digit) return KeyResult::Consumed;
+        if (Fits(edtCurrency, wholeLength_, fractionalLength_, WithoutBlanks(Candidate(QString(c)))))
             return KeyResult::Pass;
+        Refuse(Refusal(Candidate(QString(c))));
         return KeyResult::Consumed;
     case edtDigital:
         return digit && Within(Candidate(QString(c)).size(), wholeLength_) ? KeyResult::Pass

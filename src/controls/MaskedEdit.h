@@ -35,10 +35,13 @@ public:
 
     // Whether text may stand in a field of this kind and these lengths.
     static bool Fits(TEditType type, int wholeLength, int fractionalLength, const QString& text);
+    // An amount as typed or pasted with its digits grouped ("1 000,55"): the blanks between them go.
+    static QString WithoutBlanks(const QString& text);
 
 protected:
     std::optional<QString> Accept(const QString& text) const override;
     KeyResult FilterKey(QChar c) override;
+    QString Refusal(const QString& text) const override;
 
 private:
     TEditType editType_ = edtCurrency;

@@ -2,24 +2,6 @@
 
 #include <QStringList>
 
-QString GroupedAmountText(Money amount) {
-    const bool negative = amount.Raw() < 0;
-    // Work in unsigned so that the smallest amount has a magnitude too.
-    const quint64 magnitude = negative ? quint64(0) - quint64(amount.Raw()) : quint64(amount.Raw());
-    const QString whole = QString::number(magnitude / Money::Scale);
-    QString text;
-    text.reserve(whole.size() + whole.size() / 3 + 6);
-    if (negative) text += QChar(0x2212);
-    for (qsizetype i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) text += QLatin1Char(' ');
-        text += whole[i];
-    }
-    QString fraction = QString::number(magnitude % Money::Scale).rightJustified(4, QLatin1Char('0'));
-    while (fraction.size() > 2 && fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    return text + QLatin1Char(',') + fraction;
-}
-
 namespace {
 
 // Static texts: copying them costs nothing, and the explanation names a month for every income line.

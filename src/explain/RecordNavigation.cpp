@@ -2,6 +2,7 @@
 
 #include "checks/ScreenPositions.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -38,6 +39,8 @@ constexpr RecordRoute Routes[] = {
     {RecordSection::TaxPayments, nullptr, Section::Nalog, None, TheRecord},
     {RecordSection::StandardDeduction, nullptr, Section::Deductions, DeductionsSubScreen::Standard,
      StandardDeductionPosition::Months},
+    {RecordSection::SocialDeduction, "ChildEducation", Section::Deductions, DeductionsSubScreen::Social,
+     SocialDeductionPosition::ChildEducation},
     {RecordSection::SocialDeduction, nullptr, Section::Deductions, DeductionsSubScreen::Social,
      SocialDeductionPosition::Charity},
     {RecordSection::PensionContracts, nullptr, Section::Deductions, DeductionsSubScreen::Social,
@@ -54,7 +57,7 @@ std::optional<FaultDestination> RecordDestinationOf(const RecordRef& ref) {
         if (route.From != ref.Section) continue;
         if (route.Field && (!ref.Field || std::strcmp(route.Field, ref.Field) != 0)) continue;
         const quint16 position = route.Position != TheRecord ? route.Position : quint16(ref.Record);
-        return FaultDestination{route.Screen, route.SubScreen, position};
+        return FaultDestination{route.Screen, route.SubScreen, position, quint16(std::max(ref.Line, 0))};
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "reference/RowSearch.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -34,7 +35,7 @@ private:
 
 TCodeListPicker::TCodeListPicker(QWidget* owner, const QString& caption, const QString& listName,
                                  const QStringList& headers)
-    : QDialog(owner), list_(new QTreeWidget(this)), buttons_(new QHBoxLayout),
+    : QDialog(owner), list_(new QTreeWidget(this)), buttons_(new QHBoxLayout), search_(new QLineEdit(this)),
       bnYes_(new QPushButton(QStringLiteral("Да"), this)),
       bnNo_(new QPushButton(QStringLiteral("Нет"), this)) {
     setWindowTitle(caption);
@@ -47,7 +48,7 @@ TCodeListPicker::TCodeListPicker(QWidget* owner, const QString& caption, const Q
     list_->setWordWrap(true);
     list_->setTextElideMode(Qt::ElideNone);
     list_->setItemDelegate(new WrappingDelegate(list_));
-    connect(list_->header(), &QHeaderView::sectionResized, list_, [this] { list_->doItemsLayout(); });
+    connect(list_->header(), &QHeaderView::sectionResized, list_, [list = list_] { list->doItemsLayout(); });
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -63,6 +64,7 @@ TCodeListPicker::TCodeListPicker(QWidget* owner, const QString& caption, const Q
     buttons_->addWidget(bnYes_);
     buttons_->addWidget(bnNo_);
     layout->addLayout(buttons_);
+    AddSearch();
     resize(560, 420);
 
     connect(bnYes_, &QPushButton::clicked, this, &QDialog::accept);
@@ -86,7 +88,7 @@ void TCodeListPicker::SetRows(const QList<CodeNameRow>& rows) {
 }
 
 void TCodeListPicker::SetRows(std::function<QList<CodeNameRow>()> rows) {
-    if (search_) search_->clear();
+    search_->clear();
     list_->clear();
     pending_ = std::move(rows);
 }
@@ -96,36 +98,55 @@ void TCodeListPicker::MakeItems() const {
     const QList<CodeNameRow> rows = std::exchange(pending_, nullptr)();
     QList<QTreeWidgetItem*> items;
     items.reserve(rows.size());
-    for (const CodeNameRow& row : rows)
-        items.append(new QTreeWidgetItem(QStringList{row.Code, row.Name}));
+    for (const CodeNameRow& row : rows) {
+        auto* item = new QTreeWidgetItem(QStringList{row.Code, row.Name});
+        if (!row.Alias.isEmpty()) item->setData(0, Qt::UserRole, row.Alias);
+        items.append(item);
+    }
     list_->addTopLevelItems(items);
 }
 
 void TCodeListPicker::AddSearch() {
-    search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("edSearch"));
     search_->setPlaceholderText(QStringLiteral("Поиск: код или часть наименования"));
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, search_);
     setTabOrder(search_, list_);
     search_->setFocus();
-    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        MakeItems();
-        const RowSearch search(text);
-        QTreeWidgetItem* first = nullptr;
-        for (int row = 0; row < list_->topLevelItemCount(); ++row) {
-            QTreeWidgetItem* item = list_->topLevelItem(row);
-            const bool answers = search.Matches({item->text(0), item->text(1)});
-            item->setHidden(!answers);
-            if (answers && !first) first = item;
+    search_->installEventFilter(this);
+    connect(search_, &QLineEdit::textChanged, this, &TCodeListPicker::Search);
+}
+
+void TCodeListPicker::Search(const QString& text) {
+    MakeItems();
+    const RowSearch search(text);
+    QTreeWidgetItem* first = nullptr;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = list_->topLevelItem(row);
+        const bool answers =
+            search.Matches({item->text(0), item->text(1), item->data(0, Qt::UserRole).toString()});
+        item->setHidden(!answers);
+        if (answers && !first) first = item;
+    }
+    QTreeWidgetItem* current = list_->currentItem();
+    if (current && !current->isHidden() && current->isSelected())
+        list_->scrollToItem(current);
+    else if (first)
+        SelectRow(list_->indexOfTopLevelItem(first));
+    else
+        list_->clearSelection();
+}
+
+bool TCodeListPicker::eventFilter(QObject* watched, QEvent* event) {
+    // Up, down and the page keys typed in the search field move through the list it narrows.
+    if (watched == search_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            QKeyEvent copy(QEvent::KeyPress, key, static_cast<QKeyEvent*>(event)->modifiers());
+            QApplication::sendEvent(list_, &copy);
+            return true;
         }
-        QTreeWidgetItem* current = list_->currentItem();
-        if (current && !current->isHidden() && current->isSelected())
-            list_->scrollToItem(current);
-        else if (first)
-            SelectRow(list_->indexOfTopLevelItem(first));
-        else
-            list_->clearSelection();
-    });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 int TCodeListPicker::RowOfCode(const QString& code) const {
@@ -172,10 +193,8 @@ void TCodeListPicker::showEvent(QShowEvent* event) {
     MakeItems();
     QDialog::showEvent(event);
     // A picker kept for the whole run opens with its whole list again.
-    if (search_) {
-        search_->clear();
-        search_->setFocus();
-    }
+    search_->clear();
+    search_->setFocus();
     // A row selected before the list had its size may lie outside the view.
     if (QTreeWidgetItem* item = list_->currentItem())
         list_->scrollToItem(item, QAbstractItemView::PositionAtCenter);

@@ -12,7 +12,10 @@ class QTreeWidget;
 
 // What the reference pickers share: a two-column list (code, name) with whole-row, single,
 // read-only selection, "Да" and "Нет", and a double click that accepts. The choice follows the
-// list's selection: a selected row is the choice, a cleared selection is none.
+// list's selection: a selected row is the choice, a cleared selection is none. A search field above
+// the list (edSearch) has the focus: typing shows only the rows that answer it (RowSearch: "77" finds
+// the code 77, "Моск" the names holding it) and selects the first of them unless the selected row is
+// among them; the arrow and page keys move through the list from there.
 class TCodeListPicker : public QDialog {
     Q_OBJECT
 
@@ -43,15 +46,13 @@ protected:
     void SetRows(const QList<CodeNameRow>& rows);
     // The same with rows that are only made when the list is first needed.
     void SetRows(std::function<QList<CodeNameRow>()> rows);
-    // A search field above the list (edSearch), which has the focus: typing shows only the rows that
-    // answer it (RowSearch) and selects the first of them unless the selected row is among them.
-    void AddSearch();
     // Called whenever the choice changes (row -1: none).
     virtual void Chosen(int row) { (void)row; }
     // Enter and Escape do nothing in pickers that only answer to their buttons.
     void SetKeysAccept(bool keysAccept) { keysAccept_ = keysAccept; }
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QHBoxLayout* ButtonRow() const { return buttons_; }
 
     QString code_;
@@ -59,12 +60,14 @@ protected:
 
 private:
     void SelectionChanged();
+    void AddSearch();
+    void Search(const QString& text);
     // Makes the items of the rows given to SetRows and not yet listed.
     void MakeItems() const;
 
     QTreeWidget* list_;
     QHBoxLayout* buttons_;
-    QLineEdit* search_ = nullptr;
+    QLineEdit* search_;
     mutable std::function<QList<CodeNameRow>()> pending_;
     QPushButton* bnYes_;
     QPushButton* bnNo_;

@@ -11,7 +11,6 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(QWidget* owner, const mTCodeN
                       {QStringLiteral("Код"), QStringLiteral("Наименование инспекции")}) {
     // The offices are listed when the picker is first opened, not while the program starts.
     SetRows([offices] { return offices.Rows(); });
-    AddSearch();
     auto* missing =
         new QPushButton(QStringLiteral("Пролистал весь справочник, моя инспекция отсутствует..."), this);
     missing->setObjectName(QStringLiteral("bnMissing"));

@@ -3,10 +3,12 @@
 #include <QList>
 #include <QString>
 
-// One row of a two-column picker: a code and its name.
+// One row of a two-column picker: a code and its name, and another code the row is known by and may be
+// searched for (a currency's letter code "USD"; empty for most rows).
 struct CodeNameRow {
     QString Code;
     QString Name;
+    QString Alias = {};
     bool operator==(const CodeNameRow&) const = default;
 };
 

@@ -1,5 +1,6 @@
 #include "reference/CurrencyRates.h"
 
+#include "reference/CurrencyLetters.h"
 #include "reference/ReferenceXml.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ QList<CodeNameRow> mTCurrencyRates::PickerRows() const {
     QList<CodeNameRow> rows;
     rows.reserve(Currencies().size());
     for (const CurrencyEntry& c : currencies_)
-        rows.append({c.Code, c.Name});
+        rows.append({c.Code, c.Name, CurrencyLetterCode(c.Code)});
     return rows;
 }
 

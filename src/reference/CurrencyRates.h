@@ -38,7 +38,7 @@ public:
         Ready();
         return currencies_;
     }
-    // Rows of the currency picker: code and name.
+    // Rows of the currency picker: code and name, and the letter code to search by.
     QList<CodeNameRow> PickerRows() const;
 
     // The first currency with exactly this code, nullptr when none.

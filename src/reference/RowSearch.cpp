@@ -9,7 +9,9 @@ RowSearch::RowSearch(const QString& text) {
 
 bool RowSearch::Matches(const CodeNameRow& row) const {
     for (const QString& word : words_)
-        if (!row.Code.startsWith(word, Qt::CaseInsensitive) && !row.Name.contains(word, Qt::CaseInsensitive))
+        if (!row.Code.startsWith(word, Qt::CaseInsensitive) &&
+            !row.Name.contains(word, Qt::CaseInsensitive) &&
+            !(!row.Alias.isEmpty() && row.Alias.startsWith(word, Qt::CaseInsensitive)))
             return false;
     return true;
 }

@@ -10,6 +10,10 @@ TThinkingFrame::TThinkingFrame(QWidget* owner, ScreenHost& host)
     setFrameShape(QFrame::NoFrame);
 }
 
+void TThinkingFrame::ShowLine(quint16 line) {
+    if (TThinkingFrame* shown = ShownSubScreen()) shown->ShowLine(line);
+}
+
 void TThinkingFrame::ShowSubScreen(int, quint16 position) {
     ShowPosition(position);
 }

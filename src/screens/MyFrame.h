@@ -30,6 +30,9 @@ public:
     // Screens with sub-screens or pages show one of them and the position on it; the whole-declaration
     // check leads there. A screen without sub-screens shows the position.
     virtual void ShowSubScreen(int subScreen, quint16 position);
+    // Selects the line (from 1) of the record shown, on screens whose records have lines; a screen with
+    // sub-screens hands it to the one shown, others have none to show.
+    virtual void ShowLine(quint16 line);
     // Runs after the section switch created the screen (list sections focus their first record).
     virtual void AfterSectionOpened() {}
 

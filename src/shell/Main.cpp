@@ -912,6 +912,7 @@ void TFormMain::NavigateTo(const FaultDestination& destination) {
         currentFrame_->ShowPosition(destination.Position);
     else
         currentFrame_->ShowSubScreen(destination.SubScreen, destination.Position);
+    if (destination.Line > 0) currentFrame_->ShowLine(destination.Line);
 }
 
 // --- Closing -----------------------------------------------------------------------------------

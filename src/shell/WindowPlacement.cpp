@@ -1,5 +1,7 @@
 #include "shell/WindowPlacement.h"
 
+#include <algorithm>
+
 WindowPlacement PlaceMainWindow(const StoredPlacement& stored, int screenWidth, int workAreaHeight) {
     int left = 0, top = 0, width = 0, height = 0;
     if (!stored.FullScreen) {
@@ -9,12 +11,12 @@ WindowPlacement PlaceMainWindow(const StoredPlacement& stored, int screenWidth, 
         height = stored.Height;
     }
     if (left + width == 0) {
-        width = MainWindowMinWidth;
-        left = (screenWidth - MainWindowMinWidth) / 2;
+        width = std::clamp(screenWidth, MainWindowMinWidth, MainWindowDefaultWidth);
+        left = (screenWidth - width) / 2;
     }
     if (top + height == 0) {
-        height = MainWindowMinHeight;
-        top = (workAreaHeight - MainWindowMinHeight) / 2;
+        height = std::clamp(workAreaHeight, MainWindowMinHeight, MainWindowDefaultHeight);
+        top = (workAreaHeight - height) / 2;
     }
     left = std::max(left, 0);
     top = std::max(top, 0);

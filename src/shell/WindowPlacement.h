@@ -18,6 +18,10 @@ struct WindowPlacement {
 
 inline constexpr int MainWindowMinWidth = 800;
 inline constexpr int MainWindowMinHeight = 571;
+// The size a window opens with the first time: large enough for every screen to show whole, without
+// scroll bars, and small enough for a 1366 × 768 screen; a smaller screen gets what it has.
+inline constexpr int MainWindowDefaultWidth = 1100;
+inline constexpr int MainWindowDefaultHeight = 700;
 
 // Where the main window opens: the stored place, or a default window centred on the screen, moved
 // and shrunk so that it lies on the screen (the work area, for the height). A maximised window

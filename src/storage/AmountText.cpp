@@ -57,12 +57,32 @@ QString AmountFieldText(Money v) {
     return v.ToText(kScreenDecimalSeparator);
 }
 
+QString GroupedAmountText(Money amount) {
+    const bool negative = amount.Raw() < 0;
+    // Work in unsigned so that the smallest amount has a magnitude too.
+    const quint64 magnitude = negative ? quint64(0) - quint64(amount.Raw()) : quint64(amount.Raw());
+    const QString whole = QString::number(magnitude / Money::Scale);
+    QString text;
+    text.reserve(whole.size() + whole.size() / 3 + 6);
+    if (negative) text += QChar(0x2212);
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) text += QLatin1Char(' ');
+        text += whole[i];
+    }
+    QString fraction = QString::number(magnitude % Money::Scale).rightJustified(4, QLatin1Char('0'));
+    while (fraction.size() > 2 && fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    return text + QLatin1Char(',') + fraction;
+}
+
 bool ParseAmountField(const QString& text, Money& out) {
     if (text.trimmed().isEmpty()) {
         out = Money();
         return true;
     }
-    return Money::FromText(text, kScreenDecimalSeparator, out);
+    QString digits = text.trimmed();
+    digits.remove(QLatin1Char(' ')).remove(QChar(0x00A0)).replace(QChar(0x2212), QLatin1Char('-'));
+    return Money::FromText(digits, kScreenDecimalSeparator, out);
 }
 
 QString DateFieldText(TDateTime value) {

@@ -26,7 +26,12 @@ QString ShortFloatText(double value);
 // The user interface shows amounts with "," and dates as dd.mm.yyyy.
 inline constexpr QChar kScreenDecimalSeparator = QLatin1Char(',');
 QString AmountFieldText(Money v);
-// An empty field stands for 0. Returns false when the text is not an amount.
+// Amounts as a taxpayer reads them, in lists, read-only fields and the explanation: thousands apart, a
+// comma, kopecks always ("600 000,00"), more decimals only where the amount has them ("666 666,6667"),
+// "−" before a negative amount. ParseAmountField reads it back exactly.
+QString GroupedAmountText(Money amount);
+// An empty field stands for 0; blanks between the digits and the "−" of GroupedAmountText are read.
+// Returns false when the text is not an amount.
 bool ParseAmountField(const QString& text, Money& out);
 QString DateFieldText(TDateTime value);
 bool ParseDateField(const QString& text, TDateTime& out);

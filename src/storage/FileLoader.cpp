@@ -44,7 +44,7 @@ mTFileLoader::mTFileLoader(const QString& fileName, quint32 size, bool readOnly,
         }
         if (!underHeldLock_ && !FileLock::TryLock(file_.handle())) {
             file_.close();
-            throw mEBadStorage(BusyMessage(fileName), 21);
+            throw mEBadStorage(StorageText::HeldElsewhere(fileName), 21);
         }
     }
 
@@ -115,7 +115,7 @@ void mTFileLoader::Close() {
 
 void mTFileLoader::KeepLock(FileLock& keep) {
     if (underHeldLock_ || !file_.isOpen()) return;
-    if (!keep.Adopt(file_.handle(), FileName)) throw mEBadStorage(BusyMessage(FileName), 21);
+    if (!keep.Adopt(file_.handle(), FileName)) throw mEBadStorage(StorageText::HeldElsewhere(FileName), 21);
 }
 
 void mTFileLoader::Commit(FileLock* keep) {

@@ -64,6 +64,10 @@ inline const QString TooLarge =
     QStringLiteral("Файл больше %1 МБ: это не файл декларации, или он поврежден.");
 inline const QString NotSaved = QStringLiteral("Декларация не сохранена. ");
 inline const QString MaybeBusy = QStringLiteral("Возможно он занят, или с признаком 'read only'");
+// The file is locked by another program (or another window) that has it open.
+inline QString HeldElsewhere(const QString& fileName) {
+    return QStringLiteral("Файл %1 уже открыт в другой программе").arg(fileName);
+}
 inline const QString ZeroLength = QStringLiteral("Создаваемый фаил отображения не может быть нулевой длины.");
 inline const QString NoMapping = QStringLiteral("Не удается создать отображение файла.");
 } // namespace StorageText

@@ -119,9 +119,10 @@ private Q_SLOTS:
         const QStringList err = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(err.last(), count);
         const QString damaged = QDir(returns).filePath("damaged.kv0: ");
-        const QString heldName = QDir(returns).filePath("held.kv0: ");
+        const QString held = QDir(returns).filePath("held.kv0");
         QVERIFY2(err.contains(damaged + StorageText::DamagedFile), qPrintable(r.err));
-        QVERIFY2(err.contains(heldName + StorageText::MaybeBusy), qPrintable(r.err));
+        QVERIFY2(err.contains(held + QStringLiteral(": ") + StorageText::HeldElsewhere(held)),
+                 qPrintable(r.err));
         if (!faultyMessage.isEmpty())
             QVERIFY2(err.contains(QDir(returns).filePath("faulty.kv0: ") + faultyMessage), qPrintable(r.err));
         // Standard error is no terminal here: no progress line.

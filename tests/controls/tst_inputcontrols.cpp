@@ -1,7 +1,9 @@
+#include "controls/DatePicker.h"
 #include "controls/FlashButton.h"
 #include "controls/MaskedDocEdit.h"
 #include "controls/MaskedEdit.h"
 #include "controls/ModificationNotice.h"
+#include "storage/AmountText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -159,6 +161,124 @@ private slots:
         edit->clear();
         QCOMPARE(edit->Amount(), Money());
         QCOMPARE(host.notices, 2);
+    }
+
+    // An amount is never cut: what does not fit is refused with the reason next to the field, and the
+    // field keeps what it had. Digits grouped by blanks are read over.
+    void amountRefusedVisibly_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("pasted"); // else typed at the end
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("refusal"); // empty: none
+        const QString tooWhole = QStringLiteral("В сумме не больше 12 цифр до запятой");
+        const QString tooFraction = QStringLiteral("В сумме не больше 2 цифр после запятой");
+        QTest::newRow("typed 13th integer digit") << "123456789012" << false << "3"
+                                                  << "123456789012" << tooWhole;
+        QTest::newRow("typed third decimal") << "1,23" << false << "4"
+                                             << "1,23" << tooFraction;
+        QTest::newRow("pasted 17 digits") << "5" << true << "12345678901234567"
+                                          << "5" << tooWhole;
+        QTest::newRow("pasted third decimal after grouped thousands") << "5" << true << "1 000,555"
+                                                                      << "5" << tooFraction;
+        QTest::newRow("pasted grouped thousands") << "5" << true << "1 000 000,55"
+                                                  << "1000000,55"
+                                                  << "";
+        QTest::newRow("pasted letters") << "5" << true << "12a"
+                                        << "5"
+                                        << "Сумма пишется цифрами, копейки после запятой";
+    }
+    void amountRefusedVisibly() {
+        QFETCH(QString, before);
+        QFETCH(bool, pasted);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QFETCH(QString, refusal);
+        TMaskedEdit edit;
+        edit.SetEditType(TMaskedEdit::edtCurrency);
+        edit.SetWholeLength(12);
+        edit.SetFractionalLength(2);
+        edit.setText(before);
+        edit.show();
+        QSignalSpy refused(&edit, &TMaskedEdit::Refused);
+        if (pasted) {
+            Paste(&edit, input);
+        } else {
+            edit.setCursorPosition(int(edit.text().size()));
+            Type(&edit, input);
+        }
+        QCOMPARE(edit.text(), expected);
+        QCOMPARE(refused.count(), refusal.isEmpty() ? 0 : 1);
+        if (!refusal.isEmpty()) QCOMPARE(refused.first().first().toString(), refusal);
+    }
+
+    // Lists and read-only fields show amounts with the thousands apart and two decimals, and read them
+    // back exactly.
+    void amountDisplay_data() {
+        QTest::addColumn<qint64>("raw");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("whole roubles") << qint64(300000000) << "30 000,00";
+        QTest::newRow("one decimal") << qint64(314471000) << "31 447,10";
+        QTest::newRow("four decimals kept") << qint64(271304) << "27,1304";
+        QTest::newRow("under a thousand") << qint64(9990000) << "999,00";
+        QTest::newRow("millions, negative") << qint64(-12345678900000) << "−1 234 567 890,00";
+        QTest::newRow("nought") << qint64(0) << "0,00";
+    }
+    void amountDisplay() {
+        QFETCH(qint64, raw);
+        QFETCH(QString, shown);
+        QCOMPARE(GroupedAmountText(Money::FromRaw(raw)), shown);
+        Money back;
+        QVERIFY(ParseAmountField(shown, back));
+        QCOMPARE(back, Money::FromRaw(raw));
+    }
+
+    // Digits typed after a click anywhere in a date field make the whole date; a date that does not exist
+    // or lies outside the range is refused with the reason, and the field keeps its date.
+    void dateTyping_data() {
+        QTest::addColumn<int>("clickAt"); // where the click leaves the caret: 0 the day … 2 the year's end
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QDate>("expected");
+        QTest::addColumn<QString>("refusal");
+        const QDate kept(1977, 1, 1);
+        QTest::newRow("eight digits, click on the day") << 0 << "15031975" << QDate(1975, 3, 15) << "";
+        QTest::newRow("eight digits, click on the year") << 2 << "15031975" << QDate(1975, 3, 15) << "";
+        QTest::newRow("with separators ending parts") << 1 << "1.3.1975" << QDate(1975, 3, 1) << "";
+        QTest::newRow("31 February") << 0 << "31022010" << kept << "Даты 31.02.2010 не бывает";
+        QTest::newRow("month 13") << 0 << "0113" << kept << "Месяца 13 не бывает";
+        QTest::newRow("day 32") << 0 << "32" << kept << "Дня 32 не бывает";
+        QTest::newRow("outside the range")
+            << 0 << "01012012" << kept << "Дата должна быть не раньше 01.01.1900 и не позже 31.12.2011";
+        QTest::newRow("unfinished, then Tab")
+            << 0 << "1503|" << kept << "Дата набирается полностью: день, месяц и год, например 15031975";
+    }
+    void dateTyping() {
+        QFETCH(int, clickAt);
+        QFETCH(QString, keys);
+        QFETCH(QDate, expected);
+        QFETCH(QString, refusal);
+        NoticeCounter host;
+        auto* date = new TDatePicker(&host);
+        auto* next = new QLineEdit(&host);
+        next->move(0, 40);
+        date->SetRange(QDate(1900, 1, 1), QDate(2011, 12, 31));
+        date->SetValue(DateValue::FromYmd(1977, 1, 1));
+        host.show();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        QSignalSpy refused(date, &TDatePicker::Refused);
+        QLineEdit* edit = date->findChild<QLineEdit*>();
+        const int x = clickAt == 0 ? 6 : clickAt == 1 ? edit->width() / 3 : edit->width() - 6;
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(x, edit->height() / 2));
+        // A trailing "|" stands for Tab, which leaves the field.
+        QCOMPARE(QApplication::focusWidget(), date);
+        Type(QApplication::focusWidget(), QString(keys).remove(QLatin1Char('|')));
+        if (keys.endsWith(QLatin1Char('|'))) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(date->date(), expected);
+        QCOMPARE(date->Value(), DateValue::FromQDate(expected));
+        QCOMPARE(edit->text(), expected.toString(QStringLiteral("dd.MM.yyyy")));
+        QCOMPARE(host.notices, expected == QDate(1977, 1, 1) ? 0 : 1);
+        QCOMPARE(refused.count(), refusal.isEmpty() ? 0 : 1);
+        if (!refusal.isEmpty()) QCOMPARE(refused.first().first().toString(), refusal);
     }
 
     void docEditTyping_data() {

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
@@ -101,9 +102,11 @@ private slots:
         QVERIFY(!help->isVisible());
     }
 
-    // The save question with Qt's standard buttons, in Russian.
+    // The save question with Qt's standard buttons, and the calendar's names, in Russian.
     void saveQuestionInRussian() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(InstallQtTranslation());
+        QCOMPARE(QCalendarWidget().locale().standaloneMonthName(3), QStringLiteral("март"));
         QStringList buttons;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -6,10 +6,12 @@
 #include "pickers/CountryPicker.h"
 #include "pickers/CurrencyPicker.h"
 #include "pickers/DeductCodePicker.h"
+#include "pickers/DocType.h"
 #include "pickers/IncomeCodePicker.h"
 #include "pickers/InspectionPicker.h"
 #include "pickers/LoadSoun.h"
 #include "pickers/OkvedPicker.h"
+#include "pickers/RegionName.h"
 #include "reference/CodeNameList.h"
 #include "reference/CurrencyRates.h"
 #include "reference/OkvedClassifier.h"
@@ -314,6 +316,65 @@ private slots:
         QCOMPARE(visible().size(), 2790);
         QVERIFY(search->text().isEmpty());
         picker.reject();
+    }
+
+    // Every list picker finds a row by what is typed into its search field: a code, the beginning of
+    // one, part of a name or a currency's letters; the first row found becomes the choice.
+    void pickerSearch_data() {
+        QTest::addColumn<QString>("picker");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("region by code") << "region"
+                                        << "77" << QStringList{"77"};
+        QTest::newRow("region by part of its name") << "region"
+                                                    << "Моск" << QStringList{"50", "77"};
+        QTest::newRow("document kind by name") << "document"
+                                               << "паспорт гражданина РФ" << QStringList{"21"};
+        QTest::newRow("country by code") << "country"
+                                         << "840" << QStringList{"840"};
+        QTest::newRow("country by name") << "country"
+                                         << "кипр" << QStringList{"196"};
+        QTest::newRow("currency by code") << "currency"
+                                          << "840" << QStringList{"840"};
+        QTest::newRow("currency by letters") << "currency"
+                                             << "USD" << QStringList{"840"};
+        QTest::newRow("currency by letters in small case") << "currency"
+                                                           << "eur" << QStringList{"978"};
+        QTest::newRow("income code by its beginning") << "income"
+                                                      << "201" << QStringList{"2010", "2012"};
+        QTest::newRow("nothing answers: no choice") << "region"
+                                                    << "Атлантида" << QStringList{};
+    }
+    void pickerSearch() {
+        QFETCH(QString, picker);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, found);
+        std::unique_ptr<TCodeListPicker> p;
+        if (picker == "region") p = std::make_unique<TfmRegionName>(nullptr);
+        if (picker == "document") p = std::make_unique<TfmDocType>(nullptr);
+        if (picker == "country") p = std::make_unique<TfmGrazhd>(nullptr, countries);
+        if (picker == "currency") p = std::make_unique<TfmInputCurrencyCode>(nullptr, rates, QString());
+        if (picker == "income")
+            p = std::make_unique<TfmInputIncomeCode>(nullptr, false, QString(), QString());
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+        auto* search = p->findChild<QLineEdit*>("edSearch");
+        QVERIFY(search && search->hasFocus());
+        // Cyrillic goes in as text: key events can only carry Latin letters offscreen.
+        if (typed.front().unicode() < 0x80)
+            QTest::keyClicks(search, typed);
+        else
+            search->setText(typed);
+        QStringList visible;
+        for (int i = 0; i < p->List()->topLevelItemCount(); ++i)
+            if (!p->List()->topLevelItem(i)->isHidden()) visible << p->List()->topLevelItem(i)->text(0);
+        QCOMPARE(visible, found);
+        QCOMPARE(p->Code(), found.value(0));
+        if (picker == "region" && typed == "77") SaveShot(p.get(), QStringLiteral("region-picker-search"));
+        if (found.size() > 1) {
+            QTest::keyClick(search, Qt::Key_Down);
+            QCOMPARE(p->Code(), found[1]);
+        }
     }
 
     void countryPickerAnswersOnlyToButtons() {

@@ -1,8 +1,8 @@
-#include "records/ListLimits.h"
 #include "records/Declaration.h"
+#include "records/ListLimits.h"
+#include "records/NewDeclaration.h"
 #include "storage/FileLoader.h"
 #include "storage/FileLock.h"
-#include "records/NewDeclaration.h"
 #include "support/FullDisk.h"
 #include "support/Samples.h"
 
@@ -619,8 +619,8 @@ private Q_SLOTS:
         d.SaveToFile(path);
         const QByteArray before = ReadAll(path);
         mTFileLoader holder(path, 0, true);
-        const QString message = QStringLiteral("Ошибка чтения файла: ") + path +
-                                QStringLiteral("\rВозможно он занят, или с признаком 'read only'");
+        const QString message =
+            QStringLiteral("Файл ") + path + QStringLiteral(" уже открыт в другой программе");
         try {
             d.SaveToFile(path);
             QFAIL("no error");

@@ -388,7 +388,7 @@ private Q_SLOTS:
         QCOMPARE(r.Units, 100);
         QCOMPARE(r.Rate, Money::FromLongDouble(32.6L));
         QVERIFY(!rates.Lookup("001", DateValue::FromYmd(2010, 2, 1), r)); // quantity not a number
-        QCOMPARE(rates.PickerRows().value(1), (CodeNameRow{"840", "Доллар США"}));
+        QCOMPARE(rates.PickerRows().value(1), (CodeNameRow{"840", "Доллар США", "USD"}));
     }
 
     // Rate texts: the common form read from the bytes, anything else as every amount is read.

@@ -141,7 +141,7 @@ private slots:
         QVERIFY(W("meIncome")->isEnabled());
         QVERIFY(!W<QCheckBox>("chbDocumentedExpenses")->isChecked());
         Retype("meIncome", QStringLiteral("1000000"));
-        QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200000"));
+        QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200 000,00"));
         Retype("meAdvanceAccrued", QStringLiteral("90000"));
         Retype("meAdvancePaid", QStringLiteral("90000"));
         Click("chbFarm");
@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(Rows(), (QStringList{QStringLiteral("72.2"), QStringLiteral("Нотариальная деятельность")}));
         QCOMPARE(SelectedRow(List()), 0);
         QCOMPARE(Text("meIncome"), QStringLiteral("1000000"));
-        QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200000"));
+        QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200 000,00"));
         QCOMPARE(Text("meAdvancePaid"), QStringLiteral("90000"));
         QVERIFY(W<QCheckBox>("chbFarm")->isChecked() && W("meFarmIncome")->isEnabled());
         QCOMPARE(Text("meFarmYear"), QStringLiteral("2005"));
@@ -209,11 +209,11 @@ private slots:
         QTest::newRow("kopecks half up") << "1000,05"
                                          << "200,01";
         QTest::newRow("a third of a kopeck is dropped") << "0,01"
-                                                        << "0";
+                                                        << "0,00";
         QTest::newRow("half a kopeck is a kopeck") << "0,03"
                                                    << "0,01";
         QTest::newRow("empty") << ""
-                               << "0";
+                               << "0,00";
     }
     // The norm follows the income as it is typed; unticking the documented box recomputes it.
     void normOfExpenses() {
@@ -441,7 +441,7 @@ private slots:
         Retype("meIncome", QStringLiteral("1000000"));
         Retype("meAdvanceAccrued", QStringLiteral("90000"));
         Retype("meAdvancePaid", QStringLiteral("90000"));
-        QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200000"));
+        QCOMPARE(W<QLabel>("pnlNormativeExpenses")->text(), QStringLiteral("200 000,00"));
         form->Action(QStringLiteral("acSave"))->trigger();
         QVERIFY(form->Saved());
 

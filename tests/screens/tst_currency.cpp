@@ -87,7 +87,9 @@ class TestCurrencyScreen : public QObject, ScreenTest {
     // Opens a declaration with one new record (as "Добавить" leaves it) shown.
     void OpenWithNewRecord() {
         auto d = Abroad();
-        d->CurrencyIncomes.At(d->CurrencyIncomes.Add())->SourceName = QStringLiteral("Acme");
+        mTCurrencyIncome& r = *d->CurrencyIncomes.At(d->CurrencyIncomes.Add());
+        r.SourceName = QStringLiteral("Acme");
+        r.AutoRate = 1;
         Open(*d);
     }
 
@@ -116,8 +118,8 @@ private slots:
         Type("meCurrencyCode", QStringLiteral("840"));
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Доллар США"));
         QVERIFY(W<QLineEdit>("meCurrencyName")->isReadOnly());
-        QVERIFY(Auto()->isEnabled() && !Auto()->isChecked());
-        Click("chbAutoExchange");
+        // A new source takes the file's rate as soon as its currency is known.
+        QVERIFY(Auto()->isEnabled() && Auto()->isChecked());
         QCOMPARE(Text("meCurrencyExchange"), QStringLiteral("30,1851"));
         Date("dtIncomeGetDate")->setDate(QDate(2010, 10, 20));
         Date("dtSubtractDate")->setDate(QDate(2010, 10, 20));
@@ -125,14 +127,20 @@ private slots:
         QCOMPARE(Text("meCurrencyUnits2"), QStringLiteral("1"));
         QCOMPARE(Text("meCurrencyExchange2"), QStringLiteral("30,4151"));
         QVERIFY(!W("meCurrencyExchange")->isEnabled());
+        // Choosing the code shows its long name and moves nothing below it.
+        const auto placeOf = [&](const char* name) { return W(name)->mapTo(form.get(), QPoint()); };
+        const QPoint taxBefore = placeOf("meTaxCurrencySum"), deductionBefore = placeOf("meSubtractSum");
         modals.Then(ModalScript::Pick(QStringLiteral("2000")));
         Click("bnIncomeCod");
         QCOMPARE(Shown("pnlIncomeCod"), QStringLiteral("2000"));
+        QApplication::processEvents();
+        QCOMPARE(placeOf("meTaxCurrencySum"), taxBefore);
+        QCOMPARE(placeOf("meSubtractSum"), deductionBefore);
         QVERIFY(!W("bnSubtractCod")->isEnabled());
         Type("meIncomeCurrencySum", QStringLiteral("5000"));
         Type("meTaxCurrencySum", QStringLiteral("500"));
-        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152075,5"));
-        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("15207,55"));
+        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152 075,50"));
+        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("15 207,55"));
         SaveShot(form.get(), QStringLiteral("screens-currency-automatic"));
 
         modals.Then(ForeignSource(QStringLiteral("Limassol Holdings Ltd"), QStringLiteral("196")));
@@ -154,8 +162,8 @@ private slots:
         QVERIFY(W("bnSubtractCod")->isEnabled() && !W("meSubtractSum")->isEnabled());
         Type("meIncomeCurrencySum", QStringLiteral("1000"));
         Type("meTaxCurrencySum", QStringLiteral("100"));
-        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("42298,3"));
-        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4229,83"));
+        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("42 298,30"));
+        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4 229,83"));
         SaveShot(form.get(), QStringLiteral("screens-currency-typed"));
         QCOMPARE(modals.unanswered, 0);
 
@@ -187,13 +195,13 @@ private slots:
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Доллар США"));
         QCOMPARE(Text("meCurrencyExchange2"), QStringLiteral("30,4151"));
         QCOMPARE(Text("meIncomeCurrencySum"), QStringLiteral("5000"));
-        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152075,5"));
+        QCOMPARE(Shown("pnlIncomeRublSum"), QStringLiteral("152 075,50"));
         ChooseRow(List(), 1);
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Евро"));
         QVERIFY(!Auto()->isChecked() && W("meCurrencyExchange")->isEnabled());
         QCOMPARE(Text("meCurrencyExchange"), QStringLiteral("42,2983"));
         QCOMPARE(Shown("pnlIncomeCod"), QStringLiteral("1010"));
-        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4229,83"));
+        QCOMPARE(Shown("pnlTaxRoubleSum"), QStringLiteral("4 229,83"));
         QVERIFY(form->Saved());
         QCOMPARE(Saved()->DumpJson(), saved->DumpJson());
 
@@ -233,7 +241,6 @@ private slots:
         Date("dtSubtractDate")->setDate(day);
         Type("meCurrencyCode", currency);
         QCOMPARE(Auto()->isEnabled(), !rate.isEmpty());
-        if (Auto()->isEnabled()) Click("chbAutoExchange");
         QCOMPARE(Auto()->isChecked(), !rate.isEmpty());
         QCOMPARE(Text("meCurrencyExchange"), rate);
         QCOMPARE(Text("meCurrencyUnits"), units);
@@ -279,7 +286,6 @@ private slots:
         Click("bnCurrencyCode");
         QCOMPARE(Text("meCurrencyCode"), QStringLiteral("826"));
         QCOMPARE(Text("meCurrencyName"), QStringLiteral("Фунт стерлингов Соединенного королевства"));
-        Click("chbAutoExchange");
         QCOMPARE(Text("meCurrencyExchange"), QStringLiteral("48,1"));
         SaveShot(form.get(), QStringLiteral("screens-currency-long-name"));
         QCOMPARE(Saved()->CurrencyIncomes.At(0)->CurrencyName,
@@ -295,11 +301,11 @@ private slots:
         QTest::newRow("per 100 units") << "35"
                                        << "100"
                                        << "1000"
-                                       << "350";
+                                       << "350,00";
         QTest::newRow("four decimals of the rate") << "30,4151"
                                                    << "1"
                                                    << "5000"
-                                                   << "152075,5";
+                                                   << "152 075,50";
         QTest::newRow("kopecks half up") << "30,4151"
                                          << "1"
                                          << "0,05"
@@ -307,7 +313,7 @@ private slots:
         QTest::newRow("no units") << "30"
                                   << "0"
                                   << "10"
-                                  << "0";
+                                  << "0,00";
     }
     // The roubles shown are what the record will hold, also when the rate is typed last.
     void roubles() {
@@ -328,8 +334,8 @@ private slots:
         QCOMPARE(Shown("pnlIncomeRublSum"), roubles);
         QCOMPARE(Shown("pnlTaxRoubleSum"), roubles);
         const auto saved = Saved();
-        QCOMPARE(AmountFieldText(saved->CurrencyIncomes.At(0)->IncomeRoubles), roubles);
-        QCOMPARE(AmountFieldText(saved->CurrencyIncomes.At(0)->TaxRoubles), roubles);
+        QCOMPARE(GroupedAmountText(saved->CurrencyIncomes.At(0)->IncomeRoubles), roubles);
+        QCOMPARE(GroupedAmountText(saved->CurrencyIncomes.At(0)->TaxRoubles), roubles);
     }
 
     void deduction_data() {

@@ -339,10 +339,10 @@ private slots:
             .Then(Fill({{"meSum", "26000"}}, "Escape"));
         for (int i = 0; i < 3; ++i)
             Click("fbAddChildEdu");
-        QCOMPARE(Rows("lvChildEducation"), (QStringList{"30000", "25000"}));
+        QCOMPARE(Rows("lvChildEducation"), (QStringList{"30 000,00", "25 000,00"}));
         Click("fbEditChildEdu");
         QTest::keyClick(List("lvChildEducation"), Qt::Key_Return); // Enter in the list edits too
-        QCOMPARE(Rows("lvChildEducation"), (QStringList{"30000", "25000"}));
+        QCOMPARE(Rows("lvChildEducation"), (QStringList{"30 000,00", "25 000,00"}));
         QCOMPARE(D().SocialDeduction.ChildEducationAmount(1), Money::FromUnits(25000));
 
         modals.Then(
@@ -364,7 +364,7 @@ private slots:
         QCOMPARE(Text("meTreatment"), QStringLiteral("70000"));
         QCOMPARE(Text("meExtraPension"), QStringLiteral("1200,5"));
         QCOMPARE(Text("meCharity"), QStringLiteral("0"));
-        QCOMPARE(Rows("lvChildEducation"), (QStringList{"30000", "25000"}));
+        QCOMPARE(Rows("lvChildEducation"), (QStringList{"30 000,00", "25 000,00"}));
         QCOMPARE(Rows("lvPensions"), QStringList{ContractName});
         QVERIFY(form->Saved());
         // An edit that changes only the contract's kind is a change to save.
@@ -610,7 +610,7 @@ private slots:
                                            QStringLiteral("24000"), QStringLiteral("505"),
                                            QStringLiteral("0")));
         Click("fbAddSource");
-        QCOMPARE(Text("pnDeductionAmount"), QStringLiteral("4000"));
+        QCOMPARE(Text("pnDeductionAmount"), QStringLiteral("4 000,00"));
 
         ClickSection(Section::Deductions);
         Click("chbChildrenConstant");
@@ -622,7 +622,7 @@ private slots:
             .Then(Fill({{"meSum", "60000"}}, "bnYes"));
         Click("fbAddPens");
         Click("fbAddChildEdu");
-        QCOMPARE(Rows("lvChildEducation"), QStringList{QStringLiteral("60000")});
+        QCOMPARE(Rows("lvChildEducation"), QStringList{QStringLiteral("60 000,00")});
 
         ClickSection(Section::Nalog);
         modals.Then(EntryDialogs::Payment(5, QStringLiteral("7000")));
@@ -635,7 +635,7 @@ private slots:
         // The export computed the return, which lowers the education to its limit of 50 000.
         ClickSection(Section::Deductions);
         Social();
-        QCOMPARE(Rows("lvChildEducation"), QStringList{QStringLiteral("50000")});
+        QCOMPARE(Rows("lvChildEducation"), QStringList{QStringLiteral("50 000,00")});
 
         const auto sum = WorkedExampleExport::Computed(form->DocumentFileName());
         QVERIFY(sum);

@@ -63,12 +63,12 @@ private slots:
         QCOMPARE(Payments().At(0)->PaymentKBK, QStringLiteral("18210102021011000110"));
         QCOMPARE(Payments().At(0)->PaymentNote, QStringLiteral("13% физ.лица ")); // the space is kept
         QCOMPARE(Payments().At(0)->PaymentAmount, Money::FromUnits(7000));
-        QCOMPARE(Row(0), (QStringList{"7000", "18210102021011000110", "13% физ.лица "}));
+        QCOMPARE(Row(0), (QStringList{"7 000,00", "18210102021011000110", "13% физ.лица "}));
         QVERIFY(!form->Saved());
 
         modals.Then(Payment(5, QStringLiteral("1500")));
         Click("fbAddPayment");
-        QCOMPARE(Row(1), (QStringList{"1500", "18210102040011000110", "35% выигрыши"}));
+        QCOMPARE(Row(1), (QStringList{"1 500,00", "18210102040011000110", "35% выигрыши"}));
         QCOMPARE(SelectedRow(List()), 1);
 
         // Enter in the list edits the selected payment; only its code row changes.
@@ -81,7 +81,7 @@ private slots:
         QTest::keyClick(List(), Qt::Key_Return);
         QCOMPARE(shownRow, QStringLiteral("18210102040011000110  | 35% выигрыши"));
         QCOMPARE(shownAmount, QStringLiteral("1500"));
-        QCOMPARE(Row(1), (QStringList{"1500", "18210102010011000110", "9%   дивиденды"}));
+        QCOMPARE(Row(1), (QStringList{"1 500,00", "18210102010011000110", "9%   дивиденды"}));
         QVERIFY(!form->Saved());
         SaveShot(form.get(), QStringLiteral("screens-nalog"));
         form->Action(QStringLiteral("acSave"))->trigger();
@@ -92,8 +92,8 @@ private slots:
         ClickSection(Section::Nalog);
         QVERIFY(form->Saved());
         QCOMPARE(RowCount(List()), 2);
-        QCOMPARE(Row(0), (QStringList{"7000", "18210102021011000110", "13% физ.лица "}));
-        QCOMPARE(Row(1), (QStringList{"1500", "18210102010011000110", "9%   дивиденды"}));
+        QCOMPARE(Row(0), (QStringList{"7 000,00", "18210102021011000110", "13% физ.лица "}));
+        QCOMPARE(Row(1), (QStringList{"1 500,00", "18210102010011000110", "9%   дивиденды"}));
         QVERIFY(List()->hasFocus());
         QCOMPARE(SelectedRow(List()), 0);
 
@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(modals.seen.size(), 2);
         QCOMPARE(Payments().At(0)->PaymentKBK, QStringLiteral("18210102040011000110"));
         QCOMPARE(Payments().At(0)->PaymentAmount, Money::FromUnits(7000));
-        QCOMPARE(RowText(List(), 0, 0), QStringLiteral("7000"));
+        QCOMPARE(RowText(List(), 0, 0), QStringLiteral("7 000,00"));
     }
 };
 

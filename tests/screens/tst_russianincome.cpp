@@ -133,10 +133,10 @@ private slots:
         Click("fbAddIncome");
         QCOMPARE(proposal, QStringList{QStringLiteral("4000")});
         QCOMPARE(RowCount(Lines()), 13);
-        QCOMPARE(RowTexts(Lines()).first(), QStringLiteral("1|2000|50000|Нет|-"));
-        QCOMPARE(RowTexts(Lines()).at(11), QStringLiteral("12|2000|50000|Нет|-"));
-        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("12|2760|10000|503|4000"));
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("610000"));
+        QCOMPARE(RowTexts(Lines()).first(), QStringLiteral("1|2000|50 000,00|Нет|-"));
+        QCOMPARE(RowTexts(Lines()).at(11), QStringLiteral("12|2000|50 000,00|Нет|-"));
+        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("12|2760|10 000,00|503|4 000,00"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("610 000,00"));
         Type("meTaxableIncome", QStringLiteral("606000"));
         Type("meTaxComputed", QStringLiteral("78780"));
         Type("meTaxWithheld", QStringLiteral("78780"));
@@ -149,8 +149,8 @@ private slots:
                                       Dividends(QStringLiteral("ОАО \"Завод\""), QStringLiteral("20000"),
                                                 QStringLiteral("20000"), QStringLiteral("1800"))));
         Click("fbAddSource");
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("20000"));
-        QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("1800"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("20 000,00"));
+        QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("1 800,00"));
         QVERIFY(!W("pnTaxableIncome")->isVisible() && !W("pnTaxComputed")->isVisible());
         SaveShot(form.get(), QStringLiteral("income-dividends-filled"));
 
@@ -161,8 +161,8 @@ private slots:
                                                QStringLiteral("3500"))));
         Click("fbAddSource");
         QCOMPARE(Text("pnIncomeCode"), QStringLiteral("2740"));
-        QCOMPARE(Text("pnDeductionAmount"), QStringLiteral("4000"));
-        QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("3500"));
+        QCOMPARE(Text("pnDeductionAmount"), QStringLiteral("4 000,00"));
+        QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("3 500,00"));
         SaveShot(form.get(), QStringLiteral("income-35-filled"));
         QVERIFY(modals.Done());
         QCOMPARE(modals.unanswered, 0);
@@ -219,10 +219,10 @@ private slots:
         QVERIFY(form->Saved());
         QCOMPARE(form->focusWidget(), Sources());
         QCOMPARE(Selected(Sources()), QStringLiteral("ООО \"Ромашка\""));
-        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("12|2760|10000|503|4000"));
+        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("12|2760|10 000,00|503|4 000,00"));
         QCOMPARE(Text("meTaxWithheld"), QStringLiteral("78780"));
         Click("fbDividends");
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("20000"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("20 000,00"));
         Click("fb35Percent");
         QCOMPARE(Text("pnDeductionCode"), QStringLiteral("505"));
         QVERIFY(form->Saved());
@@ -255,7 +255,7 @@ private slots:
         for (int i = 0; i < 11; ++i)
             Click("fbRepeatIncome");
         QCOMPARE(RowCount(Lines()), 12);
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("2400000"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("2 400 000,00"));
         Type("meTaxableIncome", QStringLiteral("2400000"));
         Type("meTaxComputed", QStringLiteral("312000"));
         Type("meTaxWithheld", QStringLiteral("312000"));
@@ -268,7 +268,7 @@ private slots:
         // No deduction is offered for 2010 and no month asked: the line is stored for January.
         modals.Then(Line(QStringLiteral("2010"), QStringLiteral("100000"), QString()));
         Click("fbAddIncome");
-        QCOMPARE(RowTexts(Lines()), QStringList{QStringLiteral("1|2010|100000|Нет|-")});
+        QCOMPARE(RowTexts(Lines()), QStringList{QStringLiteral("1|2010|100 000,00|Нет|-")});
         Type("meTaxableIncome", QStringLiteral("100000"));
         Type("meTaxComputed", QStringLiteral("30000"));
         Type("meTaxWithheld", QStringLiteral("30000"));
@@ -278,7 +278,7 @@ private slots:
         modals.Then(Dividends(QStringLiteral("ОАО \"Завод\""), QStringLiteral("50000"),
                               QStringLiteral("50000"), QStringLiteral("7500")));
         Click("fbAddSource");
-        QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("7500"));
+        QCOMPARE(Text("pnTaxWithheld"), QStringLiteral("7 500,00"));
         QVERIFY(modals.Done());
         QCOMPARE(modals.unanswered, 0);
 
@@ -437,13 +437,13 @@ private slots:
         modals.Then(
             Line(QStringLiteral("2010"), QStringLiteral("500,5"), QStringLiteral("3"), QStringLiteral("0")));
         Click("fbAddIncome");
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("2500,5"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("2 500,50"));
         Click("fbRepeatIncome");
-        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("4|2010|500,5|Нет|-"));
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("3001"));
+        QCOMPARE(RowTexts(Lines()).last(), QStringLiteral("4|2010|500,50|Нет|-"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("3 001,00"));
         ChooseRow(Lines(), 0);
         Click("fbDeleteIncome");
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("1001"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("1 001,00"));
         QVERIFY(SelectedRow(Lines()) < 0);
         Click("fbDeleteIncome"); // nothing current: nothing deleted
         QCOMPARE(RowCount(Lines()), 2);
@@ -492,12 +492,12 @@ private slots:
         QTest::keyClick(Lines(), Qt::Key_Home);
         QTest::keyClick(Lines(), Qt::Key_Down);
         QTest::keyClick(Lines(), Qt::Key_F2);
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("62000"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("62 000,00"));
         QApplication::setActiveWindow(form.get());
         QTest::keyClick(Lines(), Qt::Key_Home);
         QTest::keyClick(Lines(), Qt::Key_Delete);
         QCOMPARE(RowCount(Lines()), 1);
-        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("32000"));
+        QCOMPARE(Text("pnIncomeTotal"), QStringLiteral("32 000,00"));
         QVERIFY(modals.Done());
         QCOMPARE(prompts->messages.size(), 0); // a single line goes without a question
 

@@ -43,8 +43,8 @@ class TestDocumentLock : public QObject {
     static bool ConsoleRefused(const QString& file) {
         const CliRun run = RunCli({QStringLiteral("dump"), file});
         if (run.exitCode == 0) return false;
-        if (!run.err.contains(StorageText::MaybeBusy)) qWarning("%s", qPrintable(run.err));
-        return run.exitCode == 2 && run.err.contains(StorageText::MaybeBusy);
+        if (!run.err.contains(StorageText::HeldElsewhere(file))) qWarning("%s", qPrintable(run.err));
+        return run.exitCode == 2 && run.err.contains(StorageText::HeldElsewhere(file));
     }
 
 private slots:
@@ -62,7 +62,7 @@ private slots:
         QVERIFY(ConsoleRefused(file));
         const CliRun overwrite = RunCli({QStringLiteral("new"), QStringLiteral("--force"), file});
         QCOMPARE(overwrite.exitCode, 2);
-        QVERIFY(overwrite.err.contains(StorageText::MaybeBusy));
+        QVERIFY(overwrite.err.contains(StorageText::HeldElsewhere(file)));
         QCOMPARE(FileBytes(file), before);
 
         // A second desktop program is told on opening and on saving, and works on without the file.
@@ -70,7 +70,7 @@ private slots:
         const QStringList lines = second.Finish();
         QCOMPARE(lines.filter(QStringLiteral("message ")).size(), 2);
         for (const QString& line : lines.filter(QStringLiteral("message ")))
-            QVERIFY2(line.contains(StorageText::MaybeBusy), qPrintable(line));
+            QVERIFY2(line.contains(StorageText::HeldElsewhere(file)), qPrintable(line));
         QVERIFY(lines.contains(QStringLiteral("title Без имени - Durovid 2010")));
         QCOMPARE(FileBytes(file), before);
 

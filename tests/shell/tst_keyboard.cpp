@@ -258,6 +258,41 @@ private slots:
         QVERIFY(!form->isWindowModified());
     }
 
+    // At the size a new window opens with on a 1366 × 768 screen, every screen and sub-screen shows
+    // whole, without scroll bars.
+    void everyScreenFitsTheDefaultWindow() {
+        form->ShowPlaced(1366, 728);
+        auto d = ValidDeclaration::Clean();
+        d->IncomeKinds = 1 | 2 | 4 | 8;
+        d->SocialDeduction.GrantSocial = 1;
+        d->PropertyDeduction.GrantProperty = 1;
+        form->ShowDeclaration(std::move(d));
+        for (int i = 0; i < SectionCount; ++i) {
+            TFlashButton* button = form->SectionButton(Section(i));
+            if (!button->isEnabled()) continue;
+            ClickOn(button);
+            const bool hasSubScreens = form->CurrentFrame()->ShownSubScreenKind() >= 0;
+            for (int kind = 0; kind < (hasSubScreens ? 8 : 1); ++kind) {
+                if (hasSubScreens) form->CurrentFrame()->OpenSubScreen(kind);
+                QApplication::processEvents();
+                // The window's own scrolling and that of screens which scroll their parts.
+                for (QScrollArea* scroll : form->findChildren<QScrollArea*>()) {
+                    if (!scroll->isVisible()) continue;
+                    const QString where = button->Caption() + QStringLiteral(" / %1 / ").arg(kind) +
+                                          scroll->objectName() +
+                                          QStringLiteral(": %1 × %2 в %3 × %4")
+                                              .arg(scroll->widget()->minimumSizeHint().width())
+                                              .arg(scroll->widget()->minimumSizeHint().height())
+                                              .arg(scroll->viewport()->width())
+                                              .arg(scroll->viewport()->height());
+                    QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
+                    QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
+                }
+            }
+            SaveShot(form.get(), QStringLiteral("default-window-section-%1").arg(i));
+        }
+    }
+
     // A screen larger than the window scrolls instead of being clipped.
     void smallWindowScrolls() {
         const SectionScreens::Maker previous = SectionScreens::Register(

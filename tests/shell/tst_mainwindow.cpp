@@ -195,7 +195,7 @@ private slots:
         QTest::addColumn<QVariantMap>("stored");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<bool>("maximised");
-        QTest::newRow("first start: centred") << QVariantMap{} << QRect(240, 226, 800, 571) << false;
+        QTest::newRow("first start: centred") << QVariantMap{} << QRect(90, 162, 1100, 700) << false;
         QTest::newRow("left 1500 on a 1280 screen")
             << QVariantMap{{"wLeft", 1500}, {"wTop", 10}, {"wWidth", 900}, {"wHeight", 600}}
             << QRect(480, 10, 800, 600) << false;

@@ -248,6 +248,33 @@ private slots:
         QVERIFY(prompts->messages.isEmpty());
     }
 
+    // A month of a second source leads to that source and that line, not to the first ones.
+    void monthLeadsToItsSourceAndLine() {
+        TFormMain& window = Window(Example([](mTDeclaration& d) {
+            WorkedExample::Employee(d);
+            AddSource13(d.IncomeSources13, WorkedExample::kEmployer,
+                        {{2000, "10000", 0, "0", 1}, {2000, "10000", 0, "0", 2}, {2000, "12000", 0, "0", 3}},
+                        "4160");
+        }));
+        ExplainFromMenu(window, [&](TfmTaxExplanation& dialog) {
+            const TExplanationModel& model = *dialog.Model();
+            const QModelIndex value = FindRow(model, [&](const QModelIndex& i) {
+                const RecordRef ref = model.RecordOf(i);
+                return ref.Section == RecordSection::IncomeSources13 && ref.Record == 2 && ref.Line == 3 &&
+                       QLatin1String(ref.Field) == QLatin1String("IncomeAmount");
+            });
+            QVERIFY(value.isValid());
+            dialog.Tree()->expandAll();
+            DoubleClick(dialog.Tree(), value);
+        });
+        QCOMPARE(int(SectionScreens::SectionOf(window.CurrentFrame())), int(Section::RussianIncome));
+        QCOMPARE(SelectedRow(probe.W<QTreeView>("lvSources")), 1);
+        auto* lines = probe.W<QTreeView>("lvIncomes");
+        QCOMPARE(SelectedRow(lines), 2);
+        QCOMPARE(RowText(lines, 2, 2), QStringLiteral("12 000,00"));
+        SaveShot(&window, QStringLiteral("explanation-led-to-a-line"));
+    }
+
     void computationErrorIsShown() {
         // A share of 1/0 stops the computation: its message, and no window.
         auto declaration = Example(EmployeeWithFlat);

@@ -313,8 +313,8 @@ private Q_SLOTS:
                 QFAIL("no error");
             } catch (const mEBadStorage& e) {
                 QCOMPARE(e.Code, quint16(21));
-                QCOMPARE(e.Message(), QStringLiteral("Ошибка чтения файла: ") + path +
-                                          QStringLiteral("\rВозможно он занят, или с признаком 'read only'"));
+                QCOMPARE(e.Message(),
+                         QStringLiteral("Файл ") + path + QStringLiteral(" уже открыт в другой программе"));
             }
         }
     }

@@ -9,6 +9,7 @@
 #include "screens/ScreenCheck.h"
 #include "screens/deductions/ChildEduSum.h"
 #include "screens/deductions/InputSoursePens.h"
+#include "storage/AmountText.h"
 
 #include "ui_FramePensDeduct.h"
 
@@ -21,12 +22,11 @@ TfrFramePensDeduct::TfrFramePensDeduct(QWidget* owner, ScreenHost& host)
     education.Headings = {QStringLiteral("Суммы")};
     education.Noun = QStringLiteral("расхода на обучение ребёнка");
     education.Name = [this](int row) {
-        return Declaration().SocialDeduction.ChildEducationAmount(row).ToText(TMaskedEdit::DecimalSeparator);
+        return GroupedAmountText(Declaration().SocialDeduction.ChildEducationAmount(row));
     };
     education.Count = [this] { return Declaration().SocialDeduction.ChildEducationCount(); };
     education.RowTexts = [this](int row) {
-        return QStringList{
-            Declaration().SocialDeduction.ChildEducationAmount(row).ToText(TMaskedEdit::DecimalSeparator)};
+        return QStringList{GroupedAmountText(Declaration().SocialDeduction.ChildEducationAmount(row))};
     };
     education.Add = [this]() -> std::optional<int> {
         TfmChildEduSum dialog(this);
@@ -173,6 +173,10 @@ quint16 TfrFramePensDeduct::Check() {
     TScreenCheck check(this, CheckTitle::Social);
     check.Faults(SectionRules::Social(Declaration()));
     return check.Result();
+}
+
+void TfrFramePensDeduct::ShowLine(quint16 line) {
+    if (line >= 1) childEducation_->ShowRow(line - 1);
 }
 
 void TfrFramePensDeduct::ShowPosition(quint16 position) {

@@ -23,6 +23,8 @@ public:
     void Store() override;
     quint16 Check() override;
     void ShowPosition(quint16 position) override;
+    // The line of a child-education amount.
+    void ShowLine(quint16 line) override;
 
     TListEditor& ChildEducationList() const { return *childEducation_; }
     TListEditor& ContractList() const { return *contracts_; }

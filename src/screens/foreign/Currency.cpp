@@ -25,20 +25,20 @@ const QDate FirstDay(2010, 1, 1);
 // The longest name a user may type; a name from the rates file is shown whole.
 constexpr int TypedCurrencyNameLength = 30;
 
-// What the record would hold: the roubles of an amount at a rate, rounded to kopecks; "0" when a
+// What the record would hold: the roubles of an amount at a rate, rounded to kopecks; nought when a
 // part is missing.
 QString RoubleText(const TMaskedEdit* amount, const TMaskedEdit* units, const TMaskedEdit* rate) {
     const QString unitsText = units->text().trimmed();
     const QString rateText = rate->text().trimmed();
     if (amount->text().trimmed().isEmpty() || unitsText.isEmpty() || rateText.isEmpty() ||
         rate->Amount().IsZero() || unitsText.toLongLong() == 0)
-        return QStringLiteral("0");
+        return GroupedAmountText(Money());
     // The record's own setter does the sum, so that what is shown is what will be stored.
     mTCurrencyIncome probe;
     probe.RateUnitsAtIncome = unitsText.toInt();
     probe.RateAtIncome = rate->Amount();
     probe.SetIncomeCurrency(amount->Amount());
-    return AmountFieldText(probe.IncomeRoubles);
+    return GroupedAmountText(probe.IncomeRoubles);
 }
 
 QString TextOrEmpty(Money value) {
@@ -77,6 +77,15 @@ TfrCurrency::TfrCurrency(QWidget* owner, ScreenHost& host)
                                                         .Delete = ui->fbDeleteSourseIncome},
                                             std::move(records));
 
+    // The income's name takes two lines and the deduction's amount may be hidden: their room is kept from
+    // the start, so that choosing a code moves nothing below them.
+    ui->lbIncomeName->setMinimumHeight(2 * fontMetrics().lineSpacing() + 4);
+    ui->lbIncomeName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui->pnlIncomeCod->setSizePolicy(ui->pnlIncomeCod->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+    QSizePolicy kept = ui->meSubtractSum->sizePolicy();
+    kept.setRetainSizeWhenHidden(true);
+    ui->meSubtractSum->setSizePolicy(kept);
+
     ui->dtIncomeGetDate->SetRange(FirstDay, QDate(2010, 12, 31));
     ui->dtSubtractDate->SetRange(FirstDay, QDate(2013, 12, 31));
     connect(ui->dtIncomeGetDate, &TDatePicker::Changed, this, [this] { DateChanged(Line::Income); });
@@ -89,6 +98,10 @@ TfrCurrency::TfrCurrency(QWidget* owner, ScreenHost& host)
         connect(e, &TMaskedEdit::Changed, this, [this] { IncomeLineChanged(); });
     for (TMaskedEdit* e : {ui->meTaxCurrencySum, ui->meCurrencyUnits2, ui->meCurrencyExchange2})
         connect(e, &TMaskedEdit::Changed, this, [this] { TaxLineChanged(); });
+    // A rate the user types himself ends the wish for the automatic one.
+    for (TMaskedEdit* e :
+         {ui->meCurrencyUnits, ui->meCurrencyExchange, ui->meCurrencyUnits2, ui->meCurrencyExchange2})
+        connect(e, &QLineEdit::textEdited, this, [this] { autoRateWanted_ = false; });
     connect(ui->bnIncomeCod, &QPushButton::clicked, this, [this] { PickIncomeCode(); });
     connect(ui->bnSubtractCod, &QPushButton::clicked, this, [this] { PickDeductionCode(); });
     connect(ui->meSubtractSum, &QLineEdit::editingFinished, this, [this] { DeductionTyped(); });
@@ -139,6 +152,8 @@ std::optional<int> TfrCurrency::AddRecord() {
     mTCurrencyIncome& r = Record(row);
     r.SourceName = dialog.SourceName();
     r.CountryCode = dialog.CountryCode();
+    // The rate is looked up as soon as the currency and the dates allow.
+    r.AutoRate = 1;
     return row;
 }
 
@@ -176,6 +191,7 @@ void TfrCurrency::ShowRecord(int row) {
     ShowCurrencyName(r.CurrencyName);
 
     // The box follows the file's rates; the fields show the record's own rates whatever the box says.
+    autoRateWanted_ = r.AutoRate != 0;
     for (const Line line : {Line::Income, Line::Tax}) {
         const bool known = RateOn(line).has_value();
         ui->chbAutoExchange->setEnabled(known);
@@ -256,7 +272,9 @@ void TfrCurrency::StoreRecord(int row) {
     r.TaxPaidDate = ui->dtSubtractDate->Value();
     r.CurrencyCode = ui->meCurrencyCode->text();
     r.CurrencyName = ui->meCurrencyName->text();
-    r.AutoRate = ui->chbAutoExchange->isChecked() ? 1 : 0;
+    const bool automatic =
+        ui->chbAutoExchange->isEnabled() ? ui->chbAutoExchange->isChecked() : autoRateWanted_;
+    r.AutoRate = automatic ? 1 : 0;
     r.RateUnitsAtIncome = ui->meCurrencyUnits->text().toInt();
     r.RateAtIncome = ui->meCurrencyExchange->Amount();
     r.RateUnitsAtTax = ui->meCurrencyUnits2->text().toInt();
@@ -347,6 +365,8 @@ void TfrCurrency::FollowRate(Line line) {
     }
     ui->chbAutoExchange->setEnabled(controlsOn_);
     ui->lbAutoExchange->setEnabled(controlsOn_);
+    if (controlsOn_ && autoRateWanted_ && !ui->chbAutoExchange->isChecked())
+        ui->chbAutoExchange->setChecked(true);
     FillLine(line, ui->chbAutoExchange->isChecked() ? rate : std::nullopt);
 }
 
@@ -377,6 +397,8 @@ void TfrCurrency::CurrencyCodeChanged() {
 }
 
 void TfrCurrency::AutoExchangeToggled(bool checked) {
+    // Only the user's own ticking changes the wish; a box unticked for want of a rate keeps it.
+    if (!filling_ && ui->chbAutoExchange->isEnabled()) autoRateWanted_ = checked;
     UpdateRateFields();
     if (filling_) return;
     NotifyModified();

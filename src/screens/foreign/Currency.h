@@ -78,6 +78,9 @@ private:
     // Set while the screen fills its fields from a record: their change events then only show.
     bool filling_ = false;
     bool controlsOn_ = false;
+    // The record's wish for the automatic rate, kept while no rate is known for its currency and day
+    // (the box is then unticked and disabled): it is ticked again as soon as a rate is found.
+    bool autoRateWanted_ = false;
     // The income code shown: its rate, its name and whether deductions may be claimed against it.
     qint32 taxRate_ = 0;
     QString incomeName_;

@@ -160,7 +160,7 @@ void TfrBusinessNew::ShowActivity(int row) {
     ui->meExpensesLabourContracts->setText(AmountFieldText(a.ExpensesLabourContracts));
     ui->meExpensesOther->setText(AmountFieldText(a.ExpensesOther));
     // After the income: its change event recomputes the norm, and the record's own norm is shown.
-    ui->pnlNormativeExpenses->setText(AmountFieldText(a.NormativeExpenses));
+    ui->pnlNormativeExpenses->setText(GroupedAmountText(a.NormativeExpenses));
 }
 
 void TfrBusinessNew::StoreActivity(int row) {
@@ -232,9 +232,8 @@ void TfrBusinessNew::FarmClicked() {
 
 void TfrBusinessNew::IncomeChanged() {
     const QString income = ui->meIncome->text();
-    ui->pnlNormativeExpenses->setText(income.trimmed().isEmpty()
-                                          ? QStringLiteral("0")
-                                          : AmountFieldText(NormativeExpenses(ui->meIncome->Amount())));
+    ui->pnlNormativeExpenses->setText(
+        GroupedAmountText(income.trimmed().isEmpty() ? Money() : NormativeExpenses(ui->meIncome->Amount())));
 }
 
 void TfrBusinessNew::StepFarmYear(int step) {

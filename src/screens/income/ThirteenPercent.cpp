@@ -24,7 +24,7 @@ QString CodeText(qint32 code) {
 }
 
 QString AmountText(Money amount) {
-    return amount.IsZero() ? QStringLiteral("-") : AmountFieldText(amount);
+    return amount.IsZero() ? QStringLiteral("-") : GroupedAmountText(amount);
 }
 
 QString TotalText(Money amount) {
@@ -128,6 +128,10 @@ void TfrThirteenPercent::ShowPosition(quint16 position) {
     if (position >= 1) sources_->ShowRow(position - 1);
 }
 
+void TfrThirteenPercent::ShowLine(quint16 line) {
+    if (line >= 1) lines_->ShowRow(line - 1);
+}
+
 void TfrThirteenPercent::AfterSectionOpened() {
     sources_->ShowRow(0);
 }
@@ -160,7 +164,7 @@ void TfrThirteenPercent::ShowSource(int row) {
     EnableLineControls(true);
     lines_->Rebuild();
     lines_->SelectRow(source.LineCount() > 0 ? 0 : -1);
-    ui->pnIncomeTotal->setText(AmountFieldText(source.IncomeTotal));
+    ui->pnIncomeTotal->setText(GroupedAmountText(source.IncomeTotal));
     // The certificate's totals are typed; a zero shows as an empty field, ready for them.
     ui->meTaxWithheld->setText(TotalText(source.TaxWithheld));
     ui->meTaxableIncome->setText(TotalText(source.TaxableIncome));
@@ -193,7 +197,7 @@ void TfrThirteenPercent::EnableLineControls(bool enabled) {
 
 void TfrThirteenPercent::ShowIncomeTotal() {
     const mTThirteenPercent* source = CurrentSource();
-    ui->pnIncomeTotal->setText(source ? AmountFieldText(source->IncomeTotal) : QString());
+    ui->pnIncomeTotal->setText(source ? GroupedAmountText(source->IncomeTotal) : QString());
 }
 
 // --- Income lines ----------------------------------------------------------------------------------

@@ -28,6 +28,7 @@ public:
     quint16 Check() override;
     // Selects source n (from 1) in the focused source list.
     void ShowPosition(quint16 position) override;
+    void ShowLine(quint16 line) override;
     void AfterSectionOpened() override;
 
 protected:

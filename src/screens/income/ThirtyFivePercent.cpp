@@ -74,10 +74,10 @@ bool TfrThirtyFivePercent::EditSource(int row) {
 void TfrThirtyFivePercent::ShowSource(int row) {
     const mTThirtyFivePercent& source = *Declaration().IncomeSources35.At(row);
     ui->pnIncomeCode->setText(CodeText(source.IncomeCode));
-    ui->pnIncomeTotal->setText(AmountFieldText(source.IncomeTotal));
+    ui->pnIncomeTotal->setText(GroupedAmountText(source.IncomeTotal));
     ui->pnDeductionCode->setText(CodeText(source.DeductionCode));
-    ui->pnDeductionAmount->setText(AmountFieldText(source.DeductionAmount));
-    ui->pnTaxWithheld->setText(AmountFieldText(source.TaxWithheld));
+    ui->pnDeductionAmount->setText(GroupedAmountText(source.DeductionAmount));
+    ui->pnTaxWithheld->setText(GroupedAmountText(source.TaxWithheld));
 }
 
 void TfrThirtyFivePercent::ClearSource() {

@@ -74,10 +74,10 @@ bool TfrThirtyPercent::EditSource(int row) {
 
 void TfrThirtyPercent::ShowSource(int row) {
     const mTThirtyPercent& source = *Declaration().IncomeSources30.At(row);
-    ui->pnIncomeTotal->setText(AmountFieldText(source.IncomeTotal));
-    ui->pnTaxWithheld->setText(AmountFieldText(source.TaxWithheld));
-    ui->pnTaxableIncome->setText(AmountFieldText(source.TaxableIncome));
-    ui->pnTaxComputed->setText(AmountFieldText(source.TaxComputed));
+    ui->pnIncomeTotal->setText(GroupedAmountText(source.IncomeTotal));
+    ui->pnTaxWithheld->setText(GroupedAmountText(source.TaxWithheld));
+    ui->pnTaxableIncome->setText(GroupedAmountText(source.TaxableIncome));
+    ui->pnTaxComputed->setText(GroupedAmountText(source.TaxComputed));
 }
 
 void TfrThirtyPercent::ClearSource() {

@@ -1,11 +1,11 @@
 #include "screens/payments/Nalog.h"
 
-#include "controls/MaskedEdit.h"
 #include "desktop/UserPrompts.h"
 #include "records/Declaration.h"
 #include "records/ListLimits.h"
 #include "screens/ListEditor.h"
 #include "screens/payments/InputNalog.h"
+#include "storage/AmountText.h"
 
 #include "ui_Nalog.h"
 
@@ -18,14 +18,13 @@ TfrNalog::TfrNalog(QWidget* owner, ScreenHost& host)
     records.Noun = QStringLiteral("платежа");
     records.Name = [this](int row) {
         const mTNalog& p = *Declaration().TaxPayments.At(row);
-        return p.PaymentAmount.ToText(TMaskedEdit::DecimalSeparator) +
+        return GroupedAmountText(p.PaymentAmount) +
                (p.PaymentKBK.isEmpty() ? QString() : QStringLiteral(", КБК ") + p.PaymentKBK);
     };
     records.Count = [this] { return Declaration().TaxPayments.Count(); };
     records.RowTexts = [this](int row) {
         const mTNalog& p = *Declaration().TaxPayments.At(row);
-        return QStringList{p.PaymentAmount.ToText(TMaskedEdit::DecimalSeparator), p.PaymentKBK,
-                           p.PaymentNote};
+        return QStringList{GroupedAmountText(p.PaymentAmount), p.PaymentKBK, p.PaymentNote};
     };
     records.Add = [this] { return AddPayment(); };
     records.Edit = [this](int row) { return EditPayment(row); };
