@@ -51,7 +51,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -191,10 +190,10 @@ void TFormMain::BuildWindow() {
     layout->addWidget(scroll, 1);
 
     setCentralWidget(central);
-    // What the return gives, along the bottom of the window, whichever section is shown.
+    // What the return gives, at the right end of the menu bar, whichever section is shown: always in
+    // sight, and it takes no height from the screens.
     resultPanel_ = new TResultPanel(this);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addPermanentWidget(resultPanel_, 1);
+    menuBar()->setCornerWidget(resultPanel_, Qt::TopRightCorner);
     connect(resultPanel_, &TResultPanel::LineChosen, this,
             [this](const ResultRef& line) { Guarded([&] { ExplainTaxAt(line); }); });
     setMinimumSize(MainWindowMinWidth, MainWindowMinHeight);

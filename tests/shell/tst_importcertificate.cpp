@@ -106,7 +106,7 @@ private slots:
             prompts->openNames.enqueue(Fixture("several-people.xml"));
             ModalScript modals;
             modals.Then(choosePerson).Then(Summary(said, button));
-            Click("bnImport2NDFL");
+            Click("fbImport2NDFL");
             QVERIFY(modals.Done());
         }
         QVERIFY2(said.startsWith(QStringLiteral("Уже есть в декларации, строки будут заменены: ООО «Гамма»")),
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(form->History().Stack().count(), steps + 1);
 
         prompts->openNames.enqueue(TestFiles::Write(files, QStringLiteral("bad.xml"), "<Файл>"));
-        Click("bnImport2NDFL");
+        Click("fbImport2NDFL");
         QVERIFY2(prompts->Texts().last().contains(QStringLiteral("поврежден")),
                  qPrintable(prompts->Texts().last()));
         QCOMPARE(form->History().Stack().count(), steps + 1);

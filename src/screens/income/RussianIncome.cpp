@@ -23,7 +23,7 @@ TfrRussianIncome::TfrRussianIncome(QWidget* owner, ScreenHost& host)
         {ui->fbNonResident13, RussianIncomeSubScreen::NonResident13}};
     for (const auto& [button, kind] : buttons)
         connect(button, &TFlashButton::Click, this, [this, k = kind] { SubScreenButtonPressed(k); });
-    connect(ui->bnImport2NDFL, &QPushButton::clicked, this, [this] {
+    connect(ui->fbImport2NDFL, &TFlashButton::Click, this, [this] {
         ImportIncomeCertificate(this, Host(), [this](int kind) {
             LoadingScope loading(Host());
             ReplaceSubScreen(kind);
