@@ -22,7 +22,6 @@ void kTSvodSumPrilV1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     AdvancePaid = declaration.AdvancePaid;
     AdvanceAccrued = declaration.AdvanceAccrued;
     LimitDeductionToIncome();
-    return;
 }
 
 void kTSvodSumPrilV2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
@@ -35,5 +34,4 @@ void kTSvodSumPrilV2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     AdvancePaid = declaration.PracticeSum1;
     AdvanceAccrued = declaration.PracticeSum2;
     LimitDeductionToIncome();
-    return;
 }

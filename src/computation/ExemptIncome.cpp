@@ -42,7 +42,6 @@ void kTSvodSumPrilM::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     ComputeExemptKinds(declaration);
     ExemptTotal = BirthAidExempt + EmployerAidExempt + DisabledAidExempt + GiftExempt + PrizeExempt +
                   MedicineExempt + SpecialAidExempt + FarmPayExempt;
-    return;
 }
 
 void kTSvodSumPrilM::ComputeFarmEmployers(const mTDeclaration& declaration) {
@@ -140,7 +139,6 @@ void kTSvodSumPrilM2::Compute(const mTDeclaration& declaration, kTSvodSum&) {
                 addRow(source, i, l, line.IncomeAmount, line.DeductionAmount);
         }
     }
-    return;
 }
 
 void kTSvodSumPrilM3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
@@ -160,5 +158,4 @@ void kTSvodSumPrilM3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         TaxWithheldTotal += row.TaxWithheld;
         Rows.push_back(std::move(row));
     }
-    return;
 }

@@ -53,5 +53,4 @@ void kTSvodSumPrilB::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         CreditTotal += row.Credit;
         Rows.push_back(std::move(row));
     }
-    return;
 }

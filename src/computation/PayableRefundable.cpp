@@ -69,7 +69,6 @@ void kTSvodSumList6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     if (Rows.empty())
         Place(Part::NothingDue, 13, {}, CategoryCode(declaration), personOkato, kNothingDue, Money(),
               Money());
-    return;
 }
 
 void kTSvodSumList6::Place(kTSvodSumList6Part::Origin from, int rate, std::optional<size_t> row,

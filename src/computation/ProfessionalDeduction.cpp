@@ -70,7 +70,6 @@ void kTSvodSumPrilG::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         }
     }
     Finish();
-    return;
 }
 
 void kTSvodSumPrilG_In::Compute(const mTDeclaration& declaration, kTSvodSum&) {
@@ -82,5 +81,4 @@ void kTSvodSumPrilG_In::Compute(const mTDeclaration& declaration, kTSvodSum&) {
                  r});
         }
     Finish();
-    return;
 }

@@ -65,5 +65,4 @@ void kTSvodSumPrilZ::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     CarryOutCost = PositivePart(CostActual - PriorCostTotal - AgentCostDeduction - DeclCostDeduction);
     CarryOutInterest =
         PositivePart(InterestActual + CarryInInterest - AgentInterestDeduction - DeclInterestDeduction);
-    return;
 }

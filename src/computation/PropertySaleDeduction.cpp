@@ -26,7 +26,6 @@ void kTSvodSumPrilH1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     OtherDeductionTotal = OtherSaleDeduction + OtherDocExpenses;
 
     DeductionTotal = HousingDeductionTotal + OtherDeductionTotal + RedemptionDeduction;
-    return;
 }
 
 void kTSvodSumPrilH1::AddSale(const IncomeItem& item) {

@@ -36,7 +36,6 @@ void kTSvodSumPrilA6::Compute(const mTDeclaration& declaration, kTSvodSum& sum) 
         TaxWithheldTotal += source->TaxWithheld;
         TakeOkato(sum.Okato9, source->SourceOKATO);
     }
-    return;
 }
 
 void kTSvodSumPrilA13::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
@@ -46,7 +45,6 @@ void kTSvodSumPrilA13::Compute(const mTDeclaration& declaration, kTSvodSum& sum)
         AddLineSources(*this, declaration.IncomeSources13NR, sum.Okato13);
     else if (declaration.ReturnKind == ReturnKind3NDFL)
         AddLineSources(*this, declaration.IncomeSources13, sum.Okato13);
-    return;
 }
 
 void kTSvodSumPrilA15::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
@@ -60,14 +58,12 @@ void kTSvodSumPrilA15::Compute(const mTDeclaration& declaration, kTSvodSum& sum)
         TaxComputedTotal += PercentInRoubles(source->TaxableIncome, 15);
         TaxWithheldTotal += source->TaxWithheld;
     }
-    return;
 }
 
 void kTSvodSumPrilA30::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     Reset();
     if (declaration.ReturnKind == ReturnKind3NDFLNonResident)
         AddLineSources(*this, declaration.IncomeSources13, sum.Okato13);
-    return;
 }
 
 void kTSvodSumPrilA35::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
@@ -95,5 +91,4 @@ void kTSvodSumPrilA35::Compute(const mTDeclaration& declaration, kTSvodSum& sum)
         IncomeTotal += source->IncomeTotal;
         TaxWithheldTotal += source->TaxWithheld;
     }
-    return;
 }

@@ -10,7 +10,6 @@ void kTSvodSumPrilJ::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     Reset();
     ForEachIncomeItem(declaration, [this](const IncomeItem& item) { AddTransaction(item); });
     OffsetLosses();
-    return;
 }
 
 void kTSvodSumPrilJ::AddTransaction(const IncomeItem& item) {

@@ -52,7 +52,6 @@ void kTSvodSumPrilE2::Compute(mTDeclaration& declaration, kTSvodSum& sum) {
     const Money limit = std::max(Money(), LimitedGroupLimit - sum.PrilE3.AgentTotal);
     if (LimitedSubtotal > limit) LimitedSubtotal = limit;
     SocialTotal = UnlimitedSubtotal + LimitedSubtotal + sum.PrilE3.AgentTotal;
-    return;
 }
 
 void kTSvodSumPrilE3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
@@ -89,5 +88,4 @@ void kTSvodSumPrilE3::Compute(const mTDeclaration& declaration, kTSvodSum&) {
         }
     }
     AgentTotal = ProvisionAgentTotal + InsuranceAgentTotal;
-    return;
 }

@@ -128,5 +128,4 @@ void kTSvodSumPrilE1::Compute(const mTDeclaration& declaration, kTSvodSum&) {
     const Money yearIncome = CumulativeIncome[11];
     if (yearIncome < StandardTotal) StandardTotal = Money::FromUnits(yearIncome.Raw() / Money::Scale);
     if (StandardTotal < Money()) StandardTotal = Money();
-    return;
 }

@@ -47,7 +47,6 @@ void kTSvodSumList1::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices13);
     Settle(TaxComputed, TaxWithheld + AdvancePaid + FixedAdvancePaid + PaidOnNotices, ForeignTaxCredit,
            Refundable, Payable);
-    return;
 }
 
 void kTSvodSumList2::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
@@ -64,7 +63,6 @@ void kTSvodSumList2::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     // A resident's payments under this code have no tax to meet and come back as a refund.
     PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices30);
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, Money(), Refundable, Payable);
-    return;
 }
 
 void kTSvodSumList3::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
@@ -81,7 +79,6 @@ void kTSvodSumList3::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     ForeignTaxCredit = sum.PrilB35.CreditTotal;
     Settle(TaxComputed, TaxWithheld + TaxWithheldExempt + PaidOnNotices, ForeignTaxCredit, Refundable,
            Payable);
-    return;
 }
 
 void kTSvodSumList4::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
@@ -95,7 +92,6 @@ void kTSvodSumList4::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices9);
     ForeignTaxCredit = sum.PrilB9.CreditTotal;
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, ForeignTaxCredit, Refundable, Payable);
-    return;
 }
 
 void kTSvodSumList5::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
@@ -108,5 +104,4 @@ void kTSvodSumList5::Compute(const mTDeclaration& declaration, kTSvodSum& sum) {
     TaxWithheld = sum.PrilA15.TaxWithheldTotal;
     PaidOnNotices = NoticePayments(declaration, BudgetCode::Notices15);
     Settle(TaxComputed, TaxWithheld + PaidOnNotices, Money(), Refundable, Payable);
-    return;
 }
