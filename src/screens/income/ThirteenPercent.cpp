@@ -10,6 +10,7 @@
 #include "screens/income/Input13Income.h"
 #include "screens/income/Input13NRIncome.h"
 #include "screens/income/Input13SourseIncome.h"
+#include "screens/income/PayerSourceList.h"
 #include "screens/income/RoomToAdd.h"
 #include "storage/AmountText.h"
 
@@ -55,16 +56,11 @@ TfrThirteenPercent::TfrThirteenPercent(QWidget* owner, ScreenHost& host, SourceL
     setObjectName(QStringLiteral("frThirteenPercent"));
     ui->lvIncomes->header()->setSectionResizeMode(QHeaderView::Stretch);
 
-    ListRecords sources;
-    sources.Headings = {QStringLiteral("Источники выплат")};
-    sources.Noun = QStringLiteral("источника");
-    sources.Name = [this](int row) { return Sources().At(row)->SourceName; };
+    ListRecords sources =
+        PayerSourceRecords<mTRecordList<mTThirteenPercent>>([this]() -> auto& { return Sources(); });
     sources.LineCount = [this](int row) { return Sources().At(row)->LineCount(); };
-    sources.Count = [this] { return Sources().Count(); };
-    sources.RowTexts = [this](int row) { return QStringList{Sources().At(row)->SourceName}; };
     sources.Add = [this] { return AddSource(); };
     sources.Edit = [this](int row) { return EditSource(row); };
-    sources.Delete = [this](int row) { Sources().Delete(row); };
     sources.ShowDetail = [this](int row) { ShowSource(row); };
     sources.StoreDetail = [this](int row) { StoreTotals(row); };
     sources.ClearDetail = [this] { ClearSource(); };

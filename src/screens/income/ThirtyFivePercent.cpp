@@ -3,6 +3,7 @@
 #include "records/Declaration.h"
 #include "screens/ListEditor.h"
 #include "screens/income/Input35SourseIncome.h"
+#include "screens/income/PayerSourceList.h"
 #include "screens/income/RoomToAdd.h"
 #include "storage/AmountText.h"
 
@@ -20,17 +21,11 @@ TfrThirtyFivePercent::TfrThirtyFivePercent(QWidget* owner, ScreenHost& host)
     : TThinkingFrame(owner, host), ui(std::make_unique<Ui::TfrThirtyFivePercent>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frThirtyFivePercent"));
-    ListRecords sources;
-    sources.Headings = {QStringLiteral("Источники выплат")};
-    sources.Noun = QStringLiteral("источника");
-    sources.Name = [this](int row) { return Declaration().IncomeSources35.At(row)->SourceName; };
-    sources.Count = [this] { return Declaration().IncomeSources35.Count(); };
-    sources.RowTexts = [this](int row) {
-        return QStringList{Declaration().IncomeSources35.At(row)->SourceName};
-    };
+    ListRecords sources = PayerSourceRecords<mTRecordList<mTThirtyFivePercent>>([this]() -> auto& {
+        return Declaration().IncomeSources35;
+    });
     sources.Add = [this] { return AddSource(); };
     sources.Edit = [this](int row) { return EditSource(row); };
-    sources.Delete = [this](int row) { Declaration().IncomeSources35.Delete(row); };
     sources.ShowDetail = [this](int row) { ShowSource(row); };
     sources.ClearDetail = [this] { ClearSource(); };
     sources_ = std::make_unique<TListEditor>(

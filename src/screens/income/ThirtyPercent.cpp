@@ -3,6 +3,7 @@
 #include "records/Declaration.h"
 #include "screens/ListEditor.h"
 #include "screens/income/Input30SourseIncome.h"
+#include "screens/income/PayerSourceList.h"
 #include "screens/income/RoomToAdd.h"
 #include "storage/AmountText.h"
 
@@ -24,17 +25,11 @@ TfrThirtyPercent::TfrThirtyPercent(QWidget* owner, ScreenHost& host)
                                                       ui->lbTaxComputed, ui->pnTaxComputed})
         w->setVisible(false);
 
-    ListRecords sources;
-    sources.Headings = {QStringLiteral("Источники выплат")};
-    sources.Noun = QStringLiteral("источника");
-    sources.Name = [this](int row) { return Declaration().IncomeSources30.At(row)->SourceName; };
-    sources.Count = [this] { return Declaration().IncomeSources30.Count(); };
-    sources.RowTexts = [this](int row) {
-        return QStringList{Declaration().IncomeSources30.At(row)->SourceName};
-    };
+    ListRecords sources = PayerSourceRecords<mTRecordList<mTThirtyPercent>>([this]() -> auto& {
+        return Declaration().IncomeSources30;
+    });
     sources.Add = [this] { return AddSource(); };
     sources.Edit = [this](int row) { return EditSource(row); };
-    sources.Delete = [this](int row) { Declaration().IncomeSources30.Delete(row); };
     sources.ShowDetail = [this](int row) { ShowSource(row); };
     sources.ClearDetail = [this] { ClearSource(); };
     sources_ = std::make_unique<TListEditor>(
