@@ -31,15 +31,6 @@ ModalScript::Action Summary(QString& said, const char* button) {
 class TestImportCertificate : public QObject, ScreenTest {
     Q_OBJECT
 
-    QByteArray Bytes() {
-        form->History().CommitField();
-        {
-            LoadingScope quiet(*form);
-            form->CurrentFrame()->Store();
-        }
-        return form->Declaration().SaveToBytes();
-    }
-    void Trigger(const char* action) { form->Action(QLatin1String(action))->trigger(); }
     Section Shown() const { return SectionScreens::SectionOf(form->CurrentFrame()); }
     QTreeView* List(const char* name) const { return W<QTreeView>(name); }
 
@@ -57,7 +48,7 @@ private slots:
     // From the menu: the summary accepted, the sources are shown; undo gives the bytes before, redo after.
     void menuImportUndoRedo() {
         OpenTaxpayer(QStringLiteral("500100732259"));
-        const QByteArray before = Bytes();
+        const QByteArray before = SavedBytes();
         prompts->openNames.enqueue(Fixture("two-employers.xml"));
         QString said;
         {
@@ -77,13 +68,13 @@ private slots:
         QCOMPARE(form->Action(QStringLiteral("acUndo"))->text(),
                  QStringLiteral("&Отменить: загрузка справки 2-НДФЛ"));
         QCOMPARE(form->History().Stack().count(), 1);
-        const QByteArray after = Bytes();
+        const QByteArray after = SavedBytes();
 
         Trigger("acUndo");
-        QCOMPARE(Bytes(), before);
+        QCOMPARE(SavedBytes(), before);
         QVERIFY(form->Saved());
         Trigger("acRedo");
-        QCOMPARE(Bytes(), after);
+        QCOMPARE(SavedBytes(), after);
         QCOMPARE(Shown(), Section::RussianIncome);
         QCOMPARE(RowCount(List("lvSources")), 2);
     }

@@ -88,16 +88,6 @@ class TestUndo : public QObject, ScreenTest {
             if (la[i] != lb[i]) return la[i] + " <> " + lb[i];
         return la.size() == lb.size() ? QByteArray() : QByteArray("lengths differ");
     }
-    // The declaration as a save would write it: what the screen shows is stored first.
-    QByteArray Bytes() {
-        form->History().CommitField();
-        {
-            LoadingScope quiet(*form);
-            form->CurrentFrame()->Store();
-        }
-        return form->Declaration().SaveToBytes();
-    }
-    void Trigger(const char* action) { form->Action(QLatin1String(action))->trigger(); }
     bool Marked() const { return form->windowTitle().contains(QLatin1String("[*]")); }
     Section Shown() const { return SectionScreens::SectionOf(form->CurrentFrame()); }
     QTreeView* List(const char* name) const { return W<QTreeView>(name); }
@@ -224,7 +214,7 @@ private slots:
         Open(*d);
         c.go(*this);
         const Section section = Shown();
-        const QByteArray before = Bytes();
+        const QByteArray before = SavedBytes();
         QVERIFY(form->Saved());
         QVERIFY(!form->Action(QStringLiteral("acUndo"))->isEnabled());
 
@@ -232,7 +222,7 @@ private slots:
         c.change(*this, modals);
         QCOMPARE(modals.unanswered, 0);
         QVERIFY(modals.Done());
-        const QByteArray after = Bytes();
+        const QByteArray after = SavedBytes();
         QVERIFY(after != before);
         QVERIFY(!form->Saved());
         QVERIFY(Marked());
@@ -240,15 +230,15 @@ private slots:
 
         ClickSection(Section::InitialData);
         Trigger("acUndo");
-        QCOMPARE(Shown(), section);                               // the change undone is in sight
-        QCOMPARE(FirstDifference(Bytes(), before), QByteArray()); // and the screen shows the records
+        QCOMPARE(Shown(), section);                                    // the change undone is in sight
+        QCOMPARE(FirstDifference(SavedBytes(), before), QByteArray()); // and the screen shows the records
         QVERIFY(form->Saved());
         QVERIFY(!Marked());
         QVERIFY(!form->Action(QStringLiteral("acUndo"))->isEnabled());
 
         Trigger("acRedo");
         QCOMPARE(Shown(), section);
-        QCOMPARE(FirstDifference(Bytes(), after), QByteArray());
+        QCOMPARE(FirstDifference(SavedBytes(), after), QByteArray());
         QVERIFY(!form->Saved());
         QVERIFY(Marked());
         QVERIFY(!form->Action(QStringLiteral("acRedo"))->isEnabled());

@@ -7,7 +7,9 @@
 #include "support/ListViews.h"
 
 #include "controls/FlashButton.h"
+#include "editing/DeclarationHistory.h"
 #include "records/Declaration.h"
+#include "screens/MyFrame.h"
 #include "screens/ProgramScreens.h"
 #include "shell/Main.h"
 
@@ -192,6 +194,16 @@ struct MainWindowProbe {
         return ShowActive(form.get());
     }
     void Click(const char* name) const { ClickOn(W(name)); }
+    void Trigger(const char* action) const { form->Action(QLatin1String(action))->trigger(); }
+    // The declaration as a save would write it: the field being typed in and the screen are stored first.
+    QByteArray SavedBytes() const {
+        form->History().CommitField();
+        {
+            LoadingScope quiet(*form);
+            form->CurrentFrame()->Store();
+        }
+        return form->Declaration().SaveToBytes();
+    }
     void Type(const char* name, const QString& text) const {
         W(name)->setFocus();
         TypeText(W(name), text);
