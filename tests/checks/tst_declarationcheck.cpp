@@ -26,17 +26,6 @@ mTThirteenPercent* AddSource(mTDeclaration& d, Money income, Money withheld) {
     return s;
 }
 
-mTCurrencyIncome* AddCurrencyIncome(mTDeclaration& d) {
-    d.SetIncomeKinds(d.IncomeKinds | IncomeForeign);
-    mTCurrencyIncome* c = d.CurrencyIncomes.At(d.CurrencyIncomes.Add());
-    c->CurrencyCode = QStringLiteral("840");
-    c->RateUnitsAtIncome = 1;
-    c->RateAtIncome = Money::FromUnits(30);
-    c->IncomeCode = 1010;
-    c->SetIncomeCurrency(Money::FromUnits(100));
-    return c;
-}
-
 mTBusinessNew* AddBusiness(mTDeclaration& d) {
     d.SetIncomeKinds(d.IncomeKinds | IncomeBusiness);
     return d.BusinessIncomes.At(d.BusinessIncomes.Add());

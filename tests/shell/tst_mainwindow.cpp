@@ -661,17 +661,10 @@ private slots:
             << "Имущественный налоговый вычет: Дата регистрации права собственности на объект 01.01.2010" +
                    untouched
             << int(Section::Deductions) << "S5:ShowSubScreen(1,4)";
-        QTest::newRow("warning: foreign income date untouched") << Mutation([](mTDeclaration& d) {
-            d.SetIncomeKinds(d.IncomeKinds | IncomeForeign);
-            mTCurrencyIncome* c = d.CurrencyIncomes.At(d.CurrencyIncomes.Add());
-            c->CurrencyCode = QStringLiteral("840");
-            c->RateUnitsAtIncome = 1;
-            c->RateAtIncome = Money::FromUnits(30);
-            c->IncomeCode = 1010;
-            c->SetIncomeCurrency(Money::FromUnits(100));
-        }) << "Доходы в валюте: По данному источнику выплаты дата получения дохода 01.01.2010" + untouched
-                                                                << int(Section::CurrencyIncome)
-                                                                << "S3:ShowPosition(1)";
+        QTest::newRow("warning: foreign income date untouched")
+            << Mutation([](mTDeclaration& d) { AddCurrencyIncome(d); })
+            << "Доходы в валюте: По данному источнику выплаты дата получения дохода 01.01.2010" + untouched
+            << int(Section::CurrencyIncome) << "S3:ShowPosition(1)";
         // No screen shows private practice: "Исправить" leads nowhere.
         QTest::newRow("private practice") << Mutation([](mTDeclaration& d) {
             d.SetIncomeKinds(d.IncomeKinds | IncomePractice);

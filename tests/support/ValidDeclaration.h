@@ -118,3 +118,16 @@ private:
     std::unique_ptr<mTDeclaration> owned_;
     mTDeclaration& d_;
 };
+
+// A complete foreign income (US dollars at 30 roubles, dividends of 100) added to d, with the foreign
+// income kind ticked.
+inline mTCurrencyIncome* AddCurrencyIncome(mTDeclaration& d) {
+    d.SetIncomeKinds(d.IncomeKinds | IncomeForeign);
+    mTCurrencyIncome* c = d.CurrencyIncomes.At(d.CurrencyIncomes.Add());
+    c->CurrencyCode = QStringLiteral("840");
+    c->RateUnitsAtIncome = 1;
+    c->RateAtIncome = Money::FromUnits(30);
+    c->IncomeCode = 1010;
+    c->SetIncomeCurrency(Money::FromUnits(100));
+    return c;
+}
