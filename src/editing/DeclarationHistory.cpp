@@ -50,8 +50,7 @@ void TDeclarationHistory::Start(bool unsaved) {
     Announce();
 }
 
-void TDeclarationHistory::FieldChanged(QWidget* field, const QString& caption) {
-    Q_UNUSED(field);
+void TDeclarationHistory::FieldChanged(const QString& caption) {
     if (InChange() || restoring_) return;
     if (!pending_) {
         pending_ = true;

@@ -10,7 +10,6 @@
 #include <memory>
 
 class mTDeclaration;
-class QWidget;
 
 // The undo history of the open declaration. Every accepted change is one step on its stack, which holds
 // the declaration's saved bytes before and after the change and where the user stood; undo and redo put
@@ -48,9 +47,9 @@ public:
     // from its file already (a restored recovery copy), so it stays modified even with nothing to undo.
     void Start(bool unsaved = false);
 
-    // A field on the screen was changed by the user. field: the control with the focus, which names the
-    // step; what the user stood on before the change is kept for the undo.
-    void FieldChanged(QWidget* field, const QString& caption);
+    // A field on the screen was changed by the user; caption names the step (the field's caption, read
+    // by the window). What the user stood on before the change is kept for the undo.
+    void FieldChanged(const QString& caption);
     // The field edit in progress, if any, becomes a step.
     void CommitField();
     bool FieldPending() const { return pending_; }

@@ -473,7 +473,7 @@ void TFormMain::FieldChanged(QWidget* field) {
     if (loading_ || !history_ || history_->InChange()) return;
     // Only a control of the screen names the change; a dialog's control says nothing to the user later.
     if (field && !(currentFrame_ && currentFrame_->isAncestorOf(field))) field = nullptr;
-    history_->FieldChanged(field, history_->FieldPending() ? QString() : FieldCaption(field));
+    history_->FieldChanged(history_->FieldPending() ? QString() : FieldCaption(field));
 }
 
 void TFormMain::BeginChange() {
